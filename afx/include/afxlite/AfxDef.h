@@ -1,0 +1,46 @@
+// Common definitions of the framework layer: export macros, calling conventions and the
+// debug-only ASSERT / VERIFY / TRACE helpers. Every framework header includes this one first.
+#pragma once
+
+#include <windows.h>
+#include <tchar.h>
+
+// Classes and functions of afxlite.dll itself.
+#ifdef AFXLITE_BUILD
+#define AFX_API __declspec(dllexport)
+#else
+#define AFX_API __declspec(dllimport)
+#endif
+
+// Classes, functions and data of an extension DLL built on the framework (vo_share.dll defines
+// _AFXEXT while it builds itself; its users import).
+#ifdef _AFXEXT
+#define AFX_EXT_CLASS __declspec(dllexport)
+#else
+#define AFX_EXT_CLASS __declspec(dllimport)
+#endif
+#define AFX_EXT_API AFX_EXT_CLASS
+#define AFX_EXT_DATA AFX_EXT_CLASS
+
+#define AFXAPI __stdcall
+#define AFX_CDECL __cdecl
+
+// Reports a failed assertion (file, line) on the debugger output and standard error, then aborts.
+AFX_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+// Writes a printf-style (wide) message to the debugger output.
+AFX_API void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
+
+#ifdef _DEBUG
+#define ASSERT(f) \
+    do { if (!(f)) AfxAssertFailedLine(__FILE__, __LINE__); } while (0)
+#define VERIFY(f) ASSERT(f)
+#define TRACE AfxTrace
+#else
+#define ASSERT(f) ((void)0)
+#define VERIFY(f) ((void)(f))
+#define TRACE(...) ((void)0)
+#endif
+
+#define ASSERT_VALID(pOb) ASSERT((pOb) != NULL)
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+#define UNUSED_ALWAYS(x) ((void)(x))
