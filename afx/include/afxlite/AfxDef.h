@@ -25,6 +25,11 @@
 #define AFXAPI __stdcall
 #define AFX_CDECL __cdecl
 
+// Opaque iteration position of lists, maps and list controls; null ends an iteration.
+struct __POSITION {};
+typedef __POSITION* POSITION;
+#define BEFORE_START_POSITION (reinterpret_cast<POSITION>(static_cast<INT_PTR>(-1)))
+
 // Reports a failed assertion (file, line) on the debugger output and standard error, then aborts.
 AFX_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 // Writes a printf-style (wide) message to the debugger output.
