@@ -1,0 +1,105 @@
+// Reading a module text file with MSXML (see CLangXmlReader.h for the format).
+#include "CLangXmlReader.h"
+
+#include "CComScope.h"
+
+namespace {
+
+const wchar_t kRootTag[] = L"resources";
+const wchar_t kStringTag[] = L"string";
+const wchar_t kDialogTag[] = L"dialog";
+const wchar_t kItemTag[] = L"item";
+
+}  // namespace
+
+bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
+{
+    if (path == nullptr)
+        return false;
+    const CComScope com;  // outlives every interface pointer below
+    try {
+        const IXMLDOMElementPtr root = LoadRoot(path);
+        if (root == nullptr || TagName(root) != kRootTag)
+            return false;
+        ReadElements(root, set);
+        return true;
+    } catch (const _com_error&) {
+        return false;
+    }
+}
+
+IXMLDOMElementPtr CLangXmlReader::LoadRoot(LPCTSTR path)
+{
+    IXMLDOMDocumentPtr doc;
+    if (FAILED(doc.CreateInstance(__uuidof(DOMDocument))))
+        return nullptr;
+    // Synchronous, and no fetching of anything the file points to.
+    if (FAILED(doc->put_async(VARIANT_FALSE)) || FAILED(doc->put_resolveExternals(VARIANT_FALSE)))
+        return nullptr;
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    if (doc->load(_variant_t(path), &loaded) != S_OK || loaded != VARIANT_TRUE)
+        return nullptr;
+    IXMLDOMElementPtr root;
+    if (FAILED(doc->get_documentElement(&root)))
+        return nullptr;
+    return root;
+}
+
+std::vector<IXMLDOMElementPtr> CLangXmlReader::ChildElements(IXMLDOMNode* parent)
+{
+    std::vector<IXMLDOMElementPtr> elements;
+    IXMLDOMNodeListPtr children;
+    long count = 0;
+    if (FAILED(parent->get_childNodes(&children)) || FAILED(children->get_length(&count)))
+        return elements;
+    for (long i = 0; i < count; ++i) {
+        IXMLDOMNodePtr node;
+        DOMNodeType type = NODE_INVALID;
+        if (children->get_item(i, &node) != S_OK || FAILED(node->get_nodeType(&type)))
+            continue;
+        const IXMLDOMElementPtr element = type == NODE_ELEMENT ? node : nullptr;
+        if (element != nullptr)
+            elements.push_back(element);
+    }
+    return elements;
+}
+
+CString CLangXmlReader::TagName(IXMLDOMElement* element)
+{
+    BSTR name = nullptr;
+    if (FAILED(element->get_tagName(&name)) || name == nullptr)
+        return CString();
+    const _bstr_t owner(name, false);  // frees the name
+    return CString(name, static_cast<int>(SysStringLen(name)));
+}
+
+CString CLangXmlReader::Attribute(IXMLDOMElement* element, LPCTSTR name)
+{
+    _variant_t value;
+    if (element->getAttribute(_bstr_t(name), &value) != S_OK || value.vt != VT_BSTR)
+        return CString();
+    return CString(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)));
+}
+
+void CLangXmlReader::ReadElements(IXMLDOMElement* root, CLangProRC& set)
+{
+    for (const IXMLDOMElementPtr& element : ChildElements(root)) {
+        const CString tag = TagName(element);
+        if (tag == kStringTag)
+            set.SetString(Attribute(element, L"id"), Attribute(element, L"text"));
+        else if (tag == kDialogTag)
+            ReadDialog(element, set);
+    }
+}
+
+void CLangXmlReader::ReadDialog(IXMLDOMElement* dialog, CLangProRC& set)
+{
+    CLangRCDlg* record = set.AddDialog(Attribute(dialog, L"name"));
+    if (record == nullptr)
+        return;
+    record->m_strCaption = Attribute(dialog, L"caption");
+    for (const IXMLDOMElementPtr& item : ChildElements(dialog)) {
+        if (TagName(item) == kItemTag)
+            record->SetItemText(Attribute(item, L"id"), Attribute(item, L"text"));
+    }
+}
