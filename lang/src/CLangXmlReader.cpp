@@ -3,6 +3,9 @@
 
 #include "CComScope.h"
 
+#include <cstring>
+#include <memory>
+
 namespace {
 
 const wchar_t kRootTag[] = L"resources";
@@ -10,15 +13,27 @@ const wchar_t kStringTag[] = L"string";
 const wchar_t kDialogTag[] = L"dialog";
 const wchar_t kItemTag[] = L"item";
 
+// A module text file is small; anything larger than this is not one.
+const LONGLONG kMaxFileBytes = 16 * 1024 * 1024;
+
+struct HandleCloser
+{
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using ScopedHandle = std::unique_ptr<void, HandleCloser>;
+
 }  // namespace
 
 bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
 {
     if (path == nullptr)
         return false;
+    std::vector<BYTE> bytes;
+    if (!ReadFileBytes(path, bytes))
+        return false;
     const CComScope com;  // outlives every interface pointer below
     try {
-        const IXMLDOMElementPtr root = LoadRoot(path);
+        const IXMLDOMElementPtr root = LoadRoot(bytes);
         if (root == nullptr || TagName(root) != kRootTag)
             return false;
         ReadElements(root, set);
@@ -28,7 +43,26 @@ bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
     }
 }
 
-IXMLDOMElementPtr CLangXmlReader::LoadRoot(LPCTSTR path)
+// The file is read here rather than by MSXML, which would take its path for an address and
+// decode escapes such as "%41" in folder names.
+bool CLangXmlReader::ReadFileBytes(LPCTSTR path, std::vector<BYTE>& bytes)
+{
+    const HANDLE opened = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE)
+        return false;
+    const ScopedHandle file(opened);
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileBytes)
+        return false;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    return ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+           read == bytes.size();
+}
+
+// MSXML reads a byte array as a file: the XML declaration names its encoding.
+IXMLDOMElementPtr CLangXmlReader::LoadRoot(const std::vector<BYTE>& bytes)
 {
     IXMLDOMDocumentPtr doc;
     if (FAILED(doc.CreateInstance(__uuidof(DOMDocument))))
@@ -36,13 +70,33 @@ IXMLDOMElementPtr CLangXmlReader::LoadRoot(LPCTSTR path)
     // Synchronous, and no fetching of anything the file points to.
     if (FAILED(doc->put_async(VARIANT_FALSE)) || FAILED(doc->put_resolveExternals(VARIANT_FALSE)))
         return nullptr;
+    _variant_t source;
+    if (!ToByteArray(bytes, source))
+        return nullptr;
     VARIANT_BOOL loaded = VARIANT_FALSE;
-    if (doc->load(_variant_t(path), &loaded) != S_OK || loaded != VARIANT_TRUE)
+    if (doc->load(source, &loaded) != S_OK || loaded != VARIANT_TRUE)
         return nullptr;
     IXMLDOMElementPtr root;
     if (FAILED(doc->get_documentElement(&root)))
         return nullptr;
     return root;
+}
+
+bool CLangXmlReader::ToByteArray(const std::vector<BYTE>& bytes, _variant_t& array)
+{
+    SAFEARRAY* data = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+    if (data == nullptr)
+        return false;
+    VARIANT value;
+    value.vt = VT_ARRAY | VT_UI1;
+    value.parray = data;
+    array.Attach(value);  // the variant now owns the array
+    void* target = nullptr;
+    if (FAILED(SafeArrayAccessData(data, &target)))
+        return false;
+    if (!bytes.empty())
+        std::memcpy(target, bytes.data(), bytes.size());
+    return SUCCEEDED(SafeArrayUnaccessData(data));
 }
 
 std::vector<IXMLDOMElementPtr> CLangXmlReader::ChildElements(IXMLDOMNode* parent)

@@ -25,7 +25,9 @@ public:
     static bool Read(LPCTSTR path, CLangProRC& set);
 
 private:
-    static IXMLDOMElementPtr LoadRoot(LPCTSTR path);
+    static bool ReadFileBytes(LPCTSTR path, std::vector<BYTE>& bytes);
+    static IXMLDOMElementPtr LoadRoot(const std::vector<BYTE>& bytes);
+    static bool ToByteArray(const std::vector<BYTE>& bytes, _variant_t& array);
     static std::vector<IXMLDOMElementPtr> ChildElements(IXMLDOMNode* parent);
     static CString TagName(IXMLDOMElement* element);
     static CString Attribute(IXMLDOMElement* element, LPCTSTR name);
