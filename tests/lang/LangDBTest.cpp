@@ -1,0 +1,155 @@
+// The language database over the shipped tree bin\lang: singleton, current language, the
+// Chinese default texts, dialog records and the completeness of the English set.
+#include "TempLangTree.h"
+
+#include <LangDB.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::wstring ShippedBase()
+{
+    return ExeFolder() + L"\\lang";
+}
+
+// Loads vo_share.xml of db's current language; fails the test when it cannot.
+CLangProRC* LoadVoShare(CLangDB& db)
+{
+    EXPECT_EQ(1, db.load(L"vo_share.xml", 0, 0));
+    return db.get(L"vo_share");
+}
+
+}  // namespace
+
+TEST(LangDB, InstanceIsOneDatabaseThatLoadsEachModuleOnce)
+{
+    CLangDB* db = CLangDB::Instance();
+    ASSERT_NE(db, nullptr);
+    EXPECT_EQ(db, CLangDB::Instance());
+    EXPECT_STREQ(ShippedBase().c_str(), db->GetBaseFolder().GetString());
+    EXPECT_STREQ(L"chs", db->GetLangString(-1).GetString());
+    EXPECT_STREQ(L"chs", db->GetLangString(LANG_CURRENT).GetString());
+    EXPECT_TRUE(db->GetLangString(0).IsEmpty());
+
+    EXPECT_EQ(nullptr, db->get(L"vo_share"));
+    EXPECT_EQ(1, db->load(L"vo_share.xml", 0, 0));
+    CLangProRC* set = db->get(L"vo_share");
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(1, db->load(L"vo_share.xml", 0, 0));
+    EXPECT_EQ(set, db->get(L"vo_share"));
+    EXPECT_EQ(set, db->get(L"VO_SHARE"));
+    EXPECT_EQ(nullptr, db->get(L"other"));
+    EXPECT_EQ(nullptr, db->get(nullptr));
+}
+
+TEST(LangDB, ChineseSetHoldsTheDefaultTextsExactly)
+{
+    CLangDB db(ShippedBase().c_str());
+    CLangProRC* set = LoadVoShare(db);
+    ASSERT_NE(set, nullptr);
+    const struct { const wchar_t* id; const wchar_t* text; } expected[] = {
+        {L"IDS_LINK_ACCEPT", L"接受"},
+        {L"IDS_LINK_ACCEPTAV", L"接受音视频"},
+        {L"IDS_LINK_ERROR", L"错误"},
+        {L"IDS_WAIT_ACCEPT", L" 等待对方接收"},
+        {L"IDS_AUDIO_CONV", L" 您已经邀请 %s 开始音频对话，请等待回应或"},
+        {L"IDS_AV_CONV", L"您已经邀请%s开始音视频对话，请等待回应或"},
+        {L"IDS_OR", L" 或者 "},
+        {L"IDS_FILE_EXT", L"所有文件(*.*)|*.*||"},
+        {L"IDS_FILE_SAVETO", L"文件保存到 "},
+        {L"IDS_E_CREATESOCKET", L"创建socket失败。"},
+        {L"IDS_INVI_CANCELED", L"对话请求已拒绝。"},
+        {L"IDS_INVI_AV_ACCEPTED", L"音视频对话请求已接受。"},
+        {L"IDS_MALE", L"男"},
+        {L"IDS_NEXT_PAGE", L"下一页"},
+        {L"IDS_PREV_PAGE", L"上一页"},
+        {L"IDS_ROOMNAME", L"聊天室"},
+    };
+    for (const auto& entry : expected)
+        EXPECT_STREQ(entry.text, set->GetString(entry.id).GetString()) << entry.id;
+}
+
+TEST(LangDB, UnknownIdentifiersAndDialogsGiveEmptyResults)
+{
+    CLangDB db(ShippedBase().c_str());
+    CLangProRC* set = LoadVoShare(db);
+    ASSERT_NE(set, nullptr);
+    EXPECT_TRUE(set->GetString(L"IDS_NO_SUCH_TEXT").IsEmpty());
+    EXPECT_TRUE(set->GetString(L"ids_link_accept").IsEmpty());  // identifiers are exact
+    EXPECT_TRUE(set->GetString(nullptr).IsEmpty());
+    EXPECT_EQ(nullptr, set->GetDialog(L"CNoSuchDialog"));
+    EXPECT_EQ(nullptr, set->GetDialog(nullptr));
+    CLangRCDlg* box = set->GetDialog(L"CMsgBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->GetDlgItemTextW(L"IDC_REFRESH").IsEmpty());
+    EXPECT_TRUE(box->GetDlgItemTextW(nullptr).IsEmpty());
+}
+
+TEST(LangDB, DialogRecordsHoldCaptionAndItemTexts)
+{
+    CLangDB db(ShippedBase().c_str());
+    CLangProRC* set = LoadVoShare(db);
+    ASSERT_NE(set, nullptr);
+    CLangRCDlg* chooser = set->GetDialog(L"CSkinChooser");
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_STREQ(L"更换皮肤", chooser->m_strCaption.GetString());
+    EXPECT_STREQ(L"刷新", chooser->GetDlgItemTextW(L"IDC_REFRESH").GetString());
+    EXPECT_STREQ(L"确定", chooser->GetDlgItemText(L"IDOK").GetString());  // the windows.h spelling
+    EXPECT_STREQ(L"取消", chooser->GetDlgItemTextW(L"IDCANCEL").GetString());
+    CLangRCDlg* box = set->GetDialog(L"CMsgBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_STREQ(L"消息", box->m_strCaption.GetString());
+    EXPECT_STREQ(L"确定", box->GetDlgItemTextW(L"IDOK").GetString());
+    EXPECT_STREQ(L"取消", box->GetDlgItemTextW(L"IDCANCEL").GetString());
+}
+
+TEST(LangDB, EnglishSetHasExactlyTheIdentifiersOfTheChineseSet)
+{
+    CLangDB chinese(ShippedBase().c_str());
+    CLangProRC* chs = LoadVoShare(chinese);
+    TempLangTree tree;
+    tree.WriteFile(L"lang.ini", "[Language]\r\ncurrent=en\r\n");
+    tree.AddFolder(L"en");
+    tree.CopyFrom(ShippedBase() + L"\\en\\vo_share.xml", L"en\\vo_share.xml");
+    CLangDB english(tree.Base().c_str());
+    EXPECT_STREQ(L"en", english.GetLangString(-1).GetString());
+    CLangProRC* en = LoadVoShare(english);
+    ASSERT_TRUE(chs != nullptr && en != nullptr);
+
+    EXPECT_GE(chs->GetStringIds().size(), 55u);
+    EXPECT_EQ(chs->GetStringIds(), en->GetStringIds());
+    for (const CString& id : en->GetStringIds())
+        EXPECT_FALSE(en->GetString(id).IsEmpty()) << id.GetString();
+    EXPECT_STREQ(L"Accept", en->GetString(L"IDS_LINK_ACCEPT").GetString());
+
+    ASSERT_EQ(chs->GetDialogNames(), en->GetDialogNames());
+    for (const CString& name : chs->GetDialogNames()) {
+        EXPECT_EQ(chs->GetDialog(name)->GetItemNames(), en->GetDialog(name)->GetItemNames()) << name.GetString();
+        EXPECT_FALSE(en->GetDialog(name)->m_strCaption.IsEmpty()) << name.GetString();
+    }
+    EXPECT_STREQ(L"Refresh", en->GetDialog(L"CSkinChooser")->GetDlgItemTextW(L"IDC_REFRESH").GetString());
+}
+
+TEST(LangDB, CurrentLanguageFallsBackToChineseUnlessItNamesAFolder)
+{
+    const struct { const char* settings; const wchar_t* language; } cases[] = {
+        {nullptr, L"chs"},                                // no settings file
+        {"[Language]\r\n", L"chs"},                       // no key
+        {"[Language]\r\ncurrent=\r\n", L"chs"},           // empty value
+        {"[Language]\r\ncurrent=fr\r\n", L"chs"},         // no such folder
+        {"[Language]\r\ncurrent=..\\en\r\n", L"chs"},     // not a plain folder name
+        {"[Language]\r\ncurrent= en \r\n", L"en"},
+        {"[language]\r\nCURRENT=en\r\n", L"en"},          // profile names ignore case
+    };
+    for (const auto& entry : cases) {
+        TempLangTree tree;
+        tree.AddFolder(L"en");
+        if (entry.settings != nullptr)
+            tree.WriteFile(L"lang.ini", entry.settings);
+        CLangDB db((tree.Base() + L"\\").c_str());
+        EXPECT_STREQ(entry.language, db.GetLangString(-1).GetString())
+            << (entry.settings != nullptr ? entry.settings : "(no file)");
+        EXPECT_STREQ(tree.Base().c_str(), db.GetBaseFolder().GetString());
+    }
+}
