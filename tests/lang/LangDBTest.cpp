@@ -50,20 +50,15 @@ TEST(LangDB, ChineseSetHoldsTheDefaultTextsExactly)
     ASSERT_NE(set, nullptr);
     const struct { const wchar_t* id; const wchar_t* text; } expected[] = {
         {L"IDS_LINK_ACCEPT", L"接受"},
-        {L"IDS_LINK_ACCEPTAV", L"接受音视频"},
-        {L"IDS_LINK_ERROR", L"错误"},
         {L"IDS_WAIT_ACCEPT", L" 等待对方接收"},
         {L"IDS_AUDIO_CONV", L" 您已经邀请 %s 开始音频对话，请等待回应或"},
-        {L"IDS_AV_CONV", L"您已经邀请%s开始音视频对话，请等待回应或"},
         {L"IDS_OR", L" 或者 "},
         {L"IDS_FILE_EXT", L"所有文件(*.*)|*.*||"},
         {L"IDS_FILE_SAVETO", L"文件保存到 "},
         {L"IDS_E_CREATESOCKET", L"创建socket失败。"},
-        {L"IDS_INVI_CANCELED", L"对话请求已拒绝。"},
         {L"IDS_INVI_AV_ACCEPTED", L"音视频对话请求已接受。"},
         {L"IDS_MALE", L"男"},
         {L"IDS_NEXT_PAGE", L"下一页"},
-        {L"IDS_PREV_PAGE", L"上一页"},
         {L"IDS_ROOMNAME", L"聊天室"},
     };
     for (const auto& entry : expected)
