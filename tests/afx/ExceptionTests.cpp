@@ -1,0 +1,220 @@
+// Exceptions thrown inside afxlite and caught here: framework exceptions as pointers with their
+// texts, the TRY / CATCH macros, and _com_error raised by the COM support functions.
+#include <afx.h>
+#include <afxlite/CInternetException.h>
+
+#include <gtest/gtest.h>
+
+#include <comdef.h>
+#include <wininet.h>
+
+_COM_SMARTPTR_TYPEDEF(IPersist, __uuidof(IPersist));
+
+namespace {
+
+CString MessageOf(const CException& e, UINT nMaxError = 512)
+{
+    CString text;
+    UINT helpContext = 77;
+    e.GetErrorMessage(text.GetBuffer(static_cast<int>(nMaxError)), nMaxError, &helpContext);
+    text.ReleaseBuffer();
+    EXPECT_EQ(0u, helpContext);
+    return text;
+}
+
+TEST(FrameworkExceptionTest, FileExceptionCrossesTheModuleBoundary)
+{
+    try {
+        CFileException::ThrowOsError(ERROR_FILE_NOT_FOUND, L"C:\\missing.txt");
+        FAIL() << "nothing thrown";
+    } catch (CException* e) {
+        ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(CFileException)));
+        auto* file = static_cast<CFileException*>(e);
+        EXPECT_EQ(CFileException::fileNotFound, file->m_cause);
+        EXPECT_EQ(ERROR_FILE_NOT_FOUND, file->m_lOsError);
+        EXPECT_STREQ(L"C:\\missing.txt", file->m_strFileName);
+        EXPECT_STREQ(L"C:\\missing.txt was not found.", MessageOf(*file));
+        EXPECT_STREQ(L"C:\\m", MessageOf(*file, 5));
+        e->Delete();
+    }
+    EXPECT_NO_THROW(CFileException::ThrowOsError(0, L"x"));
+}
+
+TEST(FrameworkExceptionTest, OsErrorsMapToFileCauses)
+{
+    EXPECT_EQ(CFileException::accessDenied, CFileException::OsErrorToException(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(CFileException::sharingViolation, CFileException::OsErrorToException(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(CFileException::diskFull, CFileException::OsErrorToException(ERROR_DISK_FULL));
+    EXPECT_EQ(CFileException::genericException, CFileException::OsErrorToException(123456));
+    const CFileException unnamed(CFileException::badPath);
+    EXPECT_STREQ(L"an unnamed file contains an incorrect path.", MessageOf(unnamed));
+}
+
+TEST(FrameworkExceptionTest, OleAndMemoryExceptionsCarryTheirStatus)
+{
+    try {
+        AfxThrowOleException(E_NOINTERFACE);
+    } catch (CException* e) {
+        EXPECT_EQ(E_NOINTERFACE, COleException::Process(e));
+        EXPECT_FALSE(MessageOf(*e).IsEmpty());
+        e->Delete();
+    }
+    try {
+        AfxThrowMemoryException();
+    } catch (CMemoryException* e) {
+        EXPECT_EQ(E_OUTOFMEMORY, COleException::Process(e));
+        EXPECT_STREQ(L"Out of memory.", MessageOf(*e));
+        e->Delete();
+    }
+    const CException plain(FALSE);
+    EXPECT_EQ(E_UNEXPECTED, COleException::Process(&plain));
+    EXPECT_STREQ(L"", MessageOf(plain));
+}
+
+TEST(FrameworkExceptionTest, InternetExceptionTakesLastErrorAndWinInetText)
+{
+    SetLastError(ERROR_INTERNET_CANNOT_CONNECT);
+    try {
+        AfxThrowInternetException(42);
+    } catch (CInternetException* e) {
+        EXPECT_EQ(static_cast<DWORD>(ERROR_INTERNET_CANNOT_CONNECT), e->m_dwError);
+        EXPECT_EQ(42u, e->m_dwContext);
+        const CString text = MessageOf(*e, 1024);
+        EXPECT_FALSE(text.IsEmpty());
+        EXPECT_EQ(-1, text.Find(L"Internet error")) << "no WinInet text: " << text.GetString();
+        e->Delete();
+    }
+}
+
+class CCountedException : public CException {
+public:
+    explicit CCountedException(BOOL bAutoDelete = TRUE) : CException(bAutoDelete) {}
+    ~CCountedException() override { ++s_deleted; }
+    static int s_deleted;
+};
+int CCountedException::s_deleted = 0;
+
+void RethrowFromCatch()
+{
+    TRY {
+        throw new CCountedException;
+    }
+    CATCH(CCountedException, e) {
+        THROW_LAST();
+    }
+    END_CATCH
+}
+
+TEST(FrameworkExceptionTest, CatchMacrosDeleteUnlessRethrown)
+{
+    CCountedException::s_deleted = 0;
+    bool caught = false;
+    TRY {
+        THROW(new CCountedException);
+    }
+    CATCH(CFileException, e) {
+        ADD_FAILURE() << "wrong handler";
+    }
+    AND_CATCH_ALL(e) {
+        caught = e->IsKindOf(RUNTIME_CLASS(CException));
+    }
+    END_CATCH_ALL
+    EXPECT_TRUE(caught);
+    EXPECT_EQ(1, CCountedException::s_deleted);
+
+    try {
+        RethrowFromCatch();
+    } catch (CException* e) {
+        EXPECT_EQ(1, CCountedException::s_deleted);
+        e->Delete();
+    }
+    EXPECT_EQ(2, CCountedException::s_deleted);
+
+    CCountedException onStack(FALSE);
+    onStack.Delete();
+    EXPECT_EQ(2, CCountedException::s_deleted);
+}
+
+// A COM object whose only method fails and leaves rich error information, as a DOM does.
+class CFailingObject : public ISupportErrorInfo {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (riid == IID_IUnknown || riid == IID_ISupportErrorInfo) {
+            *ppv = static_cast<ISupportErrorInfo*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override
+    {
+        return riid == IID_IDispatch ? S_OK : S_FALSE;
+    }
+    HRESULT Fail()
+    {
+        ICreateErrorInfo* create = nullptr;
+        if (SUCCEEDED(CreateErrorInfo(&create))) {
+            create->SetDescription(const_cast<LPOLESTR>(L"the document refused"));
+            IErrorInfo* info = nullptr;
+            if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
+                SetErrorInfo(0, info);
+                info->Release();
+            }
+            create->Release();
+        }
+        return E_INVALIDARG;
+    }
+};
+
+class ComErrorTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
+    void TearDown() override { CoUninitialize(); }
+};
+
+TEST_F(ComErrorTest, IssueErrorExThrowsAcrossModulesWithRichErrorInfo)
+{
+    CFailingObject object;
+    const HRESULT hr = object.Fail();
+    try {
+        _com_issue_errorex(hr, &object, IID_IDispatch);
+        FAIL() << "nothing thrown";
+    } catch (const _com_error& e) {
+        EXPECT_EQ(E_INVALIDARG, e.Error());
+        EXPECT_STREQ(L"the document refused", static_cast<const wchar_t*>(e.Description()));
+    }
+    try {
+        _com_issue_errorex(E_FAIL, nullptr, IID_NULL);
+    } catch (const _com_error& e) {
+        EXPECT_EQ(E_FAIL, e.Error());
+        EXPECT_EQ(nullptr, e.ErrorInfo());
+        EXPECT_NE(nullptr, e.ErrorMessage());
+    }
+}
+
+TEST_F(ComErrorTest, SmartPointerCreationFailureRaisesComError)
+{
+    const CLSID unregistered = {0x3f2504e0, 0x4f89, 0x11d3, {0x9a, 0x0c, 0x03, 0x05, 0xe8, 0x2c, 0x33, 0x01}};
+    try {
+        IPersistPtr object(unregistered);
+        FAIL() << "created an unregistered class";
+    } catch (const _com_error& e) {
+        EXPECT_EQ(REGDB_E_CLASSNOTREG, e.Error());
+    }
+}
+
+TEST_F(ComErrorTest, BstrConvertsNarrowTextBothWays)
+{
+    const _bstr_t fromNarrow("narrow text");
+    EXPECT_STREQ(L"narrow text", static_cast<const wchar_t*>(fromNarrow));
+    EXPECT_EQ(11u, fromNarrow.length());
+    const _bstr_t fromWide(L"wide text");
+    EXPECT_STREQ("wide text", static_cast<const char*>(fromWide));
+    const _variant_t variant(fromNarrow);
+    EXPECT_EQ(VT_BSTR, variant.vt);
+}
+
+} // namespace
