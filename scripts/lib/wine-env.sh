@@ -1,0 +1,160 @@
+# Shared by scripts/test, scripts/demo and scripts/wine-run (sourced, not run).
+#
+# A "Wine session" is one Xvfb on a free display, the build's Wine prefix and one persistent
+# wineserver. Every Windows program of a test run shares it: a Wine process then starts in a
+# fraction of a second, and windows have a display without a window manager.
+
+VO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Absolute build folder: $BUILD_DIR, default "build" under the repository root.
+vo_build_dir() {
+    local dir=${BUILD_DIR:-build}
+    [[ $dir == /* ]] || dir=$VO_ROOT/$dir
+    echo "$dir"
+}
+
+# Configures the build folder on first use (later builds re-run CMake by themselves) and builds.
+vo_build() {
+    local build_dir=$1
+    if [[ ! -f $build_dir/build.ninja ]]; then
+        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja \
+              -DCMAKE_TOOLCHAIN_FILE="$VO_ROOT/cmake/toolchain-i686-w64-mingw32.cmake"
+    fi
+    cmake --build "$build_dir"
+}
+
+# Exports the environment every Wine process of the build uses. Values already set by the caller
+# (WINEDEBUG=err+all to see why a DLL does not load, for instance) are kept.
+vo_wine_env() {
+    local build_dir=$1
+    export WINEPREFIX=$build_dir/wineprefix
+    export WINEARCH=win32
+    export WINEDEBUG=${WINEDEBUG:--all}
+    # Same locale everywhere (Windows code page 1252, UTF-8 file names), whatever the caller's.
+    export LC_ALL=C.UTF-8
+    # No Mono or Gecko: Wine would otherwise offer to download them.
+    export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+    # A scratch HOME keeps Wine's desktop integration out of the real one. Its .asoundrc makes
+    # ALSA's default device the null device: with no sound card, ALSA would otherwise complain on
+    # stderr and Wine would offer no sound device at all.
+    export HOME=$build_dir/wine-home
+    mkdir -p "$HOME"
+    echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+}
+
+# Starts Xvfb on the first free display from :90 upward and exports DISPLAY. Another run may
+# take the same number at the same moment: the X server's lock file decides, and the loser
+# tries the next number.
+vo_start_xvfb() {
+    local log=$1 n pid i
+    for ((n = 90; n < 250; n++)); do
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$log" 2>&1 &
+        pid=$!
+        for ((i = 0; i < 100; i++)); do
+            if [[ -S /tmp/.X11-unix/X$n && $(cat "/tmp/.X$n-lock" 2>/dev/null) -eq $pid ]]; then
+                VO_XVFB_PID=$pid
+                export DISPLAY=:$n
+                return 0
+            fi
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    echo "wine-env: could not start Xvfb (see $log)" >&2
+    return 1
+}
+
+# Creates the Wine prefix once per build folder: 32-bit, with Wine's virtual desktop turned on
+# (without a window manager, hiding or destroying a top-level window otherwise takes seconds) and
+# Chinese text drawn with the system's CJK font. The marker file is written last, so a prefix
+# left half-made by an interrupted run is made again.
+vo_ensure_prefix() {
+    local marker=$WINEPREFIX/.vo-prefix-ready log=$1
+    [[ -f $marker ]] && return 0
+    echo "wine-env: creating Wine prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    if ! wineboot -i >>"$log" 2>&1; then
+        cat "$log" >&2
+        return 1
+    fi
+    vo_reg_add 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
+    vo_reg_add 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ 1024x768
+    vo_use_cjk_font 'WenQuanYi Micro Hei' wqy-microhei.ttc
+    # Let the wineserver exit on its own: that writes the registry to disk.
+    wineserver -w
+    touch "$marker"
+}
+
+vo_reg_add() {
+    wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null
+}
+
+# Links the common UI fonts to the CJK font FAMILY (file FILE) for the characters they lack, and
+# lets the usual Chinese font names stand for it.
+vo_use_cjk_font() {
+    local family=$1 file=$2 font
+    for font in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' 'Segoe UI' Arial Verdana; do
+        vo_reg_add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+                   "$font" REG_MULTI_SZ "$file,$family"
+    done
+    for font in SimSun NSimSun SimHei 'Microsoft YaHei' 宋体 新宋体 黑体 微软雅黑; do
+        vo_reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$font" REG_SZ "$family"
+    done
+}
+
+# Starts a Wine session for the build folder and ends it when the calling shell exits.
+vo_session_start() {
+    local build_dir=$1
+    vo_wine_env "$build_dir"
+    trap vo_session_stop EXIT
+    vo_claim_build_dir "$build_dir"
+    vo_start_xvfb "$build_dir/xvfb.log"
+    (
+        flock 9
+        vo_ensure_prefix "$build_dir/wine-session.log"
+    ) 9>"$build_dir/wineprefix.lock"
+    wineserver -p
+    VO_WINESERVER_STARTED=1
+    # The first Wine process starts Wine's own background processes (services, the desktop),
+    # which inherit its stderr and live as long as the wineserver. Start them here, writing to
+    # a log: inheriting a test's output pipe, they would keep CTest waiting for its end.
+    wine cmd /c exit </dev/null >>"$build_dir/wine-session.log" 2>&1
+    export VO_WINE_SESSION=$build_dir
+}
+
+# One session per build folder at a time. The owner file names the shell of the running session;
+# when that shell is gone (killed before it could clean up), its wineserver is stopped here.
+vo_claim_build_dir() {
+    local owner_file=$1/wine-session.owner owner
+    owner=$(cat "$owner_file" 2>/dev/null || true)
+    if [[ -n $owner ]] && kill -0 "$owner" 2>/dev/null; then
+        echo "wine-env: another run (pid $owner) uses $1: wait for it or set another BUILD_DIR" >&2
+        return 1
+    fi
+    if [[ -n $owner ]]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+    fi
+    echo $$ >"$owner_file"
+    VO_OWNER_FILE=$owner_file
+}
+
+vo_session_stop() {
+    if [[ -n ${VO_WINESERVER_STARTED:-} ]]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+        VO_WINESERVER_STARTED=
+    fi
+    if [[ -n ${VO_XVFB_PID:-} ]]; then
+        kill "$VO_XVFB_PID" 2>/dev/null || true
+        wait "$VO_XVFB_PID" 2>/dev/null || true
+        VO_XVFB_PID=
+    fi
+    if [[ -n ${VO_OWNER_FILE:-} ]]; then
+        rm -f "$VO_OWNER_FILE"
+        VO_OWNER_FILE=
+    fi
+}
