@@ -4,6 +4,7 @@
 #pragma once
 
 #include "afx.h"
+#include "afxcoll.h"
 #include "afxgdi.h"
 
 #include "afxlite/AfxModule.h"
