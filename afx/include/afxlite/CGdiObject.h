@@ -1,0 +1,42 @@
+// CGdiObject: owner of one GDI object handle (pen, brush, font, bitmap, region, palette). The
+// object is deleted with the wrapper; Attach/Detach hand ownership in and out. FromHandle gives
+// the wrapper of any handle: the attached C++ object, or a temporary one that lives until
+// AfxDeleteTempMaps.
+#pragma once
+
+#include "afxlite/AfxDef.h"
+#include "afxlite/CObject.h"
+
+class AFX_API CGdiObject : public CObject {
+    DECLARE_DYNCREATE(CGdiObject)
+public:
+    CGdiObject() = default;
+    ~CGdiObject() override;
+
+    HGDIOBJ m_hObject = nullptr;
+
+    operator HGDIOBJ() const { return m_hObject; }
+    // Must be called on an object; for a pointer that may be null use AfxGetSafeHandle.
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+
+    static CGdiObject* AFXAPI FromHandle(HGDIOBJ hObject);
+    // Takes ownership of hObject (FALSE for a null handle).
+    BOOL Attach(HGDIOBJ hObject);
+    // Gives up ownership and returns the handle.
+    HGDIOBJ Detach();
+    // Deletes the GDI object now; FALSE when there was none.
+    BOOL DeleteObject();
+
+    int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
+    UINT GetObjectType() const { return ::GetObjectType(m_hObject); }
+    BOOL CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
+    BOOL UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
+
+    bool operator==(const CGdiObject& obj) const { return m_hObject == obj.m_hObject; }
+    bool operator!=(const CGdiObject& obj) const { return m_hObject != obj.m_hObject; }
+};
+
+inline HGDIOBJ AfxGetSafeHandle(const CGdiObject* pObject)
+{
+    return pObject ? pObject->m_hObject : nullptr;
+}

@@ -1,0 +1,4 @@
+// CRgn.
+#include "afxlite/CRgn.h"
+
+IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
