@@ -1,0 +1,10 @@
+// Umbrella header of vo_share.dll: includes every public header of the library.
+#pragma once
+
+#include "VoDef.h"
+
+#include "Checksum.h"
+#include "FileVersion.h"
+#include "Registry.h"
+#include "Utf8Convert.h"
+#include "VoHelpers.h"
