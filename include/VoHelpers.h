@@ -5,7 +5,10 @@
 
 #include "VoDef.h"
 
-#include <afxwin.h>
+#include <afx.h>
+
+class CDC;
+class CWnd;
 
 // Folder of the running executable, without a trailing backslash. Computed once and cached;
 // out is left unchanged when the executable's name cannot be read.

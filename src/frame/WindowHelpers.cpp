@@ -3,6 +3,8 @@
 
 #include <VoHelpers.h>
 
+#include <afxwin.h>
+
 #include <cwchar>
 #include <vector>
 
@@ -21,7 +23,7 @@ struct ClassPrefixRule
     ChildAction action;
 };
 
-// Checked in this order; "Edit" comes last so that it only catches plain edit controls.
+// Checked in this order; the first prefix that matches decides.
 const ClassPrefixRule kClassPrefixRules[] = {
     {L"Button", ChildAction::Enable},
     {L"ComboBox", ChildAction::Enable},

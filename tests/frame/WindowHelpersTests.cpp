@@ -5,6 +5,8 @@
 
 #include "FrameTestIds.h"
 
+#include <afxwin.h>
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>

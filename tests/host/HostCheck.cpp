@@ -2,6 +2,7 @@
 // calls every exported helper of vo_share.dll and the language library's interface, and exits
 // with 0 only when every result is as expected. Each failed check is printed.
 
+#include <afxwin.h>
 #include <vo_share.h>
 #include <LangDB.h>
 
