@@ -7,6 +7,8 @@
 #include "afxcoll.h"
 #include "afxgdi.h"
 
+#include <commctrl.h>
+
 #include "afxlite/AfxModule.h"
 #include "afxlite/AfxMsgMap.h"
 #include "afxlite/CCmdTarget.h"

@@ -293,6 +293,13 @@ HWND CWnd::UnsubclassWindow()
 
 // ---- The window procedure ----
 
+// What the window procedure does to an object beyond dispatching.
+class AfxWndProcAccess {
+public:
+    static void MarkDestroying(CWnd* pWnd) { pWnd->m_nFlags |= WF_DESTROYING; }
+    static void FinishNcDestroy(CWnd* pWnd) { pWnd->OnFinalNcDestroy(); }
+};
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
@@ -303,7 +310,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     const MSG previous = state->lastSentMsg;
     state->lastSentMsg = MSG{ hWnd, message, wParam, lParam, 0, { 0, 0 } };
     if (message == WM_DESTROY)
-        pWnd->m_nFlags |= WF_DESTROYING;
+        AfxWndProcAccess::MarkDestroying(pWnd);
 
     LRESULT lResult = 0;
     try {
@@ -323,7 +330,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
     // The handler may have deleted the object; only a still-attached one is finished off.
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
-        pWnd->OnFinalNcDestroy();
+        AfxWndProcAccess::FinishNcDestroy(pWnd);
     state->lastSentMsg = previous;
     return lResult;
 }

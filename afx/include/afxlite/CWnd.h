@@ -327,8 +327,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend class AfxCreationScope;
-    friend LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class AfxCreationScope; // attaches windows being created
+    friend class AfxWndProcAccess; // AfxWndProc's view of the object's life cycle
 
     // Attaches and subclasses a window that is being created (from the creation hook).
     BOOL AttachNewWindow(HWND hWnd);
