@@ -1,0 +1,60 @@
+// CConvertXml: converts between XML trees (CXmlTreeCtrl) and MSXML DOM documents, texts and
+// files. Stateless: every operation is static and may run on any thread that has initialised COM.
+//
+// Results: 0 success; 1 nothing done or input refused (empty text, text or file that does not
+// parse, empty tree, a second top-level item, an item name the DOM refuses); negative: the
+// failure code of the DOM (CO_E_NOTINITIALIZED when COM is not initialised, for instance).
+// No exception gets out.
+//
+// Siblings come out of a document in reverse document order, at every level: each converted
+// node is put in front of the siblings converted before it (CXmlTreeCtrl::InsertItem).
+#pragma once
+
+#include "VoDef.h"
+#include "XmlTreeCtrl.h"
+
+#include <afx.h>
+#include <afxmsxml.h>
+
+class VO_API CConvertXml
+{
+public:
+    // Parses text into a new document stored in doc; doc is left as it was unless 0 is returned.
+    static HRESULT CStringToXml(CString text, IXMLDOMDocumentPtr& doc);
+    // Adds the document's top-level nodes (and their subtrees) in front of what the tree holds.
+    static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree);
+    // Loads an XML file and adds its content to the tree.
+    static HRESULT LoadXmlToTree(const wchar_t* path, CXmlTreeCtrl* tree);
+    // Builds a new document from the tree into doc (an empty document and 1 for an empty tree).
+    // A document holds one top-level element: a top-level item named "xml" (the declaration of
+    // a document the tree was read from) is left out, and a second top-level item gives 1 with
+    // the document keeping the first one.
+    static HRESULT ConvertTreeToXml(CXmlTreeCtrl* tree, IXMLDOMDocumentPtr& doc);
+    // Builds a document from the tree and saves it to the file; the result of the save.
+    static HRESULT SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree);
+
+private:
+    // Converts node and its subtree: the node goes into the tree under parent (or behind after).
+    static HRESULT XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent,
+                                CXmlTreeItem* after);
+    // Converts one node alone; sets item to the new item, or leaves it null when the node is
+    // not converted (text, comment and CDATA nodes: result 1).
+    static HRESULT NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent,
+                              CXmlTreeItem* after, CXmlTreeItem*& item);
+    // Converts item and its subtree into elements appended to parent (or to the document).
+    static HRESULT TreeSaveToXml(CXmlTreeItem* item, IXMLDOMDocument* doc, IXMLDOMNode* parent);
+    // Creates the element of one item (name, text, attributes) and appends it to parent.
+    static HRESULT ItemToElement(CXmlTreeItem* item, IXMLDOMDocument* doc, IXMLDOMNode* parent,
+                                 IXMLDOMElementPtr& element);
+    // The node's nodeName.
+    static HRESULT GetNodeName(IXMLDOMNode* node, CString& name);
+    // The node's text: for an element the text of it and all its descendants joined.
+    static HRESULT GetNodeText(IXMLDOMNode* node, CString& text);
+    // The attribute map of node in a new CMapStringToString, or null when it has no attributes.
+    // 1 (and null) for a node without an attribute collection.
+    static HRESULT GetNodeAttri(IXMLDOMNode* node, CMapStringToString*& attri);
+    // The name and string value of one attribute node.
+    static HRESULT GetNodeAttriValue(IXMLDOMNode* attribute, CString& name, CString& value);
+    // A new "Microsoft.XMLDOM" document that does not resolve external entities or DTDs.
+    static HRESULT CreateDocument(IXMLDOMDocumentPtr& doc);
+};
