@@ -8,3 +8,6 @@
 #include "Registry.h"
 #include "Utf8Convert.h"
 #include "VoHelpers.h"
+#include "XmlTreeItem.h"
+#include "XmlTreeCtrl.h"
+#include "ConvertXml.h"
