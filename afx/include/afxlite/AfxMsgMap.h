@@ -89,11 +89,25 @@ BOOL AfxDispatchEntry(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)
                      reinterpret_cast<typename Sig::Pmf>(pfn), call);
 }
 
-// One table entry; memberFxn must convert to Sig::Pmf by static_cast, i.e. have exactly the
-// handler signature (a member of the class or of one of its bases).
+// The handler type Pmf with its class replaced by TClass: R (TClass::*)(A...).
+template <class TPmf, class TClass>
+struct AfxMemberOf;
+template <class TBase, class TClass, class R, class... A>
+struct AfxMemberOf<R (TBase::*)(A...), TClass> {
+    typedef R (TClass::*type)(A...);
+};
+
+// A handler stored in a table: memberFxn must be a member of the map's class (ThisClass) or
+// of one of its bases with exactly the signature Sig::Pmf. The first cast rejects other
+// classes and signatures (and picks the right one of overloads), the second views the member
+// from the adapter's target class.
+#define AFX_HANDLER(Sig, memberFxn) \
+    reinterpret_cast<AFX_PMSG>(static_cast<Sig::Pmf>(static_cast<AfxMemberOf<Sig::Pmf, ThisClass>::type>(memberFxn)))
+
+// One table entry of a map (used between BEGIN_MESSAGE_MAP and END_MESSAGE_MAP).
 #define AFX_MSG_ENTRY(message, code, id, lastId, Sig, memberFxn) \
     { (message), static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(lastId), nullptr, \
-      &AfxDispatchEntry<Sig>, reinterpret_cast<AFX_PMSG>(static_cast<Sig::Pmf>(memberFxn)) },
+      &AfxDispatchEntry<Sig>, AFX_HANDLER(Sig, memberFxn) },
 
 #define DECLARE_MESSAGE_MAP() \
 protected: \

@@ -180,8 +180,7 @@ AFX_WND_SIG(AfxSig_v_uu, void (CWnd::*Pmf)(UINT, UINT), (p->*f)(LOWORD(m.wParam)
 #define ON_MESSAGE(message, memberFxn) AFX_WM_ENTRY(message, AfxSig_l_wl, memberFxn)
 // A message number from RegisterWindowMessage, held in the UINT variable nMessageVariable.
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
-    { 0, 0, 0, 0, &(nMessageVariable), &AfxDispatchEntry<AfxSig_l_wl>, \
-      reinterpret_cast<AFX_PMSG>(static_cast<AfxSig_l_wl::Pmf>(memberFxn)) },
+    { 0, 0, 0, 0, &(nMessageVariable), &AfxDispatchEntry<AfxSig_l_wl>, AFX_HANDLER(AfxSig_l_wl, memberFxn) },
 
 // ---- Reflected messages, handled by the control they concern ----
 #define ON_WM_CTLCOLOR_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, AfxSig_hb_Du, &ThisClass::CtlColor)
