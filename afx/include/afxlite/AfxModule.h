@@ -7,6 +7,11 @@
 
 class CWinApp;
 
+// Resource type of toolbar button layouts (searched like any other type).
+#ifndef RT_TOOLBAR
+#define RT_TOOLBAR MAKEINTRESOURCE(241)
+#endif
+
 // One record per extension library, filled by AfxInitExtensionModule in its DllMain.
 struct AFX_EXTENSION_MODULE {
     BOOL bInitialized = FALSE;
