@@ -56,7 +56,7 @@ LRESULT CALLBACK AfxCreationScope::CbtProc(int nCode, WPARAM wParam, LPARAM lPar
             CWnd* pWnd = state->pWndInit;
             state->pWndInit = nullptr;
             // A nonzero answer cancels the creation: better than a window without its object.
-            if (!pWnd->AttachNewWindow(hWnd))
+            if (!pWnd->SubclassWindow(hWnd))
                 return 1;
         }
     }

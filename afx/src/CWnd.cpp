@@ -13,8 +13,6 @@
 #include "afxlite/CWinApp.h"
 #include "afxlite/CWinThread.h"
 
-#include <exception>
-
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -255,17 +253,6 @@ BOOL CWnd::HookWindowProc(HWND hWnd)
     return TRUE;
 }
 
-BOOL CWnd::AttachNewWindow(HWND hWnd)
-{
-    if (!Attach(hWnd))
-        return FALSE;
-    PreSubclassWindow();
-    if (HookWindowProc(hWnd))
-        return TRUE;
-    Detach();
-    return FALSE;
-}
-
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!::IsWindow(hWnd) || !Attach(hWnd))
@@ -293,6 +280,17 @@ HWND CWnd::UnsubclassWindow()
 
 // ---- The window procedure ----
 
+namespace {
+
+// Result of a message whose handler threw: creation fails, anything else counts as done.
+LRESULT AbandonedResult(UINT message)
+{
+    AfxTrace(L"Exception in the handler of message 0x%04X\n", message);
+    return message == WM_CREATE ? -1 : 0;
+}
+
+} // namespace
+
 // What the window procedure does to an object beyond dispatching.
 class AfxWndProcAccess {
 public:
@@ -312,20 +310,15 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_DESTROY)
         AfxWndProcAccess::MarkDestroying(pWnd);
 
+    // Exceptions must not unwind through the system's frames: they end at the handler.
     LRESULT lResult = 0;
     try {
         lResult = pWnd->WindowProc(message, wParam, lParam);
     } catch (CException* e) {
-        AfxTrace(L"Framework exception in a message handler (message 0x%04X)\n", message);
         e->Delete();
-        lResult = message == WM_CREATE ? -1 : 0;
-    } catch (const std::exception& e) {
-        // Exceptions must not unwind through the system's frames.
-        AfxTrace(L"Exception in a message handler (message 0x%04X): %hs\n", message, e.what());
-        lResult = message == WM_CREATE ? -1 : 0;
+        lResult = AbandonedResult(message);
     } catch (...) {
-        AfxTrace(L"Exception in a message handler (message 0x%04X)\n", message);
-        lResult = message == WM_CREATE ? -1 : 0;
+        lResult = AbandonedResult(message);
     }
 
     // The handler may have deleted the object; only a still-attached one is finished off.

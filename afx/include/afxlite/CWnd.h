@@ -327,11 +327,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend class AfxCreationScope; // attaches windows being created
+    friend class AfxCreationScope; // marks objects whose window is being created
     friend class AfxWndProcAccess; // AfxWndProc's view of the object's life cycle
 
-    // Attaches and subclasses a window that is being created (from the creation hook).
-    BOOL AttachNewWindow(HWND hWnd);
     // Routes hWnd's messages through AfxWndProc, remembering the previous procedure.
     BOOL HookWindowProc(HWND hWnd);
     // After WM_NCDESTROY: restores the procedure, forgets the window, runs PostNcDestroy.
