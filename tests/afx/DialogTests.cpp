@@ -137,6 +137,34 @@ TEST(ModalDialogTest, QuitMessageEndsTheRunAndIsPostedAgain)
     EXPECT_EQ(3u, msg.wParam);
 }
 
+// Counts the pings that pass through the application's PreTranslateMessage.
+class CCountingApp : public CWinApp {
+public:
+    static const UINT WM_AFXTEST_APP_PING = WM_APP + 31;
+    int m_nPings = 0;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_AFXTEST_APP_PING)
+            ++m_nPings;
+        return CWinApp::PreTranslateMessage(pMsg);
+    }
+};
+
+TEST(ModalDialogTest, ModalLoopPreTranslatesForTheApplicationAndTheDialog)
+{
+    CCountingApp app;
+    CDataDialog dlg;
+    dlg.m_onInit = [](CDataDialog& d) {
+        HWND hEdit = ::GetDlgItem(d.m_hWnd, IDC_AFXTEST_NAME);
+        ::PostMessageW(hEdit, CCountingApp::WM_AFXTEST_APP_PING, 0, 0);
+        // Escape in the edit becomes Cancel only through IsDialogMessage.
+        ::PostMessageW(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(1, app.m_nPings);
+}
+
 TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
 {
     CDataDialog dlg;
@@ -263,7 +291,13 @@ TEST(ModelessDialogTest, DestroyingTheWindowFreesTheObject)
     HWND hWnd = pDlg->m_hWnd;
     EXPECT_TRUE(::IsWindow(hWnd));
     EXPECT_FALSE(pDlg->IsWindowVisible()); // the template has no WS_VISIBLE
+    CButton cancel;
+    ASSERT_TRUE(cancel.SubclassDlgItem(IDCANCEL, pDlg));
+    EXPECT_EQ(&cancel, CWnd::FromHandlePermanent(::GetDlgItem(hWnd, IDCANCEL)));
+    CButton missing;
+    EXPECT_FALSE(missing.SubclassDlgItem(0x7BFF, pDlg));
     pDlg->DestroyWindow();
+    EXPECT_EQ(nullptr, cancel.m_hWnd); // its window went with the dialog
     EXPECT_EQ(1, CSelfFreeingDialog::s_nDeleted);
     EXPECT_FALSE(::IsWindow(hWnd));
 }
