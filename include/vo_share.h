@@ -11,3 +11,4 @@
 #include "XmlTreeItem.h"
 #include "XmlTreeCtrl.h"
 #include "ConvertXml.h"
+#include "WBitmap.h"
