@@ -12,3 +12,6 @@
 #include "XmlTreeCtrl.h"
 #include "ConvertXml.h"
 #include "WBitmap.h"
+#include "Config.h"
+#include "MultiConfig.h"
+#include "Oem.h"

@@ -26,6 +26,9 @@
 
 #include "VoShareModule.h"
 
+#include <MultiConfig.h>
+#include <Oem.h>
+
 // 0. extension module
 CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
 
@@ -34,3 +37,14 @@ CString g_strExePath;
 CString g_strFaceUrlDown;
 CString g_strFaceUrlUp;
 static const bool g_bFaceUrlsLoaded = LoadFaceUrls();
+
+// The library's text set in the language library: a plain pointer, null before any
+// constructor runs, filled by the first OEM load.
+CLangProRC* g_pLangModule = nullptr;
+
+// 5. multi-party chat configuration
+CMultiConfig g_MultiConfig;
+
+// 6. branding, with built-in defaults until the host calls OEM.load()
+unsigned int COem::m_nFriendImage = RGB(255, 0, 255);
+COem OEM;

@@ -3,6 +3,8 @@
 
 #include <afx.h>
 
+class CLangProRC;
+class CMultiConfig;
 class CVoShareModule;
 
 // The library's membership in the host's framework (constructed first, destroyed last).
@@ -17,3 +19,9 @@ extern CString g_strFaceUrlUp;
 // Reads the two picture addresses from the multi-party chat file unless already read.
 // Returns whether addresses were read (the result only gives the load a place in the order).
 bool LoadFaceUrls();
+
+// The library's text set in the language library; null until obtained (LangModule.h).
+extern CLangProRC* g_pLangModule;
+
+// The process-wide multi-party chat configuration (CMultiConfig::GetConfig).
+extern CMultiConfig g_MultiConfig;

@@ -1,0 +1,45 @@
+// The library's module text set, kept in g_pLangModule (Globals.cpp).
+
+#include "LangModule.h"
+
+#include "Globals.h"
+
+#include <LangDB.h>
+
+namespace {
+
+const wchar_t kModuleName[] = L"vo_share";
+const wchar_t kModuleFile[] = L"vo_share.xml";
+
+} // namespace
+
+CLangProRC* GetLangModule()
+{
+    return g_pLangModule;
+}
+
+void SetLangModule(CLangProRC* texts)
+{
+    g_pLangModule = texts;
+}
+
+CLangProRC* FindLangModule()
+{
+    if (g_pLangModule == nullptr)
+        g_pLangModule = CLangDB::Instance()->get(kModuleName);
+    return g_pLangModule;
+}
+
+CLangProRC* LoadLangModule()
+{
+    if (g_pLangModule != nullptr)
+        return g_pLangModule;
+    // The load's own result is not needed: the lookup below tells whether the set exists.
+    CLangDB::Instance()->load(kModuleFile, 0, 0);
+    return FindLangModule();
+}
+
+CString GetLangModuleString(LPCTSTR id)
+{
+    return g_pLangModule != nullptr ? g_pLangModule->GetString(id) : CString();
+}

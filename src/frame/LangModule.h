@@ -1,0 +1,20 @@
+// The library's own set of texts in the language library (the "vo_share" module). It is
+// empty until the first OEM load fills it; every part of the library then shares it.
+#pragma once
+
+#include <afx.h>
+
+class CLangProRC;
+
+// The shared module set, or null while it has not been obtained.
+CLangProRC* GetLangModule();
+void SetLangModule(CLangProRC* texts);
+
+// Takes the module set from the language database if it is still empty and the database
+// already holds the module. Returns the set (null when the module is not loaded).
+CLangProRC* FindLangModule();
+// Like FindLangModule, but first asks the database to load the module's text file.
+CLangProRC* LoadLangModule();
+
+// Text of identifier id from the module set; empty while the set is empty.
+CString GetLangModuleString(LPCTSTR id);
