@@ -1,0 +1,77 @@
+// CInternetFile: reads and writes on a WinInet handle.
+#include "afxlite/CInternetFile.h"
+
+#include "AfxInetOptions.h"
+#include "afxlite/CInternetException.h"
+
+IMPLEMENT_DYNAMIC(CInternetFile, CObject)
+
+CInternetFile::CInternetFile(HINTERNET hFile, HINTERNET hSession, LPCTSTR pstrFileName, LPCTSTR pstrServer,
+                             DWORD_PTR dwContext)
+    : m_hFile(hFile), m_hSession(hSession), m_strFileName(pstrFileName), m_strServerName(pstrServer),
+      m_dwContext(dwContext)
+{
+    ASSERT(hFile != nullptr);
+}
+
+CInternetFile::~CInternetFile()
+{
+    Close();
+}
+
+void CInternetFile::Close()
+{
+    HINTERNET hFile = ::InterlockedExchangePointer(&m_hFile, nullptr);
+    if (hFile)
+        ::InternetCloseHandle(hFile);
+}
+
+UINT CInternetFile::Read(void* lpBuf, UINT nCount)
+{
+    DWORD read = 0;
+    if (!::InternetReadFile(m_hFile, lpBuf, nCount, &read))
+        ThrowLastError();
+    return read;
+}
+
+void CInternetFile::Write(const void* lpBuf, UINT nCount)
+{
+    const BYTE* next = static_cast<const BYTE*>(lpBuf);
+    while (nCount > 0) {
+        DWORD written = 0;
+        if (!::InternetWriteFile(m_hFile, next, nCount, &written) || written == 0)
+            ThrowLastError();
+        next += written;
+        nCount -= written;
+    }
+}
+
+void CInternetFile::ThrowLastError() const
+{
+    AfxThrowInternetException(m_dwContext);
+}
+
+BOOL CInternetFile::SetOption(DWORD dwOption, LPVOID lpBuffer, DWORD dwBufferLength)
+{
+    return AfxInetOptions::Set(m_hFile, dwOption, lpBuffer, dwBufferLength);
+}
+
+BOOL CInternetFile::SetOption(DWORD dwOption, DWORD dwValue)
+{
+    return AfxInetOptions::Set(m_hFile, dwOption, dwValue);
+}
+
+BOOL CInternetFile::QueryOption(DWORD dwOption, LPVOID lpBuffer, LPDWORD lpdwBufLen) const
+{
+    return AfxInetOptions::Query(m_hFile, dwOption, lpBuffer, lpdwBufLen);
+}
+
+BOOL CInternetFile::QueryOption(DWORD dwOption, DWORD& dwValue) const
+{
+    return AfxInetOptions::Query(m_hFile, dwOption, dwValue);
+}
+
+BOOL CInternetFile::QueryOption(DWORD dwOption, CString& refString) const
+{
+    return AfxInetOptions::Query(m_hFile, dwOption, refString);
+}
