@@ -15,3 +15,6 @@
 #include "Config.h"
 #include "MultiConfig.h"
 #include "Oem.h"
+#include "MaskDraw.h"
+#include "WImageList.h"
+#include "MemDC.h"
