@@ -2,6 +2,7 @@
 
 #include <afxlite/AfxModule.h>
 
+#include "BitmapFile.h"
 #include "OemAddresses.h"
 #include "ProfileIo.h"
 #include "frame/Globals.h"
@@ -94,7 +95,11 @@ HICON LoadOemIcon(const CString& file, UINT fallbackId, int size)
 template <class Bitmap>
 void LoadOemBitmap(Bitmap& bitmap, const CString& file, UINT fallbackId)
 {
-    const HGDIOBJ loaded = LoadImageW(nullptr, file, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    // A section keeps the file's own pixel format, so a header with a format that does not
+    // exist fails here instead of giving an empty picture.
+    const HGDIOBJ loaded = IsWholeBitmapFile(file)
+                               ? LoadImageW(nullptr, file, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)
+                               : nullptr;
     if (loaded != nullptr) {
         if (bitmap.Attach(loaded))
             return;
