@@ -7,3 +7,5 @@
 #include <commctrl.h>
 
 #include "afxlite/CImageList.h"
+#include "afxlite/CListCtrl.h"
+#include "afxlite/CTreeCtrl.h"
