@@ -15,6 +15,7 @@
 #include "Config.h"
 #include "MultiConfig.h"
 #include "Oem.h"
+#include "XMLBase.h"
 #include "MaskDraw.h"
 #include "WImageList.h"
 #include "MemDC.h"
