@@ -2,8 +2,8 @@
 
 #include "MainWnd.h"
 
-#include <LangDB.h>
 #include <shellapi.h>
+#include <vo_share.h>
 
 CDemoApp theApp;
 
@@ -38,12 +38,9 @@ void CDemoApp::ParseCommandLine()
     ::LocalFree(ppArgs);
 }
 
-// Waiting for the branding issue: the client calls OEM.load() here, before its first
-// window. Until COem exists this stub does the part of that load the demo needs today,
-// loading the library's module text set from the language library.
+// The client loads its edition settings before its first window: branded texts, fonts, logos
+// and service addresses, and the library's texts from the language library.
 void CDemoApp::LoadBranding()
 {
-    CLangDB* pDB = CLangDB::Instance();
-    if (pDB->get(L"vo_share") == NULL)
-        pDB->load(L"vo_share.xml", 0, 0);
+    OEM.load();
 }
