@@ -2,3 +2,4 @@
 #pragma once
 
 #include "afxwin.h"
+#include "afxlite/CFileDialog.h"
