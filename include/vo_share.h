@@ -19,3 +19,4 @@
 #include "MaskDraw.h"
 #include "WImageList.h"
 #include "MemDC.h"
+#include "ImageShow.h"

@@ -1,0 +1,209 @@
+// CImageShow: still pictures through the system's picture loader.
+
+#include <ImageShow.h>
+
+#include <afxdlgs.h>
+
+#include "frame/LangModule.h"
+
+#include <algorithm>
+#include <olectl.h>
+
+namespace {
+
+// Key of the Open dialog's filter text in the library's language set: the unit's name and
+// the text's identifier.
+const wchar_t kLangUnit[] = L"CImageShow";
+const wchar_t kFilterId[] = L"IDS_0";
+const wchar_t kDefaultExt[] = L"jpg";
+
+// 0.01 mm per inch.
+const long kHimetricPerInch = 2540;
+
+// Pixels of a length in 0.01 mm at dpi dots per inch, rounded to nearest (half up).
+int HimetricToPixels(long himetric, int dpi)
+{
+    return static_cast<int>((himetric * dpi + kHimetricPerInch / 2) / kHimetricPerInch);
+}
+
+// Selects and realises a palette for the guard's lifetime.
+class CPaletteScope
+{
+public:
+    CPaletteScope(HDC hDC, HPALETTE hPalette) : m_hDC(hDC), m_hOld(nullptr)
+    {
+        if (!hPalette)
+            return;
+        m_hOld = ::SelectPalette(hDC, hPalette, FALSE);
+        if (m_hOld)
+            ::RealizePalette(hDC);
+    }
+    ~CPaletteScope()
+    {
+        if (m_hOld)
+            ::SelectPalette(m_hDC, m_hOld, FALSE);
+    }
+    CPaletteScope(const CPaletteScope&) = delete;
+    CPaletteScope& operator=(const CPaletteScope&) = delete;
+
+private:
+    HDC m_hDC;
+    HPALETTE m_hOld;
+};
+
+HPALETTE PicturePalette(IPicture* picture)
+{
+    OLE_HANDLE handle = 0;
+    if (FAILED(picture->get_hPal(&handle)))
+        return nullptr;
+    return reinterpret_cast<HPALETTE>(static_cast<UINT_PTR>(handle));
+}
+
+bool IsTransparent(IPicture* picture)
+{
+    DWORD attributes = 0;
+    return FAILED(picture->get_Attributes(&attributes)) || (attributes & PICTURE_TRANSPARENT) != 0;
+}
+
+} // namespace
+
+CImageShow::CImageShow()
+    : m_pPicture(nullptr), m_nWidth(0), m_nHeight(0), m_lHimetricWidth(0), m_lHimetricHeight(0)
+{
+}
+
+CImageShow::CImageShow(const wchar_t* path)
+    : CImageShow()
+{
+    LoadFile(path);
+}
+
+CImageShow::CImageShow(const CImageShow& other)
+    : m_pPicture(other.m_pPicture), m_nWidth(other.m_nWidth), m_nHeight(other.m_nHeight),
+      m_lHimetricWidth(other.m_lHimetricWidth), m_lHimetricHeight(other.m_lHimetricHeight)
+{
+    if (m_pPicture)
+        m_pPicture->AddRef();
+}
+
+CImageShow& CImageShow::operator=(const CImageShow& other)
+{
+    if (this == &other)
+        return *this;
+    if (other.m_pPicture)
+        other.m_pPicture->AddRef();
+    UnloadFile();
+    m_pPicture = other.m_pPicture;
+    m_nWidth = other.m_nWidth;
+    m_nHeight = other.m_nHeight;
+    m_lHimetricWidth = other.m_lHimetricWidth;
+    m_lHimetricHeight = other.m_lHimetricHeight;
+    return *this;
+}
+
+CImageShow::~CImageShow()
+{
+    UnloadFile();
+}
+
+void CImageShow::Clear()
+{
+    m_pPicture = nullptr;
+    m_nWidth = 0;
+    m_nHeight = 0;
+    m_lHimetricWidth = 0;
+    m_lHimetricHeight = 0;
+}
+
+void CImageShow::UnloadFile()
+{
+    if (m_pPicture)
+        m_pPicture->Release();
+    Clear();
+}
+
+int CImageShow::LoadFile(const wchar_t* path)
+{
+    UnloadFile();
+    if (!path || !*path)
+        return 0;
+    IPicture* picture = nullptr;
+    HRESULT hr = ::OleLoadPicturePath(const_cast<LPOLESTR>(path), nullptr, 0, 0, IID_IPicture,
+                                      reinterpret_cast<void**>(&picture));
+    if (FAILED(hr) || !picture)
+        return 0;
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    if (FAILED(picture->get_Width(&width)) || FAILED(picture->get_Height(&height))) {
+        picture->Release();
+        return 0;
+    }
+    HDC screen = ::GetDC(nullptr);
+    int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX);
+    int dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+
+    m_pPicture = picture;
+    m_lHimetricWidth = width;
+    m_lHimetricHeight = height;
+    m_nWidth = HimetricToPixels(width, dpiX);
+    m_nHeight = HimetricToPixels(height, dpiY);
+    return 1;
+}
+
+void CImageShow::GetImagePix(int& width, int& height) const
+{
+    width = m_nWidth;
+    height = m_nHeight;
+}
+
+void CImageShow::Draw(HDC dc, RECT rect) const
+{
+    if (!m_pPicture || !dc)
+        return;
+    CPaletteScope palette(dc, PicturePalette(m_pPicture));
+    if (IsTransparent(m_pPicture)) {
+        RenderOver(dc, rect);
+        return;
+    }
+    // Source rectangles run bottom-up in 0.01 mm: start at the height, go up by it.
+    m_pPicture->Render(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0,
+                       m_lHimetricHeight, m_lHimetricWidth, -m_lHimetricHeight, nullptr);
+}
+
+// A transparent picture is rendered at its own size over the window colour in a memory
+// bitmap, which is then copied (not stretched) to dc, clipped to rect's size.
+void CImageShow::RenderOver(HDC dc, const RECT& rect) const
+{
+    HDC memDC = ::CreateCompatibleDC(dc);
+    if (!memDC)
+        return;
+    HBITMAP bitmap = ::CreateCompatibleBitmap(dc, m_nWidth, m_nHeight);
+    HGDIOBJ old = bitmap ? ::SelectObject(memDC, bitmap) : nullptr;
+    if (old) {
+        RECT whole = {0, 0, m_nWidth, m_nHeight};
+        ::FillRect(memDC, &whole, ::GetSysColorBrush(COLOR_WINDOW));
+        m_pPicture->Render(memDC, 0, 0, m_nWidth, m_nHeight, 0, m_lHimetricHeight, m_lHimetricWidth,
+                           -m_lHimetricHeight, nullptr);
+        int width = std::min<LONG>(m_nWidth, rect.right - rect.left);
+        int height = std::min<LONG>(m_nHeight, rect.bottom - rect.top);
+        if (width > 0 && height > 0)
+            ::BitBlt(dc, rect.left, rect.top, width, height, memDC, 0, 0, SRCCOPY);
+        ::SelectObject(memDC, old);
+    }
+    if (bitmap)
+        ::DeleteObject(bitmap);
+    ::DeleteDC(memDC);
+}
+
+int CImageShow::OpenImageFileDlg(HWND parent, CString& path)
+{
+    CString key;
+    key.Format(L"%s/%s", kLangUnit, kFilterId);
+    CFileDialog dialog(TRUE, kDefaultExt, nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY,
+                       GetLangModuleString(key), CWnd::FromHandle(parent));
+    if (dialog.DoModal() != IDOK)
+        return 0;
+    path = dialog.GetPathName();
+    return LoadFile(path);
+}
