@@ -34,6 +34,14 @@ UINT CInternetFile::Read(void* lpBuf, UINT nCount)
     return read;
 }
 
+ULONGLONG CInternetFile::GetLength() const
+{
+    DWORD available = 0;
+    if (!::InternetQueryDataAvailable(m_hFile, &available, 0, 0))
+        ThrowLastError();
+    return available;
+}
+
 void CInternetFile::Write(const void* lpBuf, UINT nCount)
 {
     const BYTE* next = static_cast<const BYTE*>(lpBuf);

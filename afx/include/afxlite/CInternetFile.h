@@ -26,6 +26,10 @@ public:
 
     // Reads up to nCount bytes (InternetReadFile); returns how many came, 0 at the end of the data.
     virtual UINT Read(void* lpBuf, UINT nCount);
+    // Bytes that can be read now (InternetQueryDataAvailable): waits until some data has come
+    // when none has; 0 at the end of the data. A Read of at most this many bytes does not wait
+    // for more, where a larger one waits for its whole count or the end of the data.
+    virtual ULONGLONG GetLength() const;
     // Writes all nCount bytes (InternetWriteFile).
     virtual void Write(const void* lpBuf, UINT nCount);
     // Closes the handle; later calls (from any thread) do nothing.
