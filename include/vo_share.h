@@ -16,6 +16,8 @@
 #include "MultiConfig.h"
 #include "Oem.h"
 #include "XMLBase.h"
+#include "HttpCommParam.h"
+#include "HttpComm.h"
 #include "MaskDraw.h"
 #include "WImageList.h"
 #include "MemDC.h"

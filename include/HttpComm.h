@@ -1,0 +1,118 @@
+// CHttpComm: a queue of XML commands for one web server of the service, worked off by a thread
+// of its own. NewRequest hands over a command tree; the worker posts it as UTF-8 XML over HTTP,
+// turns the answer (an XML document with the root "tavo") back into the same tree and posts the
+// result message to the request's window, which then owns the CHttpCommParam.
+#pragma once
+
+#include "HttpCommParam.h"
+#include "VoDef.h"
+#include "XmlTreeCtrl.h"
+
+#include <afx.h>
+#include <afxcoll.h>
+#include <afxmsxml.h>
+
+#include <atomic>
+
+class CHttpConnection;
+class CHttpFile;
+class CInternetSession;
+
+class VO_API CHttpComm
+{
+public:
+    // Stores the server URL, the default receiving window and the result message, and starts
+    // the worker. No network activity until the first request.
+    CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg);
+    // Stop, then destroys the connection, the session and every request still queued (without
+    // any message).
+    ~CHttpComm();
+
+    CHttpComm(const CHttpComm&) = delete;
+    CHttpComm& operator=(const CHttpComm&) = delete;
+
+    // Starts the worker again after Stop; queued requests then run.
+    void Start();
+    // Ends the worker: waits 3000 ms for the request in hand, then cancels it (its window gets
+    // it back as failed) and, should the worker still not end, stops it by force. Queued
+    // requests stay queued for the next Start.
+    void Stop();
+    // Replaces URL and port; the next request opens a new session and connection.
+    void SetServParam(const wchar_t* server, int port);
+    // Replaces the default receiving window and the result message.
+    void SetMsgParam(HWND wnd, UINT msg);
+    // Queues the command tree (heap-allocated; the channel owns it from now on) for wnd, or for
+    // the default window when wnd is null. Always 0.
+    int NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree);
+    // Runs one request on the calling thread: sends the command, puts the answer or the error
+    // into p and posts the result message; p is destroyed without a message when it has no
+    // convertible tree, when its window is gone, or on an unexpected exception. The worker calls
+    // it; another thread may only while the channel is stopped (they would share the session).
+    void ToDo(CHttpCommParam* p);
+
+protected:
+    // Queues p at the head or the tail and wakes the worker.
+    void AddJob(CHttpCommParam* p, int atHead);
+    // The connection, made (with its session) from the server URL when there is none; null
+    // when the URL is not an HTTP URL or WinInet refuses.
+    CHttpConnection* GetInternetSession();
+
+    // Owner of one kernel handle (the event, the thread), closed on replacement and destruction.
+    class CKernelHandle
+    {
+    public:
+        CKernelHandle() = default;
+        ~CKernelHandle() { Reset(); }
+        CKernelHandle(const CKernelHandle&) = delete;
+        CKernelHandle& operator=(const CKernelHandle&) = delete;
+        void Reset(HANDLE handle = nullptr)
+        {
+            if (m_handle)
+                ::CloseHandle(m_handle);
+            m_handle = handle;
+        }
+        HANDLE Get() const { return m_handle; }
+
+    private:
+        HANDLE m_handle = nullptr;
+    };
+
+    std::atomic<LONG> m_bRunning;  // 1 while the worker is meant to run
+    CKernelHandle m_hEvent;        // auto-reset, wakes the worker; lives as long as the channel
+    CPtrList m_lstJobs;            // queued CHttpCommParam pointers, under m_cs
+    CRITICAL_SECTION m_cs;
+    UINT m_nMsg;
+    HWND m_hWnd;
+    CKernelHandle m_hThread;
+    CString m_strObject;  // path and query of the URL
+    CString m_strServer;  // the URL as given
+    int m_nPort;          // the URL's port once split
+    CHttpConnection* m_pConnection;
+    CInternetSession* m_pSession;
+
+private:
+    static DWORD WINAPI WorkerEntry(LPVOID self);
+    void Work();
+    // The head of the queue while the worker is meant to run, else null.
+    CHttpCommParam* TakeJob();
+    // Sends p's command and stores the result in p; false when p gets no message.
+    bool RunRequest(CHttpCommParam& p);
+    // 1 with the answer document, or 0 with the error text.
+    int DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err);
+    // The HTTP exchange: 1 when an answer was parsed, 0 with the error text.
+    int sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err);
+    // Posts the result message to p's window, or destroys p when that is not possible.
+    void Deliver(CHttpCommParam* p);
+    void CloseInternetSession();
+    // The request being sent, which Stop may cancel; with cancelling set, a request that
+    // starts is cancelled at once.
+    void SetActiveRequest(CHttpFile* file);
+    void CancelActiveRequest(bool cancelling);
+    bool WaitForWorker(DWORD timeoutMs) const;
+    // Last resort of Stop: ends the worker by force and finishes what it had in hand.
+    void TerminateWorker();
+
+    CHttpFile* m_pActiveRequest;                // under m_cs
+    bool m_bCancelling;                         // under m_cs
+    std::atomic<CHttpCommParam*> m_pCurrent;    // the request ToDo has in hand
+};

@@ -1,0 +1,424 @@
+// CHttpComm: the worker thread of the command channel and its HTTP exchange.
+//
+// A request belongs to one thread at a time: the caller's until NewRequest, the worker's while
+// it runs, the receiving window's once the result message is posted. Only the queue (and the
+// request being sent, which Stop may cancel) is shared, under m_cs, never during a request.
+
+#include <HttpComm.h>
+
+#include <ConvertXml.h>
+#include <Utf8Convert.h>
+
+#include <afxinet.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+const DWORD kPollMs = 2000;        // the worker looks at the queue at least this often
+const DWORD kStopWaitMs = 3000;    // Stop's wait for the request in hand
+const DWORD kCancelWaitMs = 1000;  // Stop's wait once that request is cancelled
+const UINT kReadChunk = 1023;      // bytes read from the answer at a time
+const UINT kMaxErrorText = 1024;   // a WinInet error text is cut to 1023 characters
+const char kEndTag[] = "</tavo>";
+const size_t kEndTagLength = sizeof(kEndTag) - 1;
+const wchar_t kAgent[] = L"Corvala chat command";
+const DWORD kRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT;
+
+const wchar_t kErrInitialize[] = L"Initialize network error!";
+const wchar_t kErrConvert[] = L"Conver information of command error!";
+const wchar_t kErrParse[] = L"String translate to xml has some error!";
+const wchar_t kErrNotWhole[] = L"Error: receive infomation maybe not whole!";
+const wchar_t kErrUnknown[] = L"error:can not connect server!";
+
+class CLock
+{
+public:
+    explicit CLock(CRITICAL_SECTION& cs) : m_cs(cs) { ::EnterCriticalSection(&m_cs); }
+    ~CLock() { ::LeaveCriticalSection(&m_cs); }
+    CLock(const CLock&) = delete;
+    CLock& operator=(const CLock&) = delete;
+
+private:
+    CRITICAL_SECTION& m_cs;
+};
+
+// Runs an action when the scope ends.
+template <typename Action>
+class CScopeExit
+{
+public:
+    explicit CScopeExit(Action action) : m_action(action) {}
+    ~CScopeExit() { m_action(); }
+    CScopeExit(const CScopeExit&) = delete;
+    CScopeExit& operator=(const CScopeExit&) = delete;
+
+private:
+    Action m_action;
+};
+
+CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
+{
+    CString text;
+    e.GetErrorMessage(text.GetBuffer(static_cast<int>(maxLength)), maxLength);
+    text.ReleaseBuffer();
+    return text;
+}
+
+// The document's XML text; empty without a document.
+CString XmlTextOf(IXMLDOMDocument* doc)
+{
+    BSTR xml = nullptr;
+    if (!doc || FAILED(doc->get_xml(&xml)) || !xml)
+        return CString();
+    CString text(xml, static_cast<int>(SysStringLen(xml)));
+    SysFreeString(xml);
+    return text;
+}
+
+// The request text in UTF-8, without a terminator; empty when the text gives no bytes.
+std::string ToUtf8(const CString& text)
+{
+    char* bytes = nullptr;
+    const int length = TCHAR2UTF(text, &bytes, 0);
+    std::unique_ptr<char[]> owner(bytes);
+    return length > 0 ? std::string(bytes, static_cast<size_t>(length)) : std::string();
+}
+
+// The answer's bytes decoded as UTF-8, every character kept; an ill-formed sequence becomes
+// U+FFFD. Decoded as a whole, so no sequence is split between two reads.
+CString FromUtf8(const std::string& bytes)
+{
+    if (bytes.empty())
+        return CString();
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0)
+        return CString();
+    CString text;
+    ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.GetBuffer(length), length);
+    text.ReleaseBuffer(length);
+    return text;
+}
+
+// Reads the answer until its end, or until it holds "</tavo>" after its first character: a
+// server that keeps the connection open after the answer is not waited for, because each read
+// asks only for what has arrived. What came in the same read after the tag is kept.
+std::string ReadAnswer(CHttpFile& file)
+{
+    std::string bytes;
+    char buffer[kReadChunk];
+    ULONGLONG available;
+    while ((available = file.GetLength()) > 0) {
+        const UINT read = file.Read(buffer, static_cast<UINT>(std::min<ULONGLONG>(available, kReadChunk)));
+        if (read == 0)
+            break;
+        // Only the new bytes and the tail a tag could straddle are searched.
+        const size_t from = std::max<size_t>(1, bytes.size() >= kEndTagLength ? bytes.size() - kEndTagLength + 1 : 0);
+        bytes.append(buffer, read);
+        if (bytes.find(kEndTag, from) != std::string::npos)
+            break;
+    }
+    return bytes;
+}
+
+} // namespace
+
+CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
+    : m_bRunning(0), m_lstJobs(10), m_nMsg(msg), m_hWnd(wnd), m_strServer(server), m_nPort(port),
+      m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false),
+      m_pCurrent(nullptr)
+{
+    ::InitializeCriticalSection(&m_cs);
+    m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    Start();
+}
+
+CHttpComm::~CHttpComm()
+{
+    Stop();
+    CloseInternetSession();
+    while (!m_lstJobs.IsEmpty())
+        delete static_cast<CHttpCommParam*>(m_lstJobs.RemoveHead());
+    ::DeleteCriticalSection(&m_cs);
+}
+
+void CHttpComm::Start()
+{
+    if (m_hThread.Get() && !WaitForWorker(0))
+        return;
+    m_bRunning = 1;
+    m_hThread.Reset(::CreateThread(nullptr, 0, &CHttpComm::WorkerEntry, this, 0, nullptr));
+    if (!m_hThread.Get())
+        m_bRunning = 0;
+}
+
+void CHttpComm::Stop()
+{
+    if (!m_hThread.Get())
+        return;
+    m_bRunning = 0;
+    ::SetEvent(m_hEvent.Get());
+    // A request to a silent server would keep the worker forever: cancel it, and if the
+    // platform does not end the blocked call, end the worker by force.
+    if (!WaitForWorker(kStopWaitMs)) {
+        CancelActiveRequest(true);
+        if (!WaitForWorker(kCancelWaitMs))
+            TerminateWorker();
+        CancelActiveRequest(false);
+    }
+    m_hThread.Reset();
+}
+
+void CHttpComm::SetServParam(const wchar_t* server, int port)
+{
+    m_strServer = server;
+    m_nPort = port;
+    CloseInternetSession();
+}
+
+void CHttpComm::SetMsgParam(HWND wnd, UINT msg)
+{
+    m_hWnd = wnd;
+    m_nMsg = msg;
+}
+
+int CHttpComm::NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree)
+{
+    AddJob(new CHttpCommParam(type, tree, wnd ? wnd : m_hWnd), 0);
+    return 0;
+}
+
+void CHttpComm::AddJob(CHttpCommParam* p, int atHead)
+{
+    {
+        CLock lock(m_cs);
+        if (atHead)
+            m_lstJobs.AddHead(p);
+        else
+            m_lstJobs.AddTail(p);
+    }
+    if (m_bRunning)
+        ::SetEvent(m_hEvent.Get());
+}
+
+DWORD WINAPI CHttpComm::WorkerEntry(LPVOID self)
+{
+    static_cast<CHttpComm*>(self)->Work();
+    return 0;
+}
+
+void CHttpComm::Work()
+{
+    // The XML conversion creates MSXML documents on this thread.
+    const HRESULT com = ::CoInitialize(nullptr);
+    try {
+        while (m_bRunning) {
+            if (CHttpCommParam* p = TakeJob()) {
+                ToDo(p);
+                continue;
+            }
+            ::WaitForSingleObject(m_hEvent.Get(), kPollMs);
+            ::Sleep(1);
+        }
+    } catch (...) {
+        // The loop ends; the channel reports it through m_bRunning.
+    }
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
+    m_bRunning = 0;
+}
+
+CHttpCommParam* CHttpComm::TakeJob()
+{
+    CLock lock(m_cs);
+    if (!m_bRunning || m_lstJobs.IsEmpty())
+        return nullptr;
+    return static_cast<CHttpCommParam*>(m_lstJobs.RemoveHead());
+}
+
+void CHttpComm::ToDo(CHttpCommParam* p)
+{
+    if (!p)
+        return;
+    m_pCurrent = p;
+    bool deliver = false;
+    try {
+        deliver = RunRequest(*p);
+    } catch (CException* e) {
+        e->Delete();
+    } catch (...) {
+        // p goes without a message, as for a command that cannot be converted
+    }
+    // Stop takes over the request in hand only from a worker it had to end by force.
+    if (m_pCurrent.exchange(nullptr) != p)
+        return;
+    if (deliver)
+        Deliver(p);
+    else
+        delete p;
+}
+
+bool CHttpComm::RunRequest(CHttpCommParam& p)
+{
+    CXmlTreeCtrl* tree = p.GetParam();
+    if (!tree)
+        return false;
+    IXMLDOMDocumentPtr command;
+    if (FAILED(CConvertXml::ConvertTreeToXml(tree, command)))
+        return false;
+    const CString text = XmlTextOf(command);
+    command = nullptr;
+
+    IXMLDOMDocumentPtr answer;
+    CString err;
+    if (!DoRequest(text, answer, err)) {
+        p.SetErrInfo(err);
+        p.SetRet(-1);
+        return true;
+    }
+    p.SetErrInfo(CString());
+    p.SetRet(0);
+    tree->DeleteAllItem();
+    CConvertXml::ConvertXmlToTree(answer, tree);
+    return true;
+}
+
+int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
+{
+    if (!sendRequest(text, doc, err))
+        return 0;
+    if (doc == nullptr) {
+        err = kErrNotWhole;
+        return 0;
+    }
+    return 1;
+}
+
+int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
+{
+    err.Empty();
+    if (!m_pConnection && !GetInternetSession()) {
+        err = kErrInitialize;
+        return 0;
+    }
+    doc = nullptr;
+    try {
+        std::unique_ptr<CHttpFile> file(
+            m_pConnection->OpenRequest(L"POST", m_strObject, nullptr, 1, nullptr, L"HTTP/1.0", kRequestFlags));
+        SetActiveRequest(file.get());
+        CScopeExit inactive([this] { SetActiveRequest(nullptr); });
+
+        std::string body = ToUtf8(text);
+        if (body.empty()) {
+            err = kErrConvert;
+            return 0;
+        }
+        file->SendRequest(nullptr, 0, &body[0], static_cast<DWORD>(body.size()));
+        const std::string answerBytes = ReadAnswer(*file);
+        file->Close();
+
+        // The answer stays whole: it is decoded from UTF-8 as it came, never passed through
+        // the system's ANSI code page (which would turn foreign characters into '?').
+        const CString answer = FromUtf8(answerBytes);
+        if (answer.IsEmpty())
+            return 0;
+        if (CConvertXml::CStringToXml(answer, doc) == S_FALSE) {
+            err = kErrParse;
+            return 0;
+        }
+        return 1;
+    } catch (CInternetException* e) {
+        err = ErrorTextOf(*e);
+        e->Delete();
+        CloseInternetSession();  // the next request opens a new session
+        return 0;
+    } catch (CException* e) {
+        err = ErrorTextOf(*e);
+        e->Delete();
+        return 0;
+    } catch (...) {
+        err = kErrUnknown;
+        return 0;
+    }
+}
+
+CHttpConnection* CHttpComm::GetInternetSession()
+{
+    if (m_pConnection)
+        return m_pConnection;
+    CloseInternetSession();
+    DWORD service = 0;
+    CString host;
+    INTERNET_PORT port = 0;
+    if (!AfxParseURL(m_strServer, service, host, m_strObject, port) || service != AFX_INET_SERVICE_HTTP)
+        return nullptr;
+    m_nPort = port;
+    try {
+        m_pSession = new CInternetSession(kAgent, 0, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+        m_pConnection = m_pSession->GetHttpConnection(host, static_cast<INTERNET_PORT>(m_nPort), nullptr, nullptr);
+    } catch (CException* e) {
+        e->Delete();
+        CloseInternetSession();
+    }
+    return m_pConnection;
+}
+
+void CHttpComm::CloseInternetSession()
+{
+    // The connection goes first: closing a session also ends the handles made from it.
+    delete m_pConnection;
+    m_pConnection = nullptr;
+    delete m_pSession;
+    m_pSession = nullptr;
+}
+
+void CHttpComm::Deliver(CHttpCommParam* p)
+{
+    // A window that is gone, or one destroyed since IsWindow, gets nothing: p is destroyed.
+    const HWND wnd = p->GetMsgWnd();
+    if (::IsWindow(wnd) && ::PostMessageW(wnd, m_nMsg, p->GetType(), reinterpret_cast<LPARAM>(p)))
+        return;
+    delete p;
+}
+
+void CHttpComm::SetActiveRequest(CHttpFile* file)
+{
+    CLock lock(m_cs);
+    m_pActiveRequest = file;
+    if (file && m_bCancelling)
+        file->Close();
+}
+
+void CHttpComm::CancelActiveRequest(bool cancelling)
+{
+    CLock lock(m_cs);
+    m_bCancelling = cancelling;
+    if (cancelling && m_pActiveRequest)
+        m_pActiveRequest->Close();  // WinInet fails the blocked send or read
+}
+
+bool CHttpComm::WaitForWorker(DWORD timeoutMs) const
+{
+    return ::WaitForSingleObject(m_hThread.Get(), timeoutMs) != WAIT_TIMEOUT;
+}
+
+void CHttpComm::TerminateWorker()
+{
+    // The worker is blocked in WinInet, holding no lock of ours: end it and finish what it had
+    // in hand. Its request (already closed) and its session are released; the request's window
+    // gets the request back as cancelled, as it would have from the worker itself.
+    ::TerminateThread(m_hThread.Get(), 1);
+    ::WaitForSingleObject(m_hThread.Get(), kCancelWaitMs);
+    m_bRunning = 0;
+    delete m_pActiveRequest;
+    m_pActiveRequest = nullptr;
+    CloseInternetSession();
+    if (CHttpCommParam* p = m_pCurrent.exchange(nullptr)) {
+        p->SetRet(-1);
+        p->SetErrInfo(ErrorTextOf(CInternetException(ERROR_INTERNET_OPERATION_CANCELLED)));
+        Deliver(p);
+    }
+}
