@@ -1,0 +1,188 @@
+// Support of the channel tests: a real (hidden) window that collects the result messages, a
+// pump that waits for them with a bounded time, command trees, and attribute maps that count
+// their destruction, so that a test can see that a request and its tree were destroyed.
+#pragma once
+
+#include "LoopbackServer.h"
+
+#include <HttpComm.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <deque>
+#include <memory>
+#include <string>
+
+namespace httptest {
+
+const UINT kResultMsg = WM_APP + 61;
+const DWORD kResultTimeoutMs = 15000;
+
+// An attribute map that counts the live instances and signals each destruction.
+class CountedAttributes : public CMapStringToString {
+public:
+    CountedAttributes() { ++s_alive; }
+    ~CountedAttributes() override
+    {
+        --s_alive;
+        SetEvent(Destroyed());
+    }
+    static int Alive() { return s_alive; }
+    // True once no instance is left, false when the time runs out first.
+    static bool WaitUntilNoneAlive(DWORD timeoutMs)
+    {
+        const ULONGLONG end = GetTickCount64() + timeoutMs;
+        while (s_alive > 0) {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= end)
+                return false;
+            WaitForSingleObject(Destroyed(), static_cast<DWORD>(end - now));
+        }
+        return true;
+    }
+
+private:
+    static HANDLE Destroyed()
+    {
+        static HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        return event;
+    }
+    static inline std::atomic<int> s_alive{0};
+};
+
+// A command tree: <tavo ver="1"><cmd>text</cmd></tavo>; the root's map counts its destruction.
+inline CXmlTreeCtrl* Command(const wchar_t* text = L"login")
+{
+    auto* tree = new CXmlTreeCtrl;
+    auto* attributes = new CountedAttributes;
+    attributes->SetAt(L"ver", L"1");
+    CXmlTreeItem* root = tree->InsertItem(L"tavo", L"", attributes);
+    tree->InsertItem(L"cmd", text, nullptr, root);
+    return tree;
+}
+
+struct Result {
+    UINT message = 0;
+    WPARAM type = 0;
+    std::unique_ptr<CHttpCommParam> param;
+};
+
+// A hidden top-level window of the test thread that keeps every result message it gets.
+class ResultWindow {
+public:
+    ResultWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = &ResultWindow::Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClassName;
+        RegisterClassW(&wc);  // fails harmlessly when already registered
+        m_hWnd = CreateWindowExW(0, kClassName, L"results", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
+        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~ResultWindow()
+    {
+        Destroy();
+    }
+    ResultWindow(const ResultWindow&) = delete;
+    ResultWindow& operator=(const ResultWindow&) = delete;
+
+    HWND Handle() const { return m_hWnd; }
+
+    // Destroys the window; results still queued for it are taken and deleted first.
+    void Destroy()
+    {
+        if (!m_hWnd)
+            return;
+        Pump();
+        m_results.clear();
+        DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+    }
+
+    // The next result, pumping the thread's messages until one comes; an empty result (no
+    // param) when none comes in time.
+    Result WaitForResult(DWORD timeoutMs = kResultTimeoutMs)
+    {
+        const ULONGLONG end = GetTickCount64() + timeoutMs;
+        for (;;) {
+            Pump();
+            if (!m_results.empty()) {
+                Result result = std::move(m_results.front());
+                m_results.pop_front();
+                return result;
+            }
+            const ULONGLONG now = GetTickCount64();
+            if (now >= end)
+                return Result();
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        }
+    }
+
+    // Number of results received and not yet taken.
+    size_t Pending()
+    {
+        Pump();
+        return m_results.size();
+    }
+
+private:
+    static constexpr const wchar_t* kClassName = L"VoHttpTestResultWindow";
+
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<ResultWindow*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+        if (self && message >= WM_APP) {
+            Result result;
+            result.message = message;
+            result.type = wParam;
+            result.param.reset(reinterpret_cast<CHttpCommParam*>(lParam));
+            self->m_results.push_back(std::move(result));
+            return 0;
+        }
+        return DefWindowProcW(hWnd, message, wParam, lParam);
+    }
+
+    static void Pump()
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+
+    HWND m_hWnd = nullptr;
+    std::deque<Result> m_results;
+};
+
+// A server answering every request with body.
+inline LoopbackServer::Script Answer(const std::string& body,
+                                     LoopbackServer::Behaviour behaviour = LoopbackServer::Behaviour::Answer)
+{
+    LoopbackServer::Script script;
+    script.behaviour = behaviour;
+    script.body = body;
+    return script;
+}
+
+inline std::string Utf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr, nullptr);
+    return bytes;
+}
+
+// The text of the first item named name in the param's tree; "(none)" when there is none.
+inline std::wstring TextOf(const CHttpCommParam& param, const wchar_t* name)
+{
+    CXmlTreeCtrl* tree = param.GetParam();
+    CXmlTreeItem* item = tree ? tree->GetItemByName(name) : nullptr;
+    return item ? std::wstring(item->GetText().GetString()) : std::wstring(L"(none)");
+}
+
+} // namespace httptest
