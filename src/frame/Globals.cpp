@@ -28,6 +28,7 @@
 
 #include <MultiConfig.h>
 #include <Oem.h>
+#include <Skin.h>
 
 // 0. extension module
 CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
@@ -48,3 +49,9 @@ CMultiConfig g_MultiConfig;
 // 6. branding, with built-in defaults until the host calls OEM.load()
 unsigned int COem::m_nFriendImage = RGB(255, 0, 255);
 COem OEM;
+
+// 8. skins folder and names, then the skin in use (its construction scans and loads)
+CString CSkin::g_strPath;
+std::vector<CString> CSkin::g_vctNames;
+CSkin* g_pSkinInstance = nullptr;
+CSkin g_Skin;

@@ -5,6 +5,7 @@
 
 class CLangProRC;
 class CMultiConfig;
+class CSkin;
 class CVoShareModule;
 
 // The library's membership in the host's framework (constructed first, destroyed last).
@@ -25,3 +26,6 @@ extern CLangProRC* g_pLangModule;
 
 // The process-wide multi-party chat configuration (CMultiConfig::GetConfig).
 extern CMultiConfig g_MultiConfig;
+
+// The skin CSkin::Instance() returns: null until first asked, then g_Skin.
+extern CSkin* g_pSkinInstance;
