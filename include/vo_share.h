@@ -22,3 +22,6 @@
 #include "WImageList.h"
 #include "MemDC.h"
 #include "ImageShow.h"
+#include "Skin.h"
+#include "Style.h"
+#include "SkinChooser.h"
