@@ -70,18 +70,7 @@ protected:
     TempFolder m_folder;
 };
 
-TEST(MultiConfig, NewObjectHoldsTheDefaults)
-{
-    CMultiConfig config;
-    EXPECT_EQ(0, config.IsLoaded());
-    EXPECT_EQ(0, config.m_strSip.Find(L"multichat@"));
-    EXPECT_EQ(1, config.m_bRoomShowVideo);
-    EXPECT_TRUE(config.m_strGroupSip.IsEmpty());
-    EXPECT_TRUE(config.m_strNotesUrl.IsEmpty());
-    EXPECT_TRUE(config.m_strRoomName.IsEmpty());
-}
-
-TEST_F(MultiConfigFiles, ReadsEveryKeyOfTheBaseFile)
+TEST_F(MultiConfigFiles, ReadsEveryKeyOfTheBaseFileAndMakesPageFormats)
 {
     WriteBase(kFullBaseFile);
     CMultiConfig config;
@@ -107,13 +96,8 @@ TEST_F(MultiConfigFiles, ReadsEveryKeyOfTheBaseFile)
     EXPECT_STREQ(L"Talk", config.m_strCaption);
     EXPECT_STREQ(L"Meeting", config.m_strMultiCaption);
     EXPECT_EQ(3, config.m_nHeadPage);
-}
 
-TEST_F(MultiConfigFiles, PagesAreTheFileValuesFollowedByTheirQueries)
-{
-    WriteBase(kFullBaseFile);
-    CMultiConfig config;
-    Load(config);
+    // Pages are the file's values followed by their queries.
     EXPECT_STREQ(L"http://g1.example.test/notes.jsp?type=2&sip=%s&sid=%s&gid=%s&clienttype=%s", config.m_strNotesUrl);
     EXPECT_STREQ(L"http://g1.example.test/contacts.jsp?type=3&sip=%s&sid=%s&gid=%s&clienttype=%s",
                  config.m_strContactsUrl);
@@ -215,16 +199,7 @@ TEST_F(MultiConfigFiles, SaveFailsWithoutASavedPathOrAWritableFolder)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((m_folder / L"no").c_str()));
 }
 
-TEST_F(MultiConfigFiles, OtherFileNamesAndFoldersAreHonoured)
-{
-    ASSERT_TRUE(configtest::WriteTextFile(m_folder / L"config\\rooms.ini", L"[roominfo]\r\nserverPort=4242\r\n"));
-    CMultiConfig config;
-    config.LoadConfig(m_folder.Path().c_str(), L"rooms.ini", L"C:\\Users\\x");
-    EXPECT_EQ(4242, config.m_nRoomPort);
-    EXPECT_STREQ(L"C:\\Users\\x\\saverooms.ini", config.GetSavedPath());
-}
-
-TEST_F(MultiConfigFiles, AssignmentCopiesOnlyTheRoomVideoFlagAndSipAddress)
+TEST_F(MultiConfigFiles, CopyTakesEverythingAssignmentOnlyTheRoomVideoFlagAndSipAddress)
 {
     WriteBase(kFullBaseFile);
     CMultiConfig source;
@@ -232,36 +207,27 @@ TEST_F(MultiConfigFiles, AssignmentCopiesOnlyTheRoomVideoFlagAndSipAddress)
     source.m_bRoomShowVideo = 0;
     source.m_bGroupShowVideo = 0;
 
-    CMultiConfig target;
-    target.m_strNotesUrl = L"notes";
-    target.m_strCaption = L"caption";
-    target = source;
-    EXPECT_EQ(0, target.m_bRoomShowVideo);
-    EXPECT_STREQ(L"rooms@example.test", target.m_strSip);
-    EXPECT_STREQ(L"notes", target.m_strNotesUrl);
-    EXPECT_STREQ(L"caption", target.m_strCaption);
-    EXPECT_EQ(1, target.m_bGroupShowVideo);
-    EXPECT_EQ(0, target.m_nRoomPort);
-    EXPECT_EQ(0, target.IsLoaded());
-    EXPECT_TRUE(target.GetBasePath().IsEmpty());
-}
-
-TEST_F(MultiConfigFiles, CopyConstructionCopiesEverything)
-{
-    WriteBase(kFullBaseFile);
-    CMultiConfig source;
-    Load(source);
-    source.m_bGroupShowVideo = 0;
-
     const CMultiConfig copy(source);
     EXPECT_EQ(1, copy.IsLoaded());
-    EXPECT_EQ(source.GetBasePath(), copy.GetBasePath());
     EXPECT_EQ(source.GetSavedPath(), copy.GetSavedPath());
     EXPECT_EQ(source.m_strManageUrl, copy.m_strManageUrl);
     EXPECT_EQ(source.m_strRoomName, copy.m_strRoomName);
     EXPECT_EQ(7201, copy.m_nGroup1Port);
-    EXPECT_EQ(3, copy.m_nHeadPage);
     EXPECT_EQ(0, copy.m_bGroupShowVideo);
+
+    CMultiConfig target;
+    EXPECT_EQ(0, target.m_strSip.Find(L"multichat@"));
+    EXPECT_EQ(1, target.m_bRoomShowVideo);
+    target.m_strNotesUrl = L"notes";
+    target = source;
+    EXPECT_EQ(0, target.m_bRoomShowVideo);
+    EXPECT_STREQ(L"rooms@example.test", target.m_strSip);
+    EXPECT_STREQ(L"notes", target.m_strNotesUrl);
+    EXPECT_TRUE(target.m_strCaption.IsEmpty());
+    EXPECT_EQ(1, target.m_bGroupShowVideo);
+    EXPECT_EQ(0, target.m_nRoomPort);
+    EXPECT_EQ(0, target.IsLoaded());
+    EXPECT_TRUE(target.GetBasePath().IsEmpty());
 }
 
 // A host whose main window names the user folder, as the client does after its login.

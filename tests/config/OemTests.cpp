@@ -139,26 +139,15 @@ TEST_F(OemFolder, AddressesAreReadAndTheirPlaceholdersReplaced)
     EXPECT_EQ(defaults.UrlGetVoip(), oem.UrlGetVoip());
 }
 
-TEST(OemDefaults, EveryAddressButTheProductionDomainHasADefault)
+TEST(OemDefaults, ConstructionSetsTheAddressesAndLoadsNothing)
 {
     COem oem;
-    const CString addresses[] = {
-        oem.UrlGetHomePage(), oem.UrlGetAd(), oem.UrlGetHelp(), oem.UrlGetFindPwd(), oem.UrlGetMoreDomain(),
-        oem.UrlGetBuyVoipCard(), oem.UrlGetBuyVoipPrice(), oem.UrlGetBindMobile(), oem.UrlGetProfessionalEmail(),
-        oem.UrlGetProfessionalSendEmail(), oem.UrlGetForum(), oem.UrlGetFileProxy(), oem.UrlGetVNCProxy(),
-        oem.UrlGetStun(), oem.UrlGetMediaProxy(), oem.UrlGetSip(), oem.m_strServerName, oem.UrlGetUserManager(),
-        oem.UrlGetVoip(), oem.UrlGetVoip2(), oem.UrlGetP2PPage(), oem.UrlGetGroupPage(),
-        oem.UrlGetGroupChatHallHead(), oem.UrlGetDynDnsPage(), oem.UrlGetSearchVoip(), oem.UrlGetNetFairyPage(),
-        oem.UrlGetMyTelAccess(), oem.GetUpdateIniRul()};
-    for (const CString& address : addresses)
-        EXPECT_FALSE(address.IsEmpty());
     EXPECT_TRUE(oem.GetDomain().IsEmpty());
     EXPECT_EQ(oem.UrlGetProfessionalEmail() + L"&to=%s", oem.UrlGetProfessionalSendEmail());
     EXPECT_EQ(oem.UrlGetSip(), oem.m_strServerName);
     EXPECT_NE(-1, oem.UrlGetVNCProxy().Find(L" 5500 5900"));
     EXPECT_NE(-1, oem.UrlGetVoip().Find(L":5060"));
 
-    // Nothing is loaded by construction.
     EXPECT_EQ(0, oem.m_bLoaded);
     EXPECT_EQ(nullptr, oem.m_fontMedium.GetSafeHandle());
     EXPECT_EQ(nullptr, oem.m_hMainIcon);
