@@ -278,3 +278,29 @@ TEST_F(SkinLoadTest, FailedAndRepeatedLoadsKeepNoGdiObject)
     const int kSlack = 8; // objects the platform may cache between two counts
     EXPECT_LE(nBefore - CountAvailableGdiHandles(), kSlack);
 }
+
+TEST_F(SkinLoadTest, ShippedSkinsAreCompleteWithAllSevenColours)
+{
+    CString strExe;
+    GetExePath(strExe);
+    CTestSkin::Folder() = strExe + L"\\skins";
+    for (const wchar_t* name : {L"default", L"graphite"}) {
+        CTestSkin skin;
+        ASSERT_EQ(1, skin.LoadOne(name)) << name;
+        EXPECT_TRUE(HasAllRequiredPictures(skin)) << name;
+        const CBitmap* optional[] = {&skin.m_bmpBtn,   &skin.m_bmpOpen,  &skin.m_bmpPlay,   &skin.m_bmpPause,
+                                     &skin.m_bmpStop,  &skin.m_bmpBegin, &skin.m_bmpEnd,    &skin.m_bmpMute,
+                                     &skin.m_bmpSound, &skin.m_bmpPlaypos, &skin.m_bmpVolumn, &skin.m_bmpPlayposBg};
+        for (const CBitmap* picture : optional)
+            EXPECT_TRUE(picture->GetSafeHandle()) << name;
+        // Every key is set: no colour keeps its start value.
+        EXPECT_NE(0xFF0000u, skin.m_clrNormalText) << name;
+        EXPECT_NE(0x00FF00u, skin.m_clrCtrlBorder1x1) << name;
+        EXPECT_NE(0xD6D1AFu, skin.m_clrVideoBk) << name;
+        EXPECT_NE(0xFF6363u, skin.m_clrNarrowBk) << name;
+        EXPECT_EQ(24, 3 * skin.m_richtop.m_cy) << name; // bars are drawn one picture high
+    }
+    wchar_t current[64] = {};
+    ::GetPrivateProfileStringW(L"config", L"current", L"", current, 64, strExe + L"\\skins\\config.ini");
+    EXPECT_STREQ(L"default", current);
+}
