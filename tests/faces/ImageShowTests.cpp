@@ -194,10 +194,13 @@ TEST_F(ImageShowTest, TruncatedBitmapLoadsConsistentlyAndDrawsInsideItsRectangle
     EXPECT_EQ(12, height);
     CDibTarget target(30, 20, kCyan);
     image.Draw(*target.GetDC(), RECT{0, 0, 20, 12});
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 30; ++x)
-            if (x >= 20 || y >= 12)
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            if (x >= 20 || y >= 12) {
                 ASSERT_EQ(kCyan, target.Pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(ImageShowTest, SecondLoadReleasesTheFirstPicture)
