@@ -220,7 +220,9 @@ void CHttpComm::Work()
                 ToDo(p);
                 continue;
             }
-            ::WaitForSingleObject(m_hEvent.Get(), kPollMs);
+            // Without an event (it could not be made) the queue is still looked at every poll.
+            if (::WaitForSingleObject(m_hEvent.Get(), kPollMs) == WAIT_FAILED)
+                ::Sleep(kPollMs);
             ::Sleep(1);
         }
     } catch (...) {
@@ -410,7 +412,8 @@ void CHttpComm::TerminateWorker()
     // The worker is blocked in WinInet, holding no lock of ours: end it and finish what it had
     // in hand. Its request (already closed) and its session are released; the request's window
     // gets the request back as cancelled, as it would have from the worker itself.
-    ::TerminateThread(m_hThread.Get(), 1);
+    if (!::TerminateThread(m_hThread.Get(), 1))
+        return;  // the worker may still use what it has in hand: leave it alone
     ::WaitForSingleObject(m_hThread.Get(), kCancelWaitMs);
     m_bRunning = 0;
     delete m_pActiveRequest;

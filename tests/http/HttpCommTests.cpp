@@ -115,6 +115,16 @@ TEST(HttpCommTest, UrlsThatAreNoHttpUrlsFailToInitialise)
             EXPECT_STREQ(L"Initialize network error!", result.param->GetErrInfo()) << url;
         }
     }
+    {
+        ResultWindow window;
+        CHttpComm comm(nullptr, 0, window.Handle(), kResultMsg);
+        comm.NewRequest(nullptr, 1, Command());
+        httptest::Result result = window.WaitForResult();
+        ExpectFailedWithCommandKept(result);
+        if (result.param) {
+            EXPECT_STREQ(L"Initialize network error!", result.param->GetErrInfo()) << "null URL";
+        }
+    }
     EXPECT_TRUE(server.Requests().empty()) << "nothing may be sent";
 }
 
