@@ -4,6 +4,7 @@
 #include "HttpTestSupport.h"
 
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -133,6 +134,21 @@ TEST(HttpCommLifecycleTest, WindowThatIsGoneGetsNothingAndTheRequestIsDestroyed)
     result.param.reset();
     EXPECT_EQ(2u, server.Requests().size()) << "the request itself was sent";
     EXPECT_EQ(before, CountedAttributes::Alive()) << "the gone window's request leaked";
+}
+
+TEST(HttpCommLifecycleTest, CommandThatCannotBeConvertedIsDestroyedWithoutMessage)
+{
+    LoopbackServer server(Answer(kAnswer));
+    ASSERT_NE(0, server.Port());
+    ResultWindow window;
+    CHttpComm comm(server.Url().c_str(), 0, window.Handle(), kResultMsg);
+    comm.Stop();
+    const int before = CountedAttributes::Alive();
+    // A thread without COM cannot make the command's XML document: the conversion fails.
+    std::thread([&] { comm.ToDo(new CHttpCommParam(1, Command(), window.Handle())); }).join();
+    EXPECT_EQ(before, CountedAttributes::Alive()) << "the request and its tree were not destroyed";
+    EXPECT_EQ(0u, window.Pending());
+    EXPECT_TRUE(server.Requests().empty());
 }
 
 TEST(HttpCommLifecycleTest, DefaultWindowMessageAndServerCanBeReplaced)
