@@ -5,8 +5,8 @@
 #include "BitmapFile.h"
 #include "OemAddresses.h"
 #include "ProfileIo.h"
-#include "frame/Globals.h"
 #include "frame/LangModule.h"
+#include "res/BrandingIds.h"
 
 #include <LangDB.h>
 
@@ -23,24 +23,6 @@ const wchar_t kReceiveFolder[] = L"My Receives";
 const int kSmallFontSize = 85;
 const int kMediumFontSize = 90;
 const int kBigFontSize = 120;
-
-// The library's string resources with the product texts of its own edition.
-const UINT kIdsProductName = 6128;
-const UINT kIdsDescription = 6015;
-const UINT kIdsWebsite = 6016;
-const UINT kIdsCompanyName = 6017;
-const UINT kIdsCopyright = 6018;
-const UINT kIdsMoneyName = 171;
-
-// The library's icons and bitmaps, used where the edition ships no picture of its own.
-const UINT kIdiMain = 6128;
-const UINT kIdiChat = 6129;
-const UINT kIdiHistory = 6253;
-const UINT kIdbFriendFace = 6019;
-const UINT kIdbSearchHead = 6355;
-const UINT kIdbLogo = 6004;
-const UINT kIdbLogo2 = 6323;
-const UINT kIdbLogo3 = 6359;
 
 const int kMainIconSize = 32;
 const int kChatIconSize = 28;
@@ -201,12 +183,12 @@ void COem::LoadTexts(LPCTSTR oemFile)
     m_strAppName = ReadProfileText(oemFile, kOemSection, L"appname", kDefaultAppName);
     if (m_strAppName.IsEmpty())
         m_strAppName = kDefaultAppName;
-    m_strName = ReadOemText(oemFile, L"name", kIdsProductName);
-    m_strDescription = ReadOemText(oemFile, L"description", kIdsDescription);
-    m_strWebsite = ReadOemText(oemFile, L"website", kIdsWebsite);
-    m_strCompanyName = ReadOemText(oemFile, L"companyname", kIdsCompanyName);
-    m_strCopyright = ReadOemText(oemFile, L"copyright", kIdsCopyright);
-    m_strMoneyName = ReadOemText(oemFile, L"moneyname", kIdsMoneyName);
+    m_strName = ReadOemText(oemFile, L"name", IDS_VO_PRODUCT_NAME);
+    m_strDescription = ReadOemText(oemFile, L"description", IDS_VO_DESCRIPTION);
+    m_strWebsite = ReadOemText(oemFile, L"website", IDS_VO_WEBSITE);
+    m_strCompanyName = ReadOemText(oemFile, L"companyname", IDS_VO_COMPANY_NAME);
+    m_strCopyright = ReadOemText(oemFile, L"copyright", IDS_VO_COPYRIGHT);
+    m_strMoneyName = ReadOemText(oemFile, L"moneyname", IDS_VO_MONEY_NAME);
 }
 
 void COem::LoadIcons(const CString& pictureFolder)
@@ -216,22 +198,22 @@ void COem::LoadIcons(const CString& pictureFolder)
     if (m_hMainIcon32 != nullptr)
         m_hMainIcon = LoadIconFile(mainFile, kOwnSize);
     if (m_hMainIcon32 == nullptr)
-        m_hMainIcon32 = LoadIconResource(kIdiMain, kMainIconSize);
+        m_hMainIcon32 = LoadIconResource(IDI_VO_MAIN, kMainIconSize);
     if (m_hMainIcon == nullptr)
-        m_hMainIcon = LoadIconResource(kIdiMain, kOwnSize);
-    m_hChatIcon = LoadOemIcon(pictureFolder + L"chat.ico", kIdiChat, kChatIconSize);
-    m_hHistIcon = LoadOemIcon(pictureFolder + L"hist.ico", kIdiHistory, kOwnSize);
+        m_hMainIcon = LoadIconResource(IDI_VO_MAIN, kOwnSize);
+    m_hChatIcon = LoadOemIcon(pictureFolder + L"chat.ico", IDI_VO_CHAT, kChatIconSize);
+    m_hHistIcon = LoadOemIcon(pictureFolder + L"hist.ico", IDI_VO_HISTORY, kOwnSize);
 }
 
 void COem::LoadBitmaps(const CString& pictureFolder)
 {
-    LoadOemBitmap(m_bmpFriendFace, pictureFolder + L"frdface.bmp", kIdbFriendFace);
-    LoadOemBitmap(m_bmpSearchHead, pictureFolder + L"srchhead.bmp", kIdbSearchHead);
-    LoadOemBitmap(m_bmpLogo, pictureFolder + L"logo.bmp", kIdbLogo);
+    LoadOemBitmap(m_bmpFriendFace, pictureFolder + L"frdface.bmp", IDB_VO_FRIEND_FACES);
+    LoadOemBitmap(m_bmpSearchHead, pictureFolder + L"srchhead.bmp", IDB_VO_SEARCH_HEAD);
+    LoadOemBitmap(m_bmpLogo, pictureFolder + L"logo.bmp", IDB_VO_LOGO);
     MakeLogoList(m_imageList, m_bmpLogo);
-    LoadOemBitmap(m_bmpLogo2, pictureFolder + L"logo2.bmp", kIdbLogo2);
+    LoadOemBitmap(m_bmpLogo2, pictureFolder + L"logo2.bmp", IDB_VO_LOGO2);
     MakeLogoList(m_imageList2, m_bmpLogo2);
-    LoadOemBitmap(m_bmpLogo3, pictureFolder + L"logo3.bmp", kIdbLogo3);
+    LoadOemBitmap(m_bmpLogo3, pictureFolder + L"logo3.bmp", IDB_VO_LOGO3);
     MakeLogoList(m_imageList3, m_bmpLogo3);
 }
 

@@ -222,4 +222,19 @@ COLORREF BitmapPixel(HBITMAP bitmap, int x, int y)
     return colour;
 }
 
+int CountFreeGdiHandles()
+{
+    const size_t kLimit = 200000;
+    std::vector<HBITMAP> probes;
+    while (probes.size() < kLimit) {
+        const HBITMAP probe = CreateBitmap(1, 1, 1, 1, nullptr);
+        if (probe == nullptr)
+            break;
+        probes.push_back(probe);
+    }
+    for (HBITMAP probe : probes)
+        DeleteObject(probe);
+    return static_cast<int>(probes.size());
+}
+
 } // namespace configtest

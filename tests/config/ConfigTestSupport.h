@@ -87,4 +87,9 @@ private:
 // The colour of one pixel of a bitmap (drawn into a memory context).
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
 
+// How many more GDI objects the process can create. The platform here does not count a
+// process's objects (GetGuiResources answers 0) but its handle table is finite: tiny bitmaps
+// are made until that fails, then deleted. Two counts show what was kept in between.
+int CountFreeGdiHandles();
+
 } // namespace configtest
