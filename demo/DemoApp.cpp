@@ -24,6 +24,15 @@ BOOL CDemoApp::InitInstance()
     return TRUE;
 }
 
+// The client remembers the skin in use for its next start. A screenshot run shows every skin
+// but leaves the user's choice in skins\config.ini alone.
+int CDemoApp::ExitInstance()
+{
+    if (m_strShotFolder.IsEmpty())
+        CSkin::Release();
+    return CWinApp::ExitInstance();
+}
+
 void CDemoApp::ParseCommandLine()
 {
     int nArgs = 0;

@@ -8,6 +8,7 @@ class CDemoApp : public CWinApp
 {
 public:
     BOOL InitInstance() override;
+    int ExitInstance() override;
 
 private:
     // Folder given after "--shots": the main window saves its pictures there and the

@@ -5,33 +5,52 @@
 #include <LangDB.h>
 #include <vo_share.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace
 {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
-const int kWindowWidth = 760;
-const int kWindowHeight = 730;
-const int kMargin = 16;
-const int kLineHeight = 20;
-const int kHeaderHeight = 80;
-const int kLabelWidth = 150;
-const int kSectionGap = 8;
-const int kFontRowHeight = 26;
-const int kAccentHeight = 3;
-const int kCaptionHeight = 28;
+const UINT IDC_CHANGE_SKIN = 1001;
 
-const COLORREF kHeaderTop = RGB(255, 255, 255);
-const COLORREF kHeaderBottom = RGB(226, 238, 250);
-const COLORREF kAccent = RGB(22, 104, 178);
-const COLORREF kHeaderText = RGB(22, 84, 150);
-const COLORREF kHeaderSubText = RGB(96, 108, 124);
-const COLORREF kBackground = RGB(250, 250, 252);
-const COLORREF kCaptionText = RGB(22, 84, 150);
-const COLORREF kRule = RGB(206, 218, 232);
+const DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+const int kWindowLeft = 40;
+const int kWindowTop = 20;
+const int kClientWidth = 880;
+
+const int kMargin = 12;        // between the frame and the parts inside it, and between parts
+const int kBandInset = 18;     // texts of the title and status bands from the window's sides
+const int kHeaderInset = 16;   // logo and button from the ends of the header band
+const int kLogoGap = 18;       // between the logo and the texts beside it
+const int kHeaderTextGap = 2;  // between the product name and the description
+const int kButtonWidth = 124;
+const int kButtonHeight = 28;
+const int kPadding = 8;        // inside a panel, around its lines
+const int kLineHeight = 20;
+const int kFontRowHeight = 26;
+const int kEditionWidth = 360; // the addresses panel beside it takes the rest of the row
+const int kEditionLabelWidth = 90;
+const int kAddressLabelWidth = 130;
+const int kLibraryLabelWidth = 170;
+const int kFontLabelWidth = 200;
+
+const COLORREF kTitleBandText = RGB(255, 255, 255);
 const COLORREF kLabelText = RGB(110, 118, 132);
-const COLORREF kValueText = RGB(30, 30, 60);
+const COLORREF kPanelFill = RGB(255, 255, 255);
+
+const UINT kLineFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 // Sample text shown in each of the edition's fonts.
 const wchar_t kFontSample[] = L"Corvala 网络电话 — The quick brown fox 0123456789";
+const LPCTSTR kFontLabels[] = {L"Small", L"Medium", L"Big"};
+const int kFontCount = sizeof(kFontLabels) / sizeof(kFontLabels[0]);
+
+CFont* EditionFont(int nIndex)
+{
+    if (nIndex == 0)
+        return OEM.GetFontSmall();
+    return nIndex == 1 ? OEM.GetFontMedium() : OEM.GetFontBig();
+}
 
 CString Pair(LPCTSTR pszLabel, const CString& strValue)
 {
@@ -54,23 +73,28 @@ CString DescribeFont(CFont* pFont)
     return strText;
 }
 
-// A vertical blend from crTop to crBottom over rc, one band per pixel row.
-void FillGradient(CDC& dc, const CRect& rc, COLORREF crTop, COLORREF crBottom)
+void DrawLine(CDC& dc, CRect rc, const CString& strText, COLORREF crText, UINT nFormat = kLineFormat)
 {
-    const int nHeight = rc.Height();
-    for (int i = 0; i < nHeight; ++i)
-    {
-        const int r = GetRValue(crTop) + (GetRValue(crBottom) - GetRValue(crTop)) * i / nHeight;
-        const int g = GetGValue(crTop) + (GetGValue(crBottom) - GetGValue(crTop)) * i / nHeight;
-        const int b = GetBValue(crTop) + (GetBValue(crBottom) - GetBValue(crTop)) * i / nHeight;
-        dc.FillSolidRect(rc.left, rc.top + i, rc.Width(), 1, RGB(r, g, b));
-    }
+    dc.SetTextColor(crText);
+    dc.DrawText(strText, &rc, nFormat);
+}
+
+// How far the rich-edit border reaches out of the area it frames, asked from the skin by growing
+// an empty rectangle without a device context.
+CRect BorderInsets()
+{
+    CRect rcProbe(0, 0, 0, 0);
+    CSkin::Instance().DrawRicheditBorder(NULL, NULL, rcProbe, CT_RICHEDIT, NULL);
+    return CRect(-rcProbe.left, -rcProbe.top, rcProbe.right, rcProbe.bottom);
 }
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
     ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
+    ON_MESSAGE(WM_GETFONT, &CMainWnd::OnGetFont)
     ON_MESSAGE(WM_TAKE_SHOTS, &CMainWnd::OnTakeShots)
 END_MESSAGE_MAP()
 
@@ -83,20 +107,21 @@ BOOL CMainWnd::CreateMain()
     CollectEdition();
     CollectAddresses();
     CollectLines();
-    m_font.CreatePointFont(90, L"Tahoma");
-    LOGFONT lf = {};
-    if (OEM.GetFontMedium()->GetSafeHandle() != NULL && OEM.GetFontMedium()->GetLogFont(&lf))
-    {
-        lf.lfWeight = FW_BOLD;
-        m_fontCaption.CreateFontIndirect(&lf);
-    }
-    LPCTSTR pszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW),
-                                           (HBRUSH)(COLOR_WINDOW + 1), OEM.m_hMainIcon);
-    if (!CreateEx(0, pszClass, OEM.m_strName + L" - Vo_share demo", WS_OVERLAPPEDWINDOW, 40, 20,
-                  kWindowWidth, kWindowHeight, NULL, NULL))
+    CreateFonts();
+    if (!m_brushPanel.CreateSolidBrush(kPanelFill))
+        return FALSE;
+
+    CRect rcWindow(0, 0, kClientWidth, ComputeLayout(kClientWidth).rcStatus.bottom);
+    if (!::AdjustWindowRectEx(&rcWindow, kWindowStyle, FALSE, 0))
+        return FALSE;
+    LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), NULL, OEM.m_hMainIcon);
+    if (!CreateEx(0, pszClass, OEM.m_strName + L" - Vo_share demo", kWindowStyle, kWindowLeft, kWindowTop,
+                  rcWindow.Width(), rcWindow.Height(), NULL, NULL))
         return FALSE;
     SetIcon(OEM.m_hMainIcon32, TRUE);
     SetIcon(OEM.m_hMainIcon, FALSE);
+    if (!CreateChangeSkinButton())
+        return FALSE;
     if (!m_strShotFolder.IsEmpty())
         PostMessage(WM_TAKE_SHOTS);
     return TRUE;
@@ -129,132 +154,297 @@ void CMainWnd::CollectLines()
 {
     CString strExe;
     GetExePath(strExe);
-    m_lines.Add(L"Executable folder: " + strExe);
+    m_lines.Add(Pair(L"Executable folder", strExe));
 
-    m_lines.Add(L"Language: " + CLangDB::Instance()->GetLangString(-1));
+    m_lines.Add(Pair(L"Language", CLangDB::Instance()->GetLangString(-1)));
 
-    CString strLine;
-    strLine.Format(L"CRC-32 of \"123456789\": 0x%08X", dwCrc32(L"123456789"));
-    m_lines.Add(strLine);
+    CString strCrc;
+    strCrc.Format(L"0x%08X", dwCrc32(L"123456789"));
+    m_lines.Add(Pair(L"CRC-32 of \"123456789\"", strCrc));
 
     CFileVersion version;
     if (version.Open(strExe + L"\\vo_share.dll"))
-        m_lines.Add(L"vo_share.dll version: " + version.GetFileVersion() + L" (" +
-                    version.GetFixedFileVersion() + L")");
+        m_lines.Add(Pair(L"vo_share.dll version",
+                         version.GetFileVersion() + L" (" + version.GetFixedFileVersion() + L")"));
     else
-        m_lines.Add(L"vo_share.dll version: unknown");
+        m_lines.Add(Pair(L"vo_share.dll version", L"unknown"));
 
     CLangProRC* pTexts = CLangDB::Instance()->get(L"vo_share");
     if (pTexts != NULL)
-        m_lines.Add(L"Localised answer: " + pTexts->GetString(L"IDS_LINK_ACCEPT"));
+        m_lines.Add(Pair(L"Localised answer", pTexts->GetString(L"IDS_LINK_ACCEPT")));
 
-    m_lines.Add(L"Picture download address: " + GetFaceUrlDown());
+    m_lines.Add(Pair(L"Picture download address", GetFaceUrlDown()));
 }
+
+// The bands, panel titles and the button use the edition's medium font in bold.
+void CMainWnd::CreateFonts()
+{
+    LOGFONT lf = {};
+    if (OEM.GetFontMedium()->GetSafeHandle() == NULL || !OEM.GetFontMedium()->GetLogFont(&lf))
+        return;
+    lf.lfWeight = FW_BOLD;
+    m_fontCaption.CreateFontIndirect(&lf);
+}
+
+BOOL CMainWnd::CreateChangeSkinButton()
+{
+    const CRect rcButton = ButtonRect(ComputeLayout(kClientWidth).rcHeader);
+    if (!m_btnChangeSkin.Create(L"Change skin...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton,
+                                this, IDC_CHANGE_SKIN))
+        return FALSE;
+    m_btnChangeSkin.SetFont(m_fontCaption.GetSafeHandle() != NULL ? &m_fontCaption : OEM.GetFontMedium());
+    return TRUE;
+}
+
+// ---- layout ----
+
+CMainWnd::Layout CMainWnd::ComputeLayout(int nWidth) const
+{
+    const CSkin& skin = CSkin::Instance();
+    Layout layout;
+    layout.rcTitle.SetRect(0, 0, nWidth, skin.m_main.m_cy);
+    int y = layout.rcTitle.bottom + kMargin;
+
+    layout.rcHeader = HeaderBand(CRect(kMargin, y, nWidth - kMargin, y));
+    y = layout.rcHeader.bottom + kMargin;
+
+    const int nRowHeight = std::max(PanelHeight(m_edition.GetSize(), kLineHeight),
+                               PanelHeight(m_addresses.GetSize(), kLineHeight));
+    layout.rcEdition.SetRect(kMargin, y, kMargin + kEditionWidth, y + nRowHeight);
+    layout.rcAddresses.SetRect(layout.rcEdition.right + kMargin, y, nWidth - kMargin, y + nRowHeight);
+    y = layout.rcEdition.bottom + kMargin;
+
+    layout.rcFonts.SetRect(kMargin, y, nWidth - kMargin, y + PanelHeight(kFontCount, kFontRowHeight));
+    y = layout.rcFonts.bottom + kMargin;
+
+    layout.rcLibrary.SetRect(kMargin, y, nWidth - kMargin, y + PanelHeight(m_lines.GetSize(), kLineHeight));
+    y = layout.rcLibrary.bottom + kMargin;
+
+    layout.rcStatus.SetRect(0, y, nWidth, y + skin.m_main.m_cy);
+    return layout;
+}
+
+// The area inside a panel's border, where its lines go.
+CRect CMainWnd::PanelContent(const CRect& rcPanel) const
+{
+    CRect rcContent = rcPanel;
+    const CRect rcInsets = BorderInsets();
+    rcContent.DeflateRect(rcInsets.left, rcInsets.top, rcInsets.right, rcInsets.bottom);
+    return rcContent;
+}
+
+int CMainWnd::PanelHeight(INT_PTR nRows, int nRowHeight) const
+{
+    const CRect rcInsets = BorderInsets();
+    return rcInsets.top + rcInsets.bottom + 2 * kPadding + static_cast<int>(nRows) * nRowHeight;
+}
+
+// The header band is as high as the skin's myinfo picture makes it; drawing without a device
+// context only sets that height.
+CRect CMainWnd::HeaderBand(const CRect& rcHeader) const
+{
+    CRect rcBand = rcHeader;
+    CSkin::Instance().Draw(NULL, rcBand, DT_MYINFO);
+    return rcBand;
+}
+
+CRect CMainWnd::ButtonRect(const CRect& rcHeader) const
+{
+    const CRect rcBand = HeaderBand(rcHeader);
+    const int nRight = rcBand.right - kHeaderInset;
+    const int nTop = rcBand.top + (rcBand.Height() - kButtonHeight) / 2;
+    return CRect(nRight - kButtonWidth, nTop, nRight, nTop + kButtonHeight);
+}
+
+// Places the button for the skin in use and repaints everything with it.
+void CMainWnd::ApplySkin()
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    m_btnChangeSkin.MoveWindow(ButtonRect(ComputeLayout(rcClient.Width()).rcHeader), FALSE);
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// ---- painting ----
 
 void CMainWnd::OnPaint()
 {
     CPaintDC dc(this);
     CRect rcClient;
     GetClientRect(&rcClient);
-    dc.FillSolidRect(&rcClient, kBackground);
+    // Painting off screen and copying once keeps the frame from flickering under the panels.
+    CMemDC dcMem(&dc, rcClient.Width(), rcClient.Height());
+    if (dcMem.m_bitmap.GetSafeHandle() == NULL)
+    {
+        PaintWindow(dc, rcClient);
+        return;
+    }
+    PaintWindow(dcMem, rcClient);
+    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMem, 0, 0, SRCCOPY);
+}
+
+BOOL CMainWnd::OnEraseBkgnd(CDC*)
+{
+    return TRUE; // OnPaint covers the whole client area
+}
+
+void CMainWnd::PaintWindow(CDC& dc, const CRect& rcClient)
+{
+    CSkin& skin = CSkin::Instance();
+    const Layout layout = ComputeLayout(rcClient.Width());
     dc.SetBkMode(TRANSPARENT);
 
-    PaintHeader(dc, rcClient);
-    int y = kHeaderHeight + kSectionGap;
-    y = PaintSection(dc, y, L"Edition");
-    y = PaintPairs(dc, y, m_edition);
-    y = PaintSection(dc, y, L"Fonts");
-    y = PaintFonts(dc, y);
-    y = PaintSection(dc, y, L"Service addresses");
-    y = PaintPairs(dc, y, m_addresses);
-    y = PaintSection(dc, y, L"Library");
+    CRect rcFrame = rcClient;
+    skin.Draw(&dc, rcFrame, DT_MAIN);
 
-    CDCSelect font(&dc, &m_font);
-    dc.SetTextColor(kValueText);
-    for (INT_PTR i = 0; i < m_lines.GetSize(); ++i, y += kLineHeight)
-        dc.TextOut(kMargin, y, m_lines[i]);
+    PaintBand(dc, layout.rcTitle, OEM.m_strName + L"  ·  Vo_share demo", L"Skin: " + skin.GetCurrName(),
+              kTitleBandText);
+    PaintHeader(dc, layout.rcHeader);
+    PaintPairs(dc, layout.rcEdition, L"Edition", m_edition, kEditionLabelWidth);
+    PaintPairs(dc, layout.rcAddresses, L"Service addresses", m_addresses, kAddressLabelWidth);
+    PaintFonts(dc, layout.rcFonts);
+    PaintPairs(dc, layout.rcLibrary, L"Library", m_lines, kLibraryLabelWidth);
+
+    CString strSkins;
+    strSkins.Format(L"%d skins installed", static_cast<int>(skin.GetSkinNames()->size()));
+    PaintBand(dc, layout.rcStatus, OEM.m_strCopyright, strSkins, skin.m_clrNormalText);
 }
 
-void CMainWnd::PaintHeader(CDC& dc, const CRect& rcClient)
+// One text at each end of a band of the main frame.
+void CMainWnd::PaintBand(CDC& dc, const CRect& rcBand, const CString& strLeft, const CString& strRight,
+                         COLORREF crText)
 {
-    const CRect rcHeader(rcClient.left, rcClient.top, rcClient.right, rcClient.top + kHeaderHeight);
-    FillGradient(dc, rcHeader, kHeaderTop, kHeaderBottom);
-    dc.FillSolidRect(rcHeader.left, rcHeader.bottom - kAccentHeight, rcHeader.Width(), kAccentHeight, kAccent);
+    CRect rcText = rcBand;
+    rcText.DeflateRect(kBandInset, 0);
+    CDCSelect font(&dc, m_fontCaption.GetSafeHandle() != NULL ? &m_fontCaption : OEM.GetFontMedium());
+    DrawLine(dc, rcText, strRight, crText, kLineFormat | DT_RIGHT);
+    rcText.right -= dc.GetTextExtent(strRight).cx + kBandInset;
+    DrawLine(dc, rcText, strLeft, crText);
+}
+
+void CMainWnd::PaintHeader(CDC& dc, const CRect& rcHeader)
+{
+    CSkin& skin = CSkin::Instance();
+    CRect rcBand = rcHeader;
+    skin.Draw(&dc, rcBand, DT_MYINFO);
 
     const CWBitmap& logo = OEM.m_bmpLogo;
-    const int nLogoTop = (kHeaderHeight - kAccentHeight - logo.m_nHeight) / 2;
-    OEM.DrawLogo(&dc, CPoint(kMargin, nLogoTop));
-    const int xText = kMargin + logo.m_nWidth + 2 * kMargin;
+    const int xLogo = rcBand.left + kHeaderInset;
+    OEM.DrawLogo(&dc, CPoint(xLogo, rcBand.top + (rcBand.Height() - logo.m_nHeight) / 2));
 
+    const int xText = xLogo + logo.m_nWidth + kLogoGap;
+    const int xTextEnd = ButtonRect(rcHeader).left - kHeaderInset;
+    const int yMiddle = rcBand.CenterPoint().y;
     {
         CDCSelect font(&dc, OEM.GetFontBig());
-        dc.SetTextColor(kHeaderText);
-        dc.TextOut(xText, 14, OEM.m_strName);
+        DrawLine(dc, CRect(xText, rcBand.top, xTextEnd, yMiddle), OEM.m_strName, skin.m_clrCtrlBorder2x2First,
+                 DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     CDCSelect font(&dc, OEM.GetFontMedium());
-    dc.SetTextColor(kHeaderSubText);
-    dc.TextOut(xText, 46, OEM.m_strDescription);
+    DrawLine(dc, CRect(xText, yMiddle + kHeaderTextGap, xTextEnd, rcBand.bottom), OEM.m_strDescription,
+             skin.m_clrNormalText, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
-int CMainWnd::PaintSection(CDC& dc, int y, LPCTSTR pszCaption)
+// Draws a panel: the rich-edit border with its title bar around a white inside. Returns the
+// area for the panel's lines.
+CRect CMainWnd::PaintPanel(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle)
 {
-    y += kSectionGap;
-    CDCSelect font(&dc, m_fontCaption.GetSafeHandle() != NULL ? &m_fontCaption : OEM.GetFontMedium());
-    dc.SetTextColor(kCaptionText);
-    dc.TextOut(kMargin, y, pszCaption);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    dc.FillSolidRect(kMargin, y + kCaptionHeight - 6, rcClient.Width() - 2 * kMargin, 1, kRule);
-    return y + kCaptionHeight;
+    CSkin& skin = CSkin::Instance();
+    CRect rcContent = PanelContent(rcPanel);
+    CRect rcBorder = rcContent;
+    // The border's outline fills its inside with the selected brush; the title is drawn in the
+    // text colour with this window's font (WM_GETFONT).
+    CDCSelect brush(&dc, &m_brushPanel);
+    dc.SetTextColor(skin.m_clrNormalText);
+    skin.DrawRicheditBorder(&dc, this, rcBorder, CT_RICHEDIT, pszTitle);
+    rcContent.DeflateRect(kPadding, kPadding);
+    return rcContent;
 }
 
-int CMainWnd::PaintPairs(CDC& dc, int y, const CStringArray& pairs)
+void CMainWnd::PaintPairs(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle, const CStringArray& pairs,
+                          int nLabelWidth)
 {
+    const CRect rcContent = PaintPanel(dc, rcPanel, pszTitle);
+    const COLORREF crValue = CSkin::Instance().m_clrNormalText;
     CDCSelect font(&dc, OEM.GetFontMedium());
-    for (INT_PTR i = 0; i < pairs.GetSize(); ++i, y += kLineHeight)
+    for (INT_PTR i = 0; i < pairs.GetSize(); ++i)
     {
+        const int y = rcContent.top + static_cast<int>(i) * kLineHeight;
         const CString& strPair = pairs[i];
         const int nTab = strPair.Find(L'\t');
-        dc.SetTextColor(kLabelText);
-        dc.TextOut(kMargin, y, strPair.Left(nTab));
-        dc.SetTextColor(kValueText);
-        dc.TextOut(kMargin + kLabelWidth, y, strPair.Mid(nTab + 1));
+        const int xValue = rcContent.left + nLabelWidth;
+        DrawLine(dc, CRect(rcContent.left, y, xValue, y + kLineHeight), strPair.Left(nTab), kLabelText);
+        DrawLine(dc, CRect(xValue, y, rcContent.right, y + kLineHeight), strPair.Mid(nTab + 1), crValue);
     }
-    return y;
 }
 
-int CMainWnd::PaintFonts(CDC& dc, int y)
+void CMainWnd::PaintFonts(CDC& dc, const CRect& rcPanel)
 {
-    struct FontRow
+    const CRect rcContent = PaintPanel(dc, rcPanel, L"Fonts");
+    const COLORREF crValue = CSkin::Instance().m_clrNormalText;
+    const int xSample = rcContent.left + kFontLabelWidth;
+    for (int i = 0; i < kFontCount; ++i)
     {
-        LPCTSTR pszLabel;
-        CFont* pFont;
-    };
-    const FontRow rows[] = {{L"Small", OEM.GetFontSmall()},
-                            {L"Medium", OEM.GetFontMedium()},
-                            {L"Big", OEM.GetFontBig()}};
-    for (const FontRow& row : rows)
-    {
+        const int y = rcContent.top + i * kFontRowHeight;
         {
             CDCSelect font(&dc, OEM.GetFontMedium());
-            dc.SetTextColor(kLabelText);
-            dc.TextOut(kMargin, y, CString(row.pszLabel) + L": " + DescribeFont(row.pFont));
+            DrawLine(dc, CRect(rcContent.left, y, xSample, y + kFontRowHeight),
+                     CString(kFontLabels[i]) + L": " + DescribeFont(EditionFont(i)), kLabelText);
         }
-        CDCSelect font(&dc, row.pFont);
-        dc.SetTextColor(kValueText);
-        dc.TextOut(kMargin + 2 * kLabelWidth, y, kFontSample);
-        y += kFontRowHeight;
+        CDCSelect font(&dc, EditionFont(i));
+        DrawLine(dc, CRect(xSample, y, rcContent.right, y + kFontRowHeight), kFontSample, crValue);
     }
-    return y;
 }
 
+// ---- commands ----
+
+void CMainWnd::OnChangeSkin()
+{
+    CSkinChooser chooser(this);
+    if (chooser.DoModal() == IDOK)
+        ApplySkin();
+}
+
+// Panel titles are drawn with the font of the window they belong to.
+LRESULT CMainWnd::OnGetFont(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_fontCaption.GetSafeHandle());
+}
+
+// ---- pictures ----
+
+// Saves the window as it is, then once in every installed skin (handed to the skin in use as the
+// skin chooser does), and ends with the skin that was in use.
 LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 {
     UpdateWindow();
-    if (!CWindowShot::SaveAsPng(m_hWnd, m_strShotFolder + L"\\demo_main.png"))
-        m_nExitCode = 1;
+    SaveShot(L"main");
+    const CString strInUse = CSkin::Instance().GetCurrName();
+    const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
+    for (const CString& strName : names)
+    {
+        if (ShowSkin(strName))
+            SaveShot(strName);
+    }
+    ShowSkin(strInUse);
     DestroyWindow();
     return 0;
+}
+
+bool CMainWnd::ShowSkin(const CString& strName)
+{
+    CSkin skin; // not the first instance: it loads nothing until told to
+    if (!skin.LoadOne(strName))
+        return false;
+    CSkin::Instance().Assign(skin);
+    ApplySkin();
+    return true;
+}
+
+void CMainWnd::SaveShot(const CString& strName)
+{
+    if (!CWindowShot::SaveAsPng(m_hWnd, m_strShotFolder + L"\\demo_" + strName + L".png"))
+        m_nExitCode = 1;
 }
 
 void CMainWnd::OnDestroy()

@@ -1,7 +1,8 @@
-// Main window of the demo host: a branded header (the edition's logo, name and description
-// from the installation folder's files), the edition's company, fonts and service addresses,
-// and a few lines of the library's state. When asked on the command line it saves a picture
-// of itself and closes.
+// Main window of the demo host, painted from the skin in use: the main frame with its title and
+// status bands, a header band with the edition's logo, name and description and a button that
+// opens the skin chooser, and panels in rich-edit borders with the edition's texts, fonts,
+// service addresses and a few lines of the library's state. When asked on the command line it
+// saves a picture of itself in every installed skin and closes.
 #pragma once
 
 #include <afxwin.h>
@@ -17,25 +18,57 @@ protected:
     void PostNcDestroy() override;
 
     afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnDestroy();
+    afx_msg void OnChangeSkin();
+    afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Where each part of the client area goes; panels are outer rectangles, bars included.
+    struct Layout
+    {
+        CRect rcTitle;     // top band of the main frame
+        CRect rcHeader;    // the header band: logo, name, description, button
+        CRect rcEdition;   // panels
+        CRect rcAddresses;
+        CRect rcFonts;
+        CRect rcLibrary;
+        CRect rcStatus;    // bottom band of the main frame
+    };
+
     CString m_strShotFolder;
     CStringArray m_edition;   // "label\tvalue" lines about the edition
     CStringArray m_addresses; // "label\tvalue" lines of service addresses
-    CStringArray m_lines;     // the library's state
-    CFont m_font;
-    CFont m_fontCaption;
+    CStringArray m_lines;     // "label\tvalue" lines of the library's state
+    CFont m_fontCaption;      // bold medium font: bands, panel titles, button
+    CBrush m_brushPanel;      // inside of the panels
+    CButton m_btnChangeSkin;
     int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
     void CollectEdition();
     void CollectAddresses();
+    void CreateFonts();
+    BOOL CreateChangeSkinButton();
 
-    void PaintHeader(CDC& dc, const CRect& rcClient);
-    int PaintSection(CDC& dc, int y, LPCTSTR pszCaption);
-    int PaintPairs(CDC& dc, int y, const CStringArray& pairs);
-    int PaintFonts(CDC& dc, int y);
+    Layout ComputeLayout(int nWidth) const;
+    CRect PanelContent(const CRect& rcPanel) const;
+    int PanelHeight(INT_PTR nRows, int nRowHeight) const;
+    CRect HeaderBand(const CRect& rcHeader) const;
+    CRect ButtonRect(const CRect& rcHeader) const;
+    void ApplySkin();
+
+    void PaintWindow(CDC& dc, const CRect& rcClient);
+    void PaintBand(CDC& dc, const CRect& rcBand, const CString& strLeft, const CString& strRight,
+                   COLORREF crText);
+    void PaintHeader(CDC& dc, const CRect& rcHeader);
+    CRect PaintPanel(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle);
+    void PaintPairs(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle, const CStringArray& pairs,
+                    int nLabelWidth);
+    void PaintFonts(CDC& dc, const CRect& rcPanel);
+
+    bool ShowSkin(const CString& strName);
+    void SaveShot(const CString& strName);
 };
