@@ -1,11 +1,8 @@
 // The skin chooser driven like a user would: DoModal runs the real dialog while a thread timer
 // acts on it through the messages the controls send (selection changes, button clicks).
-
 #include "SkinTestSupport.h"
 
 #include <SkinChooser.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -20,22 +17,16 @@ class CTestChooser : public CSkinChooser
 {
 public:
     using CSkinChooser::DrawPreview;
-    CSkin& Preview() { return m_skinPreview; }
 };
 
-std::function<void(HWND)>& Script()
-{
-    static std::function<void(HWND)> script;
-    return script;
-}
+std::function<void(HWND)> g_script;
 
 BOOL CALLBACK FindChooserWindow(HWND hWnd, LPARAM lParam)
 {
-    if (::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, kSkinList) != nullptr) {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    if (!::IsWindowVisible(hWnd) || ::GetDlgItem(hWnd, kSkinList) == nullptr)
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
 }
 
 void CALLBACK ActOnChooser(HWND, UINT, UINT_PTR nIDEvent, DWORD)
@@ -45,7 +36,7 @@ void CALLBACK ActOnChooser(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     if (hDialog == nullptr)
         return;
     ::KillTimer(nullptr, nIDEvent);
-    Script()(hDialog);
+    g_script(hDialog);
     // A script that leaves the dialog open ends it as the Cancel button would.
     if (::IsWindow(hDialog) && ::IsWindowVisible(hDialog))
         ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -54,7 +45,7 @@ void CALLBACK ActOnChooser(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 // Runs the chooser modally; script acts on it once it is shown.
 INT_PTR RunChooser(const std::function<void(HWND)>& script)
 {
-    Script() = script;
+    g_script = script;
     const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, ActOnChooser);
     CTestChooser chooser;
     const INT_PTR nResult = chooser.DoModal();
@@ -64,28 +55,27 @@ INT_PTR RunChooser(const std::function<void(HWND)>& script)
 
 void Click(HWND hDialog, int nID)
 {
-    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
+    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
 }
 
-void Select(HWND hDialog, const wchar_t* name)
+// Selects name in the list; with bNotify the list tells the dialog, as a user's choice does.
+void Select(HWND hDialog, const wchar_t* name, bool bNotify = true)
 {
     HWND hList = ::GetDlgItem(hDialog, kSkinList);
-    const LRESULT nIndex = ::SendMessageW(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                          reinterpret_cast<LPARAM>(name));
+    const LRESULT nIndex = ::SendMessageW(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
     ::SendMessageW(hList, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
-    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(kSkinList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
+    if (bNotify)
+        ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(kSkinList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
 }
 
 CString SelectedName(HWND hDialog)
 {
     HWND hList = ::GetDlgItem(hDialog, kSkinList);
     const LRESULT nIndex = ::SendMessageW(hList, CB_GETCURSEL, 0, 0);
-    if (nIndex < 0)
-        return CString();
     wchar_t text[MAX_PATH] = {};
-    ::SendMessageW(hList, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text));
-    return CString(text);
+    if (nIndex >= 0)
+        ::SendMessageW(hList, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 // The colour of the preview's top-left corner as the chooser paints it.
@@ -109,9 +99,9 @@ protected:
         m_skins.AddSkin(L"default", kDefaultBlue);
         m_skins.AddSkin(L"second", kSecondBlue, "[style]\r\nnarrowbk=00ff00\r\n");
         m_skins.AddSkin(L"broken", 10);
-        ::DeleteFileW((m_skins.SkinPath(L"broken") + L"\\main.bmp").c_str());
+        ::DeleteFileW(m_skins.Path(L"broken\\main.bmp").c_str());
         g_Skin.Refresh();
-        m_strSavedSkin = CSkin::Instance().GetCurrName();
+        m_strSavedSkin = g_Skin.GetCurrName();
         ASSERT_EQ(1, g_Skin.LoadOne(L"default"));
     }
     void TearDown() override
@@ -128,93 +118,64 @@ protected:
 
 } // namespace
 
-TEST_F(SkinChooserTest, OkAtOnceEndsWithCancelAndChangesNothing)
+// OK hands a skin over only when another one that loads is selected; a skin that does not
+// load puts the selection back, and selected again without notification is not handed over.
+TEST_F(SkinChooserTest, OkHandsOverOnlyAnotherSkinThatLoads)
 {
-    const HGDIOBJ hMain = g_Skin.m_main.m_bmp.GetSafeHandle();
-    CString strShown;
-    COLORREF corner = 0;
-    const INT_PTR nResult = RunChooser([&](HWND hDialog) {
-        strShown = SelectedName(hDialog);
-        corner = PreviewCorner(hDialog);
-        Click(hDialog, IDOK);
-    });
-    EXPECT_EQ(IDCANCEL, nResult);
-    EXPECT_EQ(CString(L"default"), strShown);
-    EXPECT_EQ(CellColour(0, 0, kDefaultBlue), corner); // the preview of the skin in use is g_Skin
-    EXPECT_EQ(CString(L"default"), g_Skin.GetCurrName());
-    EXPECT_EQ(hMain, g_Skin.m_main.m_bmp.GetSafeHandle());
-}
-
-TEST_F(SkinChooserTest, ChoosingAnotherSkinAndOkHandsItToTheSkinInUse)
-{
-    COLORREF corner = 0;
-    const INT_PTR nResult = RunChooser([&](HWND hDialog) {
-        Select(hDialog, L"second");
-        corner = PreviewCorner(hDialog);
-        Click(hDialog, IDOK);
-    });
-    EXPECT_EQ(IDOK, nResult);
-    EXPECT_EQ(CellColour(0, 0, kSecondBlue), corner);
-    EXPECT_EQ(CString(L"second"), g_Skin.GetCurrName());
-    EXPECT_EQ(RGB(0, 255, 0), g_Skin.m_clrNarrowBk);
-    CDibTarget target(40, 40, kGrey);
-    CRect rect(0, 0, 40, 40);
-    g_Skin.Draw(target.GetDC(), rect, DT_MAIN);
-    EXPECT_EQ(CellColour(0, 0, kSecondBlue), target.Pixel(0, 0));
-    EXPECT_EQ(CellColour(1, 1, kSecondBlue), target.Pixel(20, 20));
-}
-
-TEST_F(SkinChooserTest, SelectingBackTheSkinInUseThenOkIsCancel)
-{
-    bool bPreviewHeldSecond = false;
-    const INT_PTR nResult = RunChooser([&](HWND hDialog) {
-        Select(hDialog, L"second");
-        Select(hDialog, L"default");
-        auto* pChooser = static_cast<CTestChooser*>(CWnd::FromHandlePermanent(hDialog));
-        bPreviewHeldSecond = pChooser->Preview().GetCurrName() == L"second" &&
-                             pChooser->Preview().m_main.m_bmp.GetSafeHandle() != nullptr;
-        Click(hDialog, IDOK);
-    });
-    EXPECT_EQ(IDCANCEL, nResult);
-    EXPECT_TRUE(bPreviewHeldSecond);
-    EXPECT_EQ(CString(L"default"), g_Skin.GetCurrName());
-}
-
-TEST_F(SkinChooserTest, ASkinThatDoesNotLoadPutsTheSelectionBackAndIsNeverHandedOver)
-{
-    CString strAfterFirst;
-    CString strAfterSecond;
-    const INT_PTR nResult = RunChooser([&](HWND hDialog) {
-        Select(hDialog, L"broken");
-        strAfterFirst = SelectedName(hDialog);
-        // Selecting it again and pressing OK at once must not hand an empty skin over.
-        HWND hList = ::GetDlgItem(hDialog, kSkinList);
-        ::SendMessageW(hList, CB_SETCURSEL,
-                       static_cast<WPARAM>(::SendMessageW(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                                          reinterpret_cast<LPARAM>(L"broken"))),
-                       0);
-        Click(hDialog, IDOK);
-        strAfterSecond = SelectedName(hDialog);
-    });
-    EXPECT_EQ(IDCANCEL, nResult);
-    EXPECT_EQ(CString(L"default"), strAfterFirst);
-    EXPECT_EQ(CString(L"broken"), strAfterSecond);
-    EXPECT_EQ(CString(L"default"), g_Skin.GetCurrName());
-    EXPECT_NE(nullptr, g_Skin.m_main.m_bmp.GetSafeHandle());
+    const struct
+    {
+        std::vector<const wchar_t*> selections;
+        bool bRepeatSilently; // the last selection again, without the list telling the dialog
+        INT_PTR nResult;
+        const wchar_t* shown; // selected before OK
+        COLORREF corner;      // preview's corner before OK
+    } cases[] = {
+        {{}, false, IDCANCEL, L"default", CellColour(0, 0, kDefaultBlue)},
+        {{L"second"}, false, IDOK, L"second", CellColour(0, 0, kSecondBlue)},
+        {{L"second", L"default"}, false, IDCANCEL, L"default", CellColour(0, 0, kDefaultBlue)},
+        {{L"broken"}, false, IDCANCEL, L"default", CellColour(0, 0, kDefaultBlue)},
+        {{L"broken"}, true, IDCANCEL, L"broken", kWhite}, // the emptied preview paints nothing
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::Message() << test.selections.size() << " selections, showing " << test.shown);
+        ASSERT_EQ(1, g_Skin.LoadOne(L"default"));
+        CString strShown;
+        COLORREF corner = 0;
+        const INT_PTR nResult = RunChooser([&](HWND hDialog) {
+            for (const wchar_t* name : test.selections)
+                Select(hDialog, name);
+            if (test.bRepeatSilently)
+                Select(hDialog, test.selections.back(), false);
+            strShown = SelectedName(hDialog);
+            corner = PreviewCorner(hDialog);
+            Click(hDialog, IDOK);
+        });
+        EXPECT_EQ(test.nResult, nResult);
+        EXPECT_EQ(CString(test.shown), strShown);
+        EXPECT_EQ(test.corner, corner);
+        EXPECT_EQ(CString(test.nResult == IDOK ? L"second" : L"default"), g_Skin.GetCurrName());
+        CDibTarget target(40, 40, kGrey);
+        CRect rect(0, 0, 40, 40);
+        g_Skin.Draw(target.GetDC(), rect, DT_MAIN);
+        EXPECT_EQ(CellColour(1, 1, test.nResult == IDOK ? kSecondBlue : kDefaultBlue), target.Pixel(20, 20));
+        if (test.nResult == IDOK) {
+            EXPECT_EQ(RGB(0, 255, 0), g_Skin.m_clrNarrowBk) << "the colours come with the chosen skin";
+        }
+    }
 }
 
 TEST_F(SkinChooserTest, RefreshListsANewSkinFolderWithNothingSelected)
 {
-    int nCountBefore = 0;
-    int nCountAfter = 0;
+    LRESULT nCountBefore = 0;
+    LRESULT nCountAfter = 0;
     CString strSelected = L"unset";
     bool bOpenAfterOk = false;
     const INT_PTR nResult = RunChooser([&](HWND hDialog) {
         HWND hList = ::GetDlgItem(hDialog, kSkinList);
-        nCountBefore = static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
+        nCountBefore = ::SendMessageW(hList, CB_GETCOUNT, 0, 0);
         m_skins.AddSkin(L"third", 150);
         Click(hDialog, kRefresh);
-        nCountAfter = static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
+        nCountAfter = ::SendMessageW(hList, CB_GETCOUNT, 0, 0);
         strSelected = SelectedName(hDialog);
         Click(hDialog, IDOK); // nothing selected: the dialog stays open
         bOpenAfterOk = ::IsWindowVisible(hDialog) != FALSE;
@@ -224,6 +185,4 @@ TEST_F(SkinChooserTest, RefreshListsANewSkinFolderWithNothingSelected)
     EXPECT_EQ(4, nCountAfter);
     EXPECT_TRUE(strSelected.IsEmpty());
     EXPECT_TRUE(bOpenAfterOk);
-    const std::vector<CString>& names = CTestSkin::Names();
-    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), CString(L"third")));
 }

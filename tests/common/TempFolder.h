@@ -1,0 +1,63 @@
+// A temporary folder removed with everything in it when the object goes, and the file writing
+// the tests fill it with.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (out == nullptr)
+        return false;
+    const bool bWritten = fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return fclose(out) == 0 && bWritten;
+}
+
+class CTempFolder
+{
+public:
+    CTempFolder()
+    {
+        static unsigned long counter = 0;
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        m_path = std::wstring(temp) + L"vo_test_" + std::to_wstring(::GetCurrentProcessId()) + L"_"
+                 + std::to_wstring(++counter);
+        m_bReady = ::CreateDirectoryW(m_path.c_str(), nullptr) != FALSE;
+    }
+    ~CTempFolder() { RemoveTree(m_path); }
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    bool IsReady() const { return m_bReady; }
+    const std::wstring& Path() const { return m_path; }
+    std::wstring Path(const std::wstring& name) const { return m_path + L"\\" + name; }
+    bool Write(const std::wstring& name, const std::string& bytes) const { return WriteFileBytes(Path(name), bytes); }
+
+    static void RemoveTree(const std::wstring& path)
+    {
+        WIN32_FIND_DATAW data = {};
+        HANDLE hFind = ::FindFirstFileW((path + L"\\*").c_str(), &data);
+        if (hFind != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = data.cFileName;
+                const std::wstring child = path + L"\\" + name;
+                if (name == L"." || name == L"..")
+                    continue;
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTree(child);
+                else
+                    ::DeleteFileW(child.c_str());
+            } while (::FindNextFileW(hFind, &data));
+            ::FindClose(hFind);
+        }
+        ::RemoveDirectoryW(path.c_str());
+    }
+
+private:
+    std::wstring m_path;
+    bool m_bReady = false;
+};
