@@ -1,95 +1,159 @@
-// Helpers of the configuration and branding tests: a temporary folder tree that removes itself,
-// a scoped current directory, settings files written as the client's tools write them (UTF-16
-// with a byte-order mark), and small bitmap and icon files made from known pixels.
+// Helpers of the configuration and branding tests: settings files written as the client's tools
+// write them (UTF-16 with a byte-order mark), bitmap and icon files of known pixels, and a
+// fixture whose temporary installation folder is the current directory.
 #pragma once
 
+#include "../common/GdiTestSupport.h"
+#include "../common/TempFolder.h"
+
 #include <afxwin.h>
+#include <LangDB.h>
+#include <Oem.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace configtest {
 
-// A fresh, empty folder below the system's temporary folder, deleted with all its contents
-// when the object goes.
-class TempFolder
+inline bool CreateFolders(const std::wstring& path)
 {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const size_t slash = path.rfind(L'\\');
+    return (slash == std::wstring::npos || CreateFolders(path.substr(0, slash))) &&
+           CreateDirectoryW(path.c_str(), nullptr);
+}
 
-    const std::wstring& Path() const { return m_path; }
-    // Path of relative below the folder (relative uses backslashes, no leading one).
-    std::wstring operator/(const std::wstring& relative) const { return m_path + L"\\" + relative; }
-
-private:
-    std::wstring m_path;
-};
-
-// Makes folder the process's current directory for the lifetime of the object.
-class ScopedCurrentDirectory
+// Writes bytes to path, creating the file's folders.
+inline bool WriteFile(const std::wstring& path, const std::string& bytes)
 {
-public:
-    explicit ScopedCurrentDirectory(const std::wstring& folder);
-    ~ScopedCurrentDirectory();
-    ScopedCurrentDirectory(const ScopedCurrentDirectory&) = delete;
-    ScopedCurrentDirectory& operator=(const ScopedCurrentDirectory&) = delete;
+    return CreateFolders(path.substr(0, path.rfind(L'\\'))) && WriteFileBytes(path, bytes);
+}
 
-    bool Changed() const { return m_changed; }
+// Writes text as UTF-16 LE with a byte-order mark.
+inline bool WriteTextFile(const std::wstring& path, const std::wstring& text)
+{
+    const std::wstring marked = L"\xFEFF" + text;
+    return WriteFile(path, std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t)));
+}
 
-private:
-    std::wstring m_previous;
-    bool m_changed;
-};
+template <typename T> void Append(std::string& bytes, const T& value)
+{
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof(value));
+}
 
-// Creates every missing folder of path (a folder path, not a file).
-bool CreateFolders(const std::wstring& path);
+// A 24-bit BMP file of width by height pixels coloured by pixel(x, y).
+inline std::string MakeBmpFile(int width, int height, const std::function<COLORREF(int, int)>& pixel)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB,
+                                   static_cast<DWORD>(stride * height)};
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    std::string bytes;
+    Append(bytes, file);
+    Append(bytes, info);
+    for (int row = height - 1; row >= 0; --row) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF colour = pixel(x, row);
+            bytes += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
+                      static_cast<char>(GetRValue(colour))};
+        }
+        bytes.append(static_cast<size_t>(stride - width * 3), '\0');
+    }
+    return bytes;
+}
 
-// Writes text as UTF-16 LE with a byte-order mark, creating the file's folders.
-bool WriteTextFile(const std::wstring& path, const std::wstring& text);
-// Writes bytes as they are, creating the file's folders.
-bool WriteBinaryFile(const std::wstring& path, const std::vector<unsigned char>& bytes);
-
-using PixelFunction = std::function<COLORREF(int x, int y)>;
-
-// A 24-bit BMP file of width by height pixels coloured by pixel.
-std::vector<unsigned char> MakeBmpFile(int width, int height, const PixelFunction& pixel);
-// An ICO file with one 32-bit image of size by size pixels in one colour.
-std::vector<unsigned char> MakeIcoFile(int size, COLORREF colour);
+// An ICO file with one opaque 32-bit image of size by size pixels (size below 256) in one colour.
+inline std::string MakeIcoFile(int size, COLORREF colour)
+{
+    const DWORD pixelBytes = static_cast<DWORD>(size * size * 4);
+    const DWORD maskBytes = static_cast<DWORD>((size + 31) / 32 * 4 * size);
+    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), size, size * 2, 1, 32, BI_RGB, pixelBytes + maskBytes};
+    const WORD directory[] = {0, 1, 1}; // reserved, icon, one image
+    const BYTE entry[] = {static_cast<BYTE>(size), static_cast<BYTE>(size), 0, 0, 1, 0, 32, 0};
+    const DWORD place[] = {static_cast<DWORD>(sizeof(info)) + pixelBytes + maskBytes, 22}; // size, offset
+    std::string bytes;
+    Append(bytes, directory);
+    Append(bytes, entry);
+    Append(bytes, place);
+    Append(bytes, info);
+    const RGBQUAD pixel = {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0xFF};
+    for (int i = 0; i < size * size; ++i)
+        Append(bytes, pixel);
+    bytes.append(maskBytes, '\0');
+    return bytes;
+}
 
 // The program's own folder (the installation folder of the tests).
-std::wstring ProgramFolder();
+inline std::wstring ProgramFolder()
+{
+    wchar_t name[MAX_PATH * 4] = {};
+    const std::wstring path(name, GetModuleFileNameW(nullptr, name, MAX_PATH * 4));
+    return path.substr(0, path.rfind(L'\\'));
+}
 
 // Width and height of an icon's colour picture; (0, 0) when the handle is no icon.
-SIZE IconSize(HICON icon);
-
-// Pixels of a 24-bit colour picture painted by paint, read back as COLORREF values.
-class PixelCanvas
+inline SIZE IconSize(HICON icon)
 {
-public:
-    PixelCanvas(int width, int height, COLORREF background);
-    ~PixelCanvas();
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
+    SIZE size = {0, 0};
+    ICONINFO info = {};
+    if (icon == nullptr || !GetIconInfo(icon, &info))
+        return size;
+    BITMAP colour = {};
+    if (info.hbmColor != nullptr && GetObjectW(info.hbmColor, sizeof(colour), &colour) == sizeof(colour))
+        size = {colour.bmWidth, colour.bmHeight};
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return size;
+}
 
-    CDC* Dc() { return &m_dc; }
-    COLORREF Pixel(int x, int y) { return m_dc.GetPixel(x, y); }
+// The face name and height of a font; empty face for an object without a font.
+inline LOGFONT LogFontOf(CFont& font)
+{
+    LOGFONT logFont = {};
+    if (font.GetSafeHandle() != nullptr)
+        font.GetLogFont(&logFont);
+    return logFont;
+}
 
-private:
-    CDC m_dc;
-    CBitmap m_bitmap;
-    HGDIOBJ m_previous;
+// A temporary installation folder made the current directory, where the branding tests write
+// the edition's oem.ini, WebServer.ini and pictures before a load.
+class OemFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        wchar_t previous[MAX_PATH * 4] = {};
+        GetCurrentDirectoryW(MAX_PATH * 4, previous);
+        m_previous = previous;
+        ASSERT_TRUE(m_folder.IsReady());
+        ASSERT_TRUE(SetCurrentDirectoryW(m_folder.Path().c_str()));
+    }
+    void TearDown() override { SetCurrentDirectoryW(m_previous.c_str()); }
+
+    static CString Language() { return CLangDB::Instance()->GetLangString(-1); }
+
+    void WriteOemIni(const std::wstring& keys)
+    {
+        const std::wstring path = L"Lang\\" + std::wstring(Language().GetString()) + L"\\oem.ini";
+        ASSERT_TRUE(WriteTextFile(m_folder.Path(path), L"[OEM]\r\n" + keys));
+    }
+    void WriteWebServerIni(const std::wstring& keys)
+    {
+        ASSERT_TRUE(WriteTextFile(m_folder.Path(L"CONFIG\\OEM\\WebServer.ini"), L"[WebServer]\r\n" + keys));
+    }
+    void WritePicture(const std::wstring& name, const std::string& bytes)
+    {
+        ASSERT_TRUE(WriteFile(m_folder.Path(L"CONFIG\\OEM\\" + name), bytes));
+    }
+
+    CTempFolder m_folder;
+    std::wstring m_previous;
 };
-
-// The colour of one pixel of a bitmap (drawn into a memory context).
-COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
-
-// How many more GDI objects the process can create. The platform here does not count a
-// process's objects (GetGuiResources answers 0) but its handle table is finite: tiny bitmaps
-// are made until that fails, then deleted. Two counts show what was kept in between.
-int CountFreeGdiHandles();
 
 } // namespace configtest

@@ -1,6 +1,6 @@
 // The language database over the shipped tree bin\lang: singleton, current language, the
 // Chinese default texts, dialog records and the completeness of the English set.
-#include "TempLangTree.h"
+#include "../common/TempFolder.h"
 
 #include <LangDB.h>
 
@@ -8,9 +8,12 @@
 
 namespace {
 
+// The shipped tree beside the program.
 std::wstring ShippedBase()
 {
-    return ExeFolder() + L"\\lang";
+    wchar_t path[MAX_PATH * 4] = L"";
+    const std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 4));
+    return program.substr(0, program.rfind(L'\\')) + L"\\lang";
 }
 
 // Loads vo_share.xml of db's current language; fails the test when it cannot.
@@ -43,33 +46,21 @@ TEST(LangDB, InstanceIsOneDatabaseThatLoadsEachModuleOnce)
     EXPECT_EQ(nullptr, db->get(nullptr));
 }
 
-TEST(LangDB, ChineseSetHoldsTheDefaultTextsExactly)
+TEST(LangDB, ChineseSetHoldsTheDefaultTextsAndDialogsAndUnknownIdsGiveEmptyResults)
 {
     CLangDB db(ShippedBase().c_str());
     CLangProRC* set = LoadVoShare(db);
     ASSERT_NE(set, nullptr);
     const struct { const wchar_t* id; const wchar_t* text; } expected[] = {
-        {L"IDS_LINK_ACCEPT", L"接受"},
-        {L"IDS_WAIT_ACCEPT", L" 等待对方接收"},
-        {L"IDS_AUDIO_CONV", L" 您已经邀请 %s 开始音频对话，请等待回应或"},
-        {L"IDS_OR", L" 或者 "},
-        {L"IDS_FILE_EXT", L"所有文件(*.*)|*.*||"},
-        {L"IDS_FILE_SAVETO", L"文件保存到 "},
-        {L"IDS_E_CREATESOCKET", L"创建socket失败。"},
-        {L"IDS_INVI_AV_ACCEPTED", L"音视频对话请求已接受。"},
-        {L"IDS_MALE", L"男"},
-        {L"IDS_NEXT_PAGE", L"下一页"},
+        {L"IDS_LINK_ACCEPT", L"接受"}, {L"IDS_WAIT_ACCEPT", L" 等待对方接收"},
+        {L"IDS_AUDIO_CONV", L" 您已经邀请 %s 开始音频对话，请等待回应或"}, {L"IDS_OR", L" 或者 "},
+        {L"IDS_FILE_EXT", L"所有文件(*.*)|*.*||"}, {L"IDS_FILE_SAVETO", L"文件保存到 "},
+        {L"IDS_E_CREATESOCKET", L"创建socket失败。"}, {L"IDS_INVI_AV_ACCEPTED", L"音视频对话请求已接受。"},
+        {L"IDS_MALE", L"男"}, {L"IDS_NEXT_PAGE", L"下一页"},
         {L"IDS_ROOMNAME", L"聊天室"},
     };
     for (const auto& entry : expected)
         EXPECT_STREQ(entry.text, set->GetString(entry.id).GetString()) << entry.id;
-}
-
-TEST(LangDB, UnknownIdentifiersAndDialogsGiveEmptyResults)
-{
-    CLangDB db(ShippedBase().c_str());
-    CLangProRC* set = LoadVoShare(db);
-    ASSERT_NE(set, nullptr);
     EXPECT_TRUE(set->GetString(L"IDS_NO_SUCH_TEXT").IsEmpty());
     EXPECT_TRUE(set->GetString(L"ids_link_accept").IsEmpty());  // identifiers are exact
     EXPECT_TRUE(set->GetString(nullptr).IsEmpty());
@@ -79,35 +70,25 @@ TEST(LangDB, UnknownIdentifiersAndDialogsGiveEmptyResults)
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->GetDlgItemTextW(L"IDC_REFRESH").IsEmpty());
     EXPECT_TRUE(box->GetDlgItemTextW(nullptr).IsEmpty());
-}
-
-TEST(LangDB, DialogRecordsHoldCaptionAndItemTexts)
-{
-    CLangDB db(ShippedBase().c_str());
-    CLangProRC* set = LoadVoShare(db);
-    ASSERT_NE(set, nullptr);
+    EXPECT_STREQ(L"消息", box->m_strCaption.GetString());
+    EXPECT_STREQ(L"确定", box->GetDlgItemTextW(L"IDOK").GetString());
     CLangRCDlg* chooser = set->GetDialog(L"CSkinChooser");
     ASSERT_NE(chooser, nullptr);
     EXPECT_STREQ(L"更换皮肤", chooser->m_strCaption.GetString());
     EXPECT_STREQ(L"刷新", chooser->GetDlgItemTextW(L"IDC_REFRESH").GetString());
     EXPECT_STREQ(L"确定", chooser->GetDlgItemText(L"IDOK").GetString());  // the windows.h spelling
     EXPECT_STREQ(L"取消", chooser->GetDlgItemTextW(L"IDCANCEL").GetString());
-    CLangRCDlg* box = set->GetDialog(L"CMsgBox");
-    ASSERT_NE(box, nullptr);
-    EXPECT_STREQ(L"消息", box->m_strCaption.GetString());
-    EXPECT_STREQ(L"确定", box->GetDlgItemTextW(L"IDOK").GetString());
-    EXPECT_STREQ(L"取消", box->GetDlgItemTextW(L"IDCANCEL").GetString());
 }
 
 TEST(LangDB, EnglishSetHasExactlyTheIdentifiersOfTheChineseSet)
 {
     CLangDB chinese(ShippedBase().c_str());
     CLangProRC* chs = LoadVoShare(chinese);
-    TempLangTree tree;
-    tree.WriteFile(L"lang.ini", "[Language]\r\ncurrent=en\r\n");
-    tree.AddFolder(L"en");
-    tree.CopyFrom(ShippedBase() + L"\\en\\vo_share.xml", L"en\\vo_share.xml");
-    CLangDB english(tree.Base().c_str());
+    CTempFolder tree;
+    ASSERT_TRUE(tree.Write(L"lang.ini", "[Language]\r\ncurrent=en\r\n"));
+    ASSERT_TRUE(CreateDirectoryW(tree.Path(L"en").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW((ShippedBase() + L"\\en\\vo_share.xml").c_str(), tree.Path(L"en\\vo_share.xml").c_str(), TRUE));
+    CLangDB english(tree.Path().c_str());
     EXPECT_STREQ(L"en", english.GetLangString(-1).GetString());
     CLangProRC* en = LoadVoShare(english);
     ASSERT_TRUE(chs != nullptr && en != nullptr);
@@ -138,13 +119,14 @@ TEST(LangDB, CurrentLanguageFallsBackToChineseUnlessItNamesAFolder)
         {"[language]\r\nCURRENT=en\r\n", L"en"},          // profile names ignore case
     };
     for (const auto& entry : cases) {
-        TempLangTree tree;
-        tree.AddFolder(L"en");
-        if (entry.settings != nullptr)
-            tree.WriteFile(L"lang.ini", entry.settings);
-        CLangDB db((tree.Base() + L"\\").c_str());
+        CTempFolder tree;
+        ASSERT_TRUE(CreateDirectoryW(tree.Path(L"en").c_str(), nullptr));
+        if (entry.settings != nullptr) {
+            ASSERT_TRUE(tree.Write(L"lang.ini", entry.settings));
+        }
+        CLangDB db((tree.Path() + L"\\").c_str());
         EXPECT_STREQ(entry.language, db.GetLangString(-1).GetString())
             << (entry.settings != nullptr ? entry.settings : "(no file)");
-        EXPECT_STREQ(tree.Base().c_str(), db.GetBaseFolder().GetString());
+        EXPECT_STREQ(tree.Path().c_str(), db.GetBaseFolder().GetString());
     }
 }

@@ -1,6 +1,6 @@
 // Reading module text files: the format's details, files that cannot be used, and loading on
 // threads with and without COM.
-#include "TempLangTree.h"
+#include "../common/TempFolder.h"
 
 #include <LangDB.h>
 
@@ -13,16 +13,17 @@
 namespace {
 
 const char kHeader[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+const char kSmallModule[] = "<resources><string id=\"IDS_A\" text=\"a\"/></resources>";
 
 // A scratch tree whose current language "chs" holds vo_share.xml with the given bytes.
 class LangFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_tree.AddFolder(L"chs"); }
+    void SetUp() override { ASSERT_TRUE(CreateDirectoryW(m_tree.Path(L"chs").c_str(), nullptr)); }
 
-    void WriteModule(const std::string& bytes) { m_tree.WriteFile(L"chs\\vo_share.xml", bytes); }
+    void WriteModule(const std::string& bytes) { ASSERT_TRUE(m_tree.Write(L"chs\\vo_share.xml", bytes)); }
 
-    TempLangTree m_tree;
+    CTempFolder m_tree;
 };
 
 }  // namespace
@@ -40,7 +41,7 @@ TEST_F(LangFileTest, ReadsTextsVerbatimAndSkipsWhatItDoesNotKnow)
                 "  <unknown id=\"IDS_UNKNOWN\" text=\"x\"/>\r\n"
                 "  <dialog name=\"CBare\"><item id=\"IDOK\" text=\"好\"/><other id=\"IDNO\" text=\"x\"/></dialog>\r\n"
                 "</resources>\r\n");
-    CLangDB db(m_tree.Base().c_str());
+    CLangDB db(m_tree.Path().c_str());
     ASSERT_EQ(1, db.load(L"vo_share.xml", 0, 0));
     CLangProRC* set = db.get(L"vo_share");
     ASSERT_NE(set, nullptr);
@@ -55,8 +56,11 @@ TEST_F(LangFileTest, ReadsTextsVerbatimAndSkipsWhatItDoesNotKnow)
     EXPECT_STREQ(L"好", dialog->GetDlgItemTextW(L"IDOK").GetString());
 }
 
-TEST_F(LangFileTest, UnusableFilesFailAndLeaveNoModule)
+TEST_F(LangFileTest, MissingOrUnusableFilesFailAndALaterLoadFindsAGoodFile)
 {
+    CLangDB db(m_tree.Path().c_str());
+    for (const wchar_t* name : {L"vo_share.xml", L"", static_cast<const wchar_t*>(nullptr)})
+        EXPECT_EQ(0, db.load(name, 0, 0));
     const std::string files[] = {
         "",                                                                       // empty file
         std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\">",     // cut short
@@ -65,21 +69,10 @@ TEST_F(LangFileTest, UnusableFilesFailAndLeaveNoModule)
     };
     for (const std::string& bytes : files) {
         WriteModule(bytes);
-        CLangDB db(m_tree.Base().c_str());
         EXPECT_EQ(0, db.load(L"vo_share.xml", 0, 0)) << bytes;
         EXPECT_EQ(nullptr, db.get(L"vo_share")) << bytes;
     }
-}
-
-TEST_F(LangFileTest, MissingFileFailsAndALaterLoadFindsTheNewFile)
-{
-    CLangDB db(m_tree.Base().c_str());
-    EXPECT_EQ(0, db.load(L"vo_share.xml", 0, 0));
-    EXPECT_EQ(nullptr, db.get(L"vo_share"));
-    EXPECT_EQ(0, db.load(nullptr, 0, 0));
-    EXPECT_EQ(0, db.load(L"", 0, 0));
-
-    WriteModule(std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\"/></resources>");
+    WriteModule(std::string(kHeader) + kSmallModule);
     EXPECT_EQ(1, db.load(L"vo_share.xml", 0, 0));
     ASSERT_NE(db.get(L"vo_share"), nullptr);
     EXPECT_STREQ(L"a", db.get(L"vo_share")->GetString(L"IDS_A").GetString());
@@ -88,11 +81,10 @@ TEST_F(LangFileTest, MissingFileFailsAndALaterLoadFindsTheNewFile)
 TEST_F(LangFileTest, FindsFilesBelowFolderNamesThatLookLikeAddresses)
 {
     for (const std::wstring folder : {L"a%41b", L"a#b", L"空 格"}) {
-        m_tree.AddFolder(folder);
-        m_tree.AddFolder(folder + L"\\chs");
-        m_tree.WriteFile(folder + L"\\chs\\vo_share.xml",
-                         std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\"/></resources>");
-        CLangDB db((m_tree.Base() + L"\\" + folder).c_str());
+        ASSERT_TRUE(CreateDirectoryW(m_tree.Path(folder).c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryW(m_tree.Path(folder + L"\\chs").c_str(), nullptr));
+        ASSERT_TRUE(m_tree.Write(folder + L"\\chs\\vo_share.xml", std::string(kHeader) + kSmallModule));
+        CLangDB db((m_tree.Path() + L"\\" + folder).c_str());
         EXPECT_EQ(1, db.load(L"vo_share.xml", 0, 0));
         ASSERT_NE(db.get(L"vo_share"), nullptr);
         EXPECT_STREQ(L"a", db.get(L"vo_share")->GetString(L"IDS_A").GetString());
@@ -101,8 +93,8 @@ TEST_F(LangFileTest, FindsFilesBelowFolderNamesThatLookLikeAddresses)
 
 TEST_F(LangFileTest, LoadsOnThreadsWithAndWithoutComAndLeavesTheirComAsItWas)
 {
-    WriteModule(std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\"/></resources>");
-    const std::wstring base = m_tree.Base();
+    WriteModule(std::string(kHeader) + kSmallModule);
+    const std::wstring base = m_tree.Path();
     const DWORD apartments[] = {0, COINIT_APARTMENTTHREADED, COINIT_MULTITHREADED};  // 0: none
     for (const DWORD apartment : apartments) {
         int loaded = 0;
