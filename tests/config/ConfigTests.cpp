@@ -81,39 +81,33 @@ TEST(Config, ReadsTheBaseFileOnceUntilEmptyAndTheSavedFileOnce)
     EXPECT_EQ(1, config.m_nSavedReads);
 }
 
+// The saved file a fresh configuration of C:\App finds for userFolder.
+CString SavedPathFor(LPCTSTR userFolder)
+{
+    CCountingConfig config;
+    config.LoadConfig(L"C:\\App", L"a.ini", userFolder);
+    EXPECT_EQ(1, config.m_nSavedReads);
+    return config.GetSavedPath();
+}
+
 TEST(Config, MissingUserFolderIsAskedOfTheMainWindow)
 {
     ASSERT_EQ(nullptr, AfxGetThread());
-    for (LPCTSTR noFolder : {static_cast<LPCTSTR>(nullptr), L""}) { // no main window: the drive root
-        CCountingConfig config;
-        config.LoadConfig(L"C:\\App", L"a.ini", noFolder);
-        EXPECT_STREQ(L"\\savea.ini", config.GetSavedPath());
-        EXPECT_EQ(1, config.m_nSavedReads);
-    }
+    EXPECT_STREQ(L"\\savea.ini", SavedPathFor(nullptr)); // no main window: the drive root
+    EXPECT_STREQ(L"\\savea.ini", SavedPathFor(L""));
     CWinApp app(L"ConfigTestHost");
     CUserFolderWnd mainWnd(L"C:\\Users\\host\\5678");
     app.m_pMainWnd = &mainWnd;
-    CCountingConfig beforeCreation; // a main window without a handle is not asked
-    beforeCreation.LoadConfig(L"C:\\App", L"a.ini", nullptr);
-    EXPECT_STREQ(L"\\savea.ini", beforeCreation.GetSavedPath());
-
+    EXPECT_STREQ(L"\\savea.ini", SavedPathFor(nullptr)); // a main window without a handle is not asked
     ASSERT_TRUE(CreateHidden(mainWnd));
-    CCountingConfig config;
-    config.LoadConfig(L"C:\\App", L"a.ini", nullptr);
+    EXPECT_STREQ(L"C:\\Users\\host\\5678\\savea.ini", SavedPathFor(nullptr));
+    EXPECT_STREQ(L"C:\\Users\\given\\savea.ini", SavedPathFor(L"C:\\Users\\given")); // not asked
     EXPECT_EQ(1, mainWnd.m_nRequests);
     EXPECT_EQ(0, mainWnd.m_lastLParam);
-    EXPECT_STREQ(L"C:\\Users\\host\\5678\\savea.ini", config.GetSavedPath());
-    CCountingConfig given; // a folder given by the caller is used as it is
-    given.LoadConfig(L"C:\\App", L"a.ini", L"C:\\Users\\given");
-    EXPECT_EQ(1, mainWnd.m_nRequests);
-    EXPECT_STREQ(L"C:\\Users\\given\\savea.ini", given.GetSavedPath());
-
     CWnd silent; // a main window that does not answer leaves the folder empty
     ASSERT_TRUE(CreateHidden(silent));
     app.m_pMainWnd = &silent;
-    CCountingConfig unanswered;
-    unanswered.LoadConfig(L"C:\\App", L"a.ini", nullptr);
-    EXPECT_STREQ(L"\\savea.ini", unanswered.GetSavedPath());
+    EXPECT_STREQ(L"\\savea.ini", SavedPathFor(nullptr));
     app.m_pMainWnd = nullptr; // so that the windows' end does not end the thread's loop
     silent.DestroyWindow();
     mainWnd.DestroyWindow();

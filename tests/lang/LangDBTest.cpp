@@ -32,7 +32,6 @@ TEST(LangDB, InstanceIsOneDatabaseThatLoadsEachModuleOnce)
     EXPECT_EQ(db, CLangDB::Instance());
     EXPECT_STREQ(ShippedBase().c_str(), db->GetBaseFolder().GetString());
     EXPECT_STREQ(L"chs", db->GetLangString(-1).GetString());
-    EXPECT_STREQ(L"chs", db->GetLangString(LANG_CURRENT).GetString());
     EXPECT_TRUE(db->GetLangString(0).IsEmpty());
 
     EXPECT_EQ(nullptr, db->get(L"vo_share"));
