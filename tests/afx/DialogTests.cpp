@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -79,7 +80,8 @@ CString DlgItemText(CWnd& dlg, int nID)
     return text;
 }
 
-int SelectedIndex(CWnd& dlg, int nID, UINT message)
+// A check state (BM_GETCHECK) or selected index (CB_GETCURSEL, LB_GETCURSEL) of a control.
+int State(CWnd& dlg, int nID, UINT message)
 {
     return static_cast<int>(::SendDlgItemMessageW(dlg.m_hWnd, nID, message, 0, 0));
 }
@@ -111,29 +113,21 @@ TEST(ModalDialogTest, EndDialogFromTimerEndsDoModalWithItsCodeAndFreesTheOwner)
     owner.DestroyWindow();
 }
 
-TEST(ModalDialogTest, EndDialogInsideOnInitDialogReturnsAtOnce)
+TEST(ModalDialogTest, RunEndedInOnInitDialogMissingTemplateOrQuit)
 {
-    CDataDialog dlg;
-    dlg.m_onInit = [](CDataDialog& d) { d.EndDialog(77); };
-    EXPECT_EQ(77, dlg.DoModal());
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-}
+    CDataDialog ended;
+    ended.m_onInit = [](CDataDialog& d) { d.EndDialog(77); };
+    EXPECT_EQ(77, ended.DoModal());
+    EXPECT_EQ(nullptr, ended.m_hWnd);
 
-TEST(ModalDialogTest, MissingTemplateFailsDoModal)
-{
-    CDialog dlg(0x7BFF);
-    EXPECT_EQ(-1, dlg.DoModal());
-    CDialog named(L"NO_SUCH_DIALOG");
-    EXPECT_EQ(-1, named.DoModal());
-}
+    EXPECT_EQ(-1, CDialog(0x7BFF).DoModal());
+    EXPECT_EQ(-1, CDialog(L"NO_SUCH_DIALOG").DoModal());
 
-TEST(ModalDialogTest, QuitMessageEndsTheRunAndIsPostedAgain)
-{
-    CDataDialog dlg;
-    dlg.m_onInit = [](CDataDialog&) { ::PostQuitMessage(3); };
-    EXPECT_EQ(-1, dlg.DoModal());
+    CDataDialog quit;
+    quit.m_onInit = [](CDataDialog&) { ::PostQuitMessage(3); };
+    EXPECT_EQ(-1, quit.DoModal());
     MSG msg;
-    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit message was not posted again";
     EXPECT_EQ(3u, msg.wParam);
 }
 
@@ -155,7 +149,9 @@ TEST(ModalDialogTest, ModalLoopPreTranslatesForTheApplicationAndTheDialog)
 {
     CCountingApp app;
     CDataDialog dlg;
+    dlg.m_strName = L"Ada";
     dlg.m_onInit = [](CDataDialog& d) {
+        d.SetDlgItemText(IDC_AFXTEST_NAME, L"Eve");
         HWND hEdit = ::GetDlgItem(d.m_hWnd, IDC_AFXTEST_NAME);
         ::PostMessageW(hEdit, CCountingApp::WM_AFXTEST_APP_PING, 0, 0);
         // Escape in the edit becomes Cancel only through IsDialogMessage.
@@ -163,6 +159,7 @@ TEST(ModalDialogTest, ModalLoopPreTranslatesForTheApplicationAndTheDialog)
     };
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(1, app.m_nPings);
+    EXPECT_STREQ(L"Ada", dlg.m_strName) << "Cancel saved the controls";
 }
 
 TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
@@ -175,17 +172,15 @@ TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
     dlg.m_nChoice = 2;
     dlg.m_nList = 1;
 
-    CString loadedName, loadedCount;
-    UINT loadedCheck = 0, loadedRadio2 = 0;
-    int loadedChoice = -1, loadedList = -1;
+    CString loadedText;
+    std::vector<int> loadedStates;
     BOOL bOkSubclassed = FALSE;
+    int nChangesAfterLoad = -1;
     dlg.m_onInit = [&](CDataDialog& d) {
-        loadedName = DlgItemText(d, IDC_AFXTEST_NAME);
-        loadedCount = DlgItemText(d, IDC_AFXTEST_COUNT);
-        loadedCheck = d.IsDlgButtonChecked(IDC_AFXTEST_ENABLED);
-        loadedRadio2 = d.IsDlgButtonChecked(IDC_AFXTEST_RADIO2);
-        loadedChoice = SelectedIndex(d, IDC_AFXTEST_CHOICE, CB_GETCURSEL);
-        loadedList = SelectedIndex(d, IDC_AFXTEST_LIST, LB_GETCURSEL);
+        nChangesAfterLoad = d.m_nNameChanges;
+        loadedText = DlgItemText(d, IDC_AFXTEST_NAME) + L"|" + DlgItemText(d, IDC_AFXTEST_COUNT);
+        loadedStates = {State(d, IDC_AFXTEST_ENABLED, BM_GETCHECK), State(d, IDC_AFXTEST_RADIO2, BM_GETCHECK),
+                        State(d, IDC_AFXTEST_CHOICE, CB_GETCURSEL), State(d, IDC_AFXTEST_LIST, LB_GETCURSEL)};
         bOkSubclassed = CWnd::FromHandlePermanent(::GetDlgItem(d.m_hWnd, IDOK)) == &d.m_okButton;
         d.SetTimer(kEndTimer, 10);
     };
@@ -199,21 +194,14 @@ TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
         ClickButton(d, IDOK);
     };
     EXPECT_EQ(IDOK, dlg.DoModal());
-
-    EXPECT_STREQ(L"Ada", loadedName);
-    EXPECT_STREQ(L"42", loadedCount);
-    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), loadedCheck);
-    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), loadedRadio2);
-    EXPECT_EQ(2, loadedChoice);
-    EXPECT_EQ(1, loadedList);
+    EXPECT_STREQ(L"Ada|42", loadedText);
+    EXPECT_EQ((std::vector<int>{BST_CHECKED, BST_CHECKED, 2, 1}), loadedStates);
     EXPECT_TRUE(bOkSubclassed);
-
+    EXPECT_EQ(0, nChangesAfterLoad) << "notifications of the loading were dispatched";
+    EXPECT_EQ(1, dlg.m_nNameChanges);
     EXPECT_STREQ(L"Bob", dlg.m_strName);
-    EXPECT_EQ(-7, dlg.m_nCount);
-    EXPECT_EQ(0, dlg.m_nEnabled);
-    EXPECT_EQ(0, dlg.m_nRadio);
-    EXPECT_EQ(0, dlg.m_nChoice);
-    EXPECT_EQ(2, dlg.m_nList);
+    EXPECT_EQ((std::vector<int>{-7, 0, 0, 0, 2}),
+              (std::vector<int>{dlg.m_nCount, dlg.m_nEnabled, dlg.m_nRadio, dlg.m_nChoice, dlg.m_nList}));
     EXPECT_EQ(nullptr, dlg.m_okButton.m_hWnd); // forgotten with the dialog
 }
 
@@ -244,60 +232,36 @@ TEST(DataExchangeTest, InvalidValuesKeepTheDialogOpenAndTheMembersUnchanged)
     EXPECT_STREQ(L"short", dlg.m_strName);
 }
 
-TEST(DataExchangeTest, ControlNotificationsDuringLoadingAreNotDispatched)
-{
-    CDataDialog dlg;
-    dlg.m_strName = L"Ada";
-    int nChangesAfterLoad = -1;
-    dlg.m_onInit = [&](CDataDialog& d) {
-        nChangesAfterLoad = d.m_nNameChanges;
-        d.SetTimer(kEndTimer, 10);
-    };
-    dlg.m_onTimer = [](CDataDialog& d) {
-        d.SetDlgItemText(IDC_AFXTEST_NAME, L"Eve");
-        d.EndDialog(IDCANCEL);
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(0, nChangesAfterLoad);
-    EXPECT_EQ(1, dlg.m_nNameChanges);
-    EXPECT_STREQ(L"Ada", dlg.m_strName); // Cancel saves nothing
-}
-
 // Modeless: closes itself on Cancel (Escape) and frees itself when its window goes.
 class CSelfFreeingDialog : public CDialog {
 public:
     static int s_nDeleted;
-    int m_nCancels = 0;
 
     CSelfFreeingDialog() : CDialog(IDD_AFXTEST_DATA) {}
     ~CSelfFreeingDialog() override { ++s_nDeleted; }
-
-    void OnCancel() override
-    {
-        ++m_nCancels;
-        DestroyWindow();
-    }
+    void OnCancel() override { DestroyWindow(); }
 
 protected:
     void PostNcDestroy() override { delete this; }
 };
 int CSelfFreeingDialog::s_nDeleted = 0;
 
-TEST(ModelessDialogTest, DestroyingTheWindowFreesTheObject)
+TEST(ModelessDialogTest, DestroyingTheWindowFreesTheObjectAndItsControlsLetGo)
 {
+    CDialog missing;
+    EXPECT_FALSE(missing.Create(0x7BFF));
+    EXPECT_EQ(nullptr, missing.m_hWnd);
+
     CSelfFreeingDialog::s_nDeleted = 0;
     auto* pDlg = new CSelfFreeingDialog;
     ASSERT_TRUE(pDlg->Create(IDD_AFXTEST_DATA));
     HWND hWnd = pDlg->m_hWnd;
-    EXPECT_TRUE(::IsWindow(hWnd));
-    EXPECT_FALSE(pDlg->IsWindowVisible()); // the template has no WS_VISIBLE
+    EXPECT_FALSE(pDlg->IsWindowVisible());  // the template has no WS_VISIBLE
     CButton cancel;
     ASSERT_TRUE(cancel.SubclassDlgItem(IDCANCEL, pDlg));
-    EXPECT_EQ(&cancel, CWnd::FromHandlePermanent(::GetDlgItem(hWnd, IDCANCEL)));
-    CButton missing;
-    EXPECT_FALSE(missing.SubclassDlgItem(0x7BFF, pDlg));
+    EXPECT_FALSE(CButton().SubclassDlgItem(0x7BFF, pDlg));
     pDlg->DestroyWindow();
-    EXPECT_EQ(nullptr, cancel.m_hWnd); // its window went with the dialog
+    EXPECT_EQ(nullptr, cancel.m_hWnd);
     EXPECT_EQ(1, CSelfFreeingDialog::s_nDeleted);
     EXPECT_FALSE(::IsWindow(hWnd));
 }
@@ -308,17 +272,8 @@ TEST(ModelessDialogTest, EscapeInAControlReachesOnCancelThroughPreTranslateMessa
     auto* pDlg = new CSelfFreeingDialog;
     ASSERT_TRUE(pDlg->Create(IDD_AFXTEST_DATA));
     pDlg->ShowWindow(SW_SHOWNORMAL);
-    HWND hEdit = ::GetDlgItem(pDlg->m_hWnd, IDC_AFXTEST_NAME);
-    ASSERT_NE(nullptr, hEdit);
-    ASSERT_TRUE(::PostMessageW(hEdit, WM_KEYDOWN, VK_ESCAPE, 0));
+    ASSERT_TRUE(::PostMessageW(::GetDlgItem(pDlg->m_hWnd, IDC_AFXTEST_NAME), WM_KEYDOWN, VK_ESCAPE, 0));
     EXPECT_TRUE(afxtest::PumpUntil([] { return CSelfFreeingDialog::s_nDeleted == 1; }));
-}
-
-TEST(ModelessDialogTest, CreateFailsForMissingTemplateAndKeepsTheObject)
-{
-    CDialog dlg;
-    EXPECT_FALSE(dlg.Create(0x7BFF));
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
 } // namespace

@@ -15,82 +15,41 @@ struct CWrapper {
 };
 int CWrapper::s_deleted = 0;
 
-CWrapper* MakeWrapper(HANDLE h)
-{
-    auto* wrapper = new CWrapper;
-    wrapper->m_h = h;
-    return wrapper;
-}
-
-void DeleteWrapper(CWrapper* wrapper)
-{
-    wrapper->m_h = nullptr;
-    delete wrapper;
-}
-
 HANDLE H(INT_PTR value)
 {
     return reinterpret_cast<HANDLE>(value);
 }
 
-class HandleMapTest : public ::testing::Test {
-protected:
-    void SetUp() override { CWrapper::s_deleted = 0; }
-    void TearDown() override { AfxDeleteTempMaps(); }
-
-    CHandleMap<CWrapper> m_map{&MakeWrapper, &DeleteWrapper};
-};
-
-TEST_F(HandleMapTest, MakesOneTemporaryWrapperPerHandleUntilTempMapsAreDeleted)
+TEST(HandleMapTest, TemporaryWrappersArePerThreadAndPermanentOnesShared)
 {
-    CWrapper* first = m_map.FromHandle(H(0x10));
-    ASSERT_NE(nullptr, first);
-    EXPECT_EQ(H(0x10), first->m_h);
-    EXPECT_EQ(first, m_map.FromHandle(H(0x10)));
-    EXPECT_EQ(first, m_map.LookupTemporary(H(0x10)));
-    EXPECT_EQ(nullptr, m_map.LookupPermanent(H(0x10)));
-    EXPECT_NE(first, m_map.FromHandle(H(0x20)));
-    EXPECT_EQ(nullptr, m_map.FromHandle(nullptr));
-
-    AfxDeleteTempMaps();
-    EXPECT_EQ(2, CWrapper::s_deleted);
-    EXPECT_EQ(nullptr, m_map.LookupTemporary(H(0x10)));
-}
-
-TEST_F(HandleMapTest, PermanentObjectsWinAndAreSeenByOtherThreads)
-{
+    CWrapper::s_deleted = 0;
+    CHandleMap<CWrapper> map{[](HANDLE h) { return new CWrapper{h}; }, [](CWrapper* w) { delete w; }};
     CWrapper permanent;
-    permanent.m_h = H(0x30);
-    m_map.SetPermanent(H(0x30), &permanent);
-    EXPECT_EQ(&permanent, m_map.FromHandle(H(0x30)));
+    map.SetPermanent(H(0x30), &permanent);
+    CWrapper* mine = map.FromHandle(H(0x10));
+    ASSERT_NE(nullptr, mine);
+    EXPECT_EQ(H(0x10), mine->m_h);
+    EXPECT_EQ(mine, map.FromHandle(H(0x10)));
+    EXPECT_EQ(nullptr, map.FromHandle(nullptr));
 
-    CWrapper* seenByOther = nullptr;
-    CWrapper* tempOfOther = nullptr;
-    std::thread([&] {
-        seenByOther = m_map.FromHandle(H(0x30));
-        tempOfOther = m_map.FromHandle(H(0x40));
-        AfxDeleteTempMaps();
-    }).join();
-    EXPECT_EQ(&permanent, seenByOther);
-    EXPECT_NE(nullptr, tempOfOther);
-    EXPECT_EQ(1, CWrapper::s_deleted);
-    EXPECT_EQ(nullptr, m_map.LookupTemporary(H(0x40)));
-
-    m_map.RemoveHandle(H(0x30));
-    EXPECT_EQ(nullptr, m_map.LookupPermanent(H(0x30)));
-    EXPECT_NE(&permanent, m_map.FromHandle(H(0x30)));
-}
-
-TEST_F(HandleMapTest, TemporaryWrappersAreKeptPerThread)
-{
-    CWrapper* mine = m_map.FromHandle(H(0x50));
     CWrapper* theirs = nullptr;
+    CWrapper* permanentOfOther = nullptr;
     std::thread([&] {
-        theirs = m_map.FromHandle(H(0x50));
+        theirs = map.FromHandle(H(0x10));
+        permanentOfOther = map.FromHandle(H(0x30));
         AfxDeleteTempMaps();
     }).join();
     EXPECT_NE(mine, theirs);
-    EXPECT_EQ(mine, m_map.LookupTemporary(H(0x50)));
+    EXPECT_EQ(&permanent, permanentOfOther);
+    EXPECT_EQ(1, CWrapper::s_deleted);
+    EXPECT_EQ(mine, map.LookupTemporary(H(0x10)));
+
+    AfxDeleteTempMaps();
+    EXPECT_EQ(2, CWrapper::s_deleted);
+    EXPECT_EQ(nullptr, map.LookupTemporary(H(0x10)));
+    map.RemoveHandle(H(0x30));
+    EXPECT_EQ(nullptr, map.LookupPermanent(H(0x30)));
+    AfxDeleteTempMaps();
 }
 
 } // namespace

@@ -20,7 +20,7 @@ class ListTreeCtrlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(afxtest::CreateHiddenFrame(m_frame, L"list and tree"));
+        ASSERT_TRUE(afxtest::CreateHiddenFrame(m_frame));
         ASSERT_TRUE(m_list.Create(WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS, CRect(0, 0, 280, 160), &m_frame, kListId));
         ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, CRect(0, 0, 280, 160), &m_frame, kTreeId));
     }
@@ -88,68 +88,48 @@ int CALLBACK DescendingByData(LPARAM a, LPARAM b, LPARAM)
 TEST_F(ListTreeCtrlTest, ListItemsAndSubitemsReadBackInBothForms)
 {
     FillList(3);
-    EXPECT_EQ(3, m_list.GetItemCount());
     EXPECT_TRUE(m_list.SetItemText(1, 2, L"\u77ed\u4fe1 third"));
-    EXPECT_STREQ(L"r1", m_list.GetItemText(1, 0));
     EXPECT_STREQ(L"\u77ed\u4fe1 third", m_list.GetItemText(1, 2));
-    EXPECT_STREQ(L"", m_list.GetItemText(1, 1));
     EXPECT_STREQ(L"", m_list.GetItemText(7, 0));
-
     wchar_t buffer[4] = {L'x', L'x', L'x', L'x'};
     EXPECT_EQ(3, m_list.GetItemText(1, 2, buffer, 4));  // cut to the buffer, null-terminated
     EXPECT_EQ(std::wstring(L"\u77ed\u4fe1 "), buffer);
 
-    // Texts longer than the first buffer of the CString form come back whole.
-    const std::wstring longText(1500, L'\u4fe1');
-    EXPECT_TRUE(m_list.SetItemText(2, 1, longText.c_str()));
-    EXPECT_EQ(longText, m_list.GetItemText(2, 1).GetString());
-    const std::wstring exactFit(255, L'z');  // the first buffer exactly full
-    EXPECT_TRUE(m_list.SetItemText(0, 1, exactFit.c_str()));
-    EXPECT_EQ(exactFit, m_list.GetItemText(0, 1).GetString());
-
+    // Texts longer than the first buffer of the CString form, or filling it exactly, come back whole.
+    for (const std::wstring& text : {std::wstring(1500, L'\u4fe1'), std::wstring(255, L'z')}) {
+        EXPECT_TRUE(m_list.SetItemText(2, 1, text.c_str()));
+        EXPECT_EQ(text, m_list.GetItemText(2, 1).GetString());
+    }
     EXPECT_EQ(3, m_list.InsertItem(99, L"end"));  // an index past the end appends
     EXPECT_EQ(1, m_list.InsertItem(1, L"between", 0));
     EXPECT_STREQ(L"r1", m_list.GetItemText(2, 0));
-    EXPECT_EQ(5, m_list.GetItemCount());
+    EXPECT_EQ(102u, m_list.GetItemData(3));
+    EXPECT_EQ(0u, m_list.GetItemData(42));
 }
 
-TEST_F(ListTreeCtrlTest, ListDataStatesAndSelectionPositions)
+TEST_F(ListTreeCtrlTest, ListSelectionPositionsFollowDeletion)
 {
     FillList(5);
-    EXPECT_EQ(102u, m_list.GetItemData(2));
-    EXPECT_TRUE(m_list.SetItemData(2, 7));
-    EXPECT_EQ(7u, m_list.GetItemData(2));
-    EXPECT_EQ(0u, m_list.GetItemData(42));
-
     EXPECT_EQ(nullptr, m_list.GetFirstSelectedItemPosition());
-    EXPECT_EQ(0u, m_list.GetSelectedCount());
-    EXPECT_TRUE(m_list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED));
-    EXPECT_TRUE(m_list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED));
-    EXPECT_TRUE(m_list.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED));
+    for (int item : {0, 3, 4})
+        EXPECT_TRUE(m_list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED));
     EXPECT_EQ(3u, m_list.GetSelectedCount());
     EXPECT_EQ((std::vector<int>{0, 3, 4}), SelectedItems(m_list));  // item 0 has a position too
-    EXPECT_EQ(static_cast<UINT>(LVIS_SELECTED), m_list.GetItemState(3, LVIS_SELECTED | LVIS_FOCUSED));
-    EXPECT_EQ(0u, m_list.GetItemState(1, LVIS_SELECTED));
     EXPECT_EQ(3, m_list.GetNextItem(0, LVNI_SELECTED));
-    EXPECT_EQ(-1, m_list.GetNextItem(4, LVNI_SELECTED));
 
     EXPECT_TRUE(m_list.SetItemState(3, 0, LVIS_SELECTED));
     EXPECT_TRUE(m_list.DeleteItem(0));  // the selected item 4 moves up to 3
     EXPECT_EQ((std::vector<int>{3}), SelectedItems(m_list));
-    EXPECT_STREQ(L"r4", m_list.GetItemText(3, 0));
     EXPECT_FALSE(m_list.DeleteItem(10));
     EXPECT_TRUE(m_list.DeleteAllItems());
-    EXPECT_EQ(0, m_list.GetItemCount());
     EXPECT_EQ(nullptr, m_list.GetFirstSelectedItemPosition());
 }
 
-TEST_F(ListTreeCtrlTest, ListFindsSortsAndHitTests)
+TEST_F(ListTreeCtrlTest, ListFindsSortsHitTestsAndMovesColumns)
 {
     FillList(4);
     LVFINDINFO find = {};
     find.flags = LVFI_STRING;
-    find.psz = L"r2";
-    EXPECT_EQ(2, m_list.FindItem(&find));
     find.psz = L"r0";
     EXPECT_EQ(-1, m_list.FindItem(&find, 0));  // the search starts after item 0 and does not wrap
     find.flags = LVFI_PARAM;
@@ -162,36 +142,21 @@ TEST_F(ListTreeCtrlTest, ListFindsSortsAndHitTests)
 
     CRect rect;
     ASSERT_TRUE(m_list.GetItemRect(2, &rect, LVIR_LABEL));
-    EXPECT_GT(rect.Height(), 0);
     UINT flags = 0;
     EXPECT_EQ(2, m_list.HitTest(rect.CenterPoint(), &flags));
     EXPECT_NE(0u, flags & LVHT_ONITEM);
     EXPECT_EQ(-1, m_list.HitTest(CPoint(5, 150)));
-    EXPECT_FALSE(m_list.GetItemRect(9, &rect, LVIR_BOUNDS));
-    EXPECT_TRUE(m_list.EnsureVisible(3, FALSE));
-}
 
-TEST_F(ListTreeCtrlTest, ListColumnsStylesAndImageLists)
-{
-    FillList(1);
-    EXPECT_EQ(80, m_list.GetColumnWidth(1));
-    EXPECT_TRUE(m_list.SetColumnWidth(1, 120));
-    EXPECT_EQ(120, m_list.GetColumnWidth(1));
     EXPECT_TRUE(m_list.SetItemText(0, 2, L"in the third"));
     EXPECT_TRUE(m_list.DeleteColumn(1));
     EXPECT_STREQ(L"in the third", m_list.GetItemText(0, 1));  // subitems move with their columns
     EXPECT_FALSE(m_list.DeleteColumn(5));
-
-    const DWORD before = m_list.GetExtendedStyle();
-    EXPECT_EQ(before, m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES));
-    EXPECT_EQ(static_cast<DWORD>(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES), m_list.GetExtendedStyle());
 
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
     EXPECT_EQ(nullptr, m_list.SetImageList(&images, LVSIL_SMALL));
     EXPECT_EQ(&images, m_list.GetImageList(LVSIL_SMALL));  // the owning wrapper, not a temporary one
     EXPECT_EQ(&images, m_list.SetImageList(nullptr, LVSIL_SMALL));
-    EXPECT_EQ(nullptr, m_list.GetImageList(LVSIL_SMALL));
 }
 
 TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
@@ -211,37 +176,23 @@ TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
     ASSERT_TRUE(a && b && c && d && z && m);
 
     EXPECT_EQ(L"a(b(d),c),m,z", Walk(m_tree.GetRootItem()));
-    EXPECT_EQ(6u, m_tree.GetCount());
-    EXPECT_EQ(a, m_tree.GetRootItem());
     EXPECT_EQ(b, m_tree.GetParentItem(d));
-    EXPECT_EQ(a, m_tree.GetParentItem(c));
     EXPECT_EQ(nullptr, m_tree.GetParentItem(a));
     EXPECT_EQ(b, m_tree.GetPrevSiblingItem(c));
-    EXPECT_EQ(c, m_tree.GetNextItem(b, TVGN_NEXT));
-    EXPECT_EQ(nullptr, m_tree.GetChildItem(c));
     EXPECT_EQ(55u, m_tree.GetItemData(m));
-    EXPECT_TRUE(m_tree.SetItemData(d, 9));
-    EXPECT_EQ(9u, m_tree.GetItemData(d));
     EXPECT_EQ(0u, m_tree.GetItemData(nullptr));
 
     int image = -1, selected = -1;
     ASSERT_TRUE(m_tree.GetItemImage(d, image, selected));
     EXPECT_EQ(1, image);
     EXPECT_EQ(2, selected);
-    EXPECT_TRUE(m_tree.SetItemImage(d, 3, 4));
-    ASSERT_TRUE(m_tree.GetItemImage(d, image, selected));
-    EXPECT_EQ(3, image);
-    EXPECT_EQ(4, selected);
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
     EXPECT_EQ(nullptr, m_tree.SetImageList(&images, TVSIL_NORMAL));
-    EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));
     EXPECT_EQ(&images, m_tree.SetImageList(nullptr, TVSIL_NORMAL));  // the control never owned it
 
-    EXPECT_TRUE(m_tree.SetItemText(z, L"\u6587\u4ef6\u5939"));
-    EXPECT_STREQ(L"\u6587\u4ef6\u5939", m_tree.GetItemText(z));
     EXPECT_STREQ(L"", m_tree.GetItemText(nullptr));
-    const std::wstring longText(700, L'w');
+    const std::wstring longText(700, L'\u6587');
     EXPECT_TRUE(m_tree.SetItemText(m, longText.c_str()));
     EXPECT_EQ(longText, m_tree.GetItemText(m).GetString());
 }
@@ -252,19 +203,16 @@ TEST_F(ListTreeCtrlTest, TreeSelectsExpandsSortsAndDeletesSubtrees)
     HTREEITEM pear = m_tree.InsertItem(L"pear", root);
     HTREEITEM apple = m_tree.InsertItem(L"apple", root);
     HTREEITEM fig = m_tree.InsertItem(L"fig", root);
-    HTREEITEM seed = m_tree.InsertItem(L"seed", pear);
+    HTREEITEM pip = m_tree.InsertItem(L"pip", pear);
     m_tree.InsertItem(L"skin", pear);
     ASSERT_EQ(6u, m_tree.GetCount());
 
-    EXPECT_TRUE(m_tree.ItemHasChildren(root));
     EXPECT_FALSE(m_tree.ItemHasChildren(apple));
     EXPECT_TRUE(m_tree.Expand(root, TVE_EXPAND));
     EXPECT_TRUE(IsExpanded(root));
     EXPECT_FALSE(IsExpanded(pear));
-    m_tree.EnsureVisible(seed);  // FALSE when it had to expand, as here
+    m_tree.EnsureVisible(pip);  // FALSE when it had to expand, as here
     EXPECT_TRUE(IsExpanded(pear));
-
-    EXPECT_EQ(nullptr, m_tree.GetSelectedItem());
     EXPECT_TRUE(m_tree.SelectItem(fig));
     EXPECT_EQ(fig, m_tree.GetSelectedItem());
 
@@ -275,12 +223,10 @@ TEST_F(ListTreeCtrlTest, TreeSelectsExpandsSortsAndDeletesSubtrees)
     EXPECT_NE(0u, flags & TVHT_ONITEMLABEL);
 
     EXPECT_TRUE(m_tree.SortChildren(root));
-    EXPECT_EQ(L"root(apple,fig,pear(seed,skin))", Walk(m_tree.GetRootItem()));
-
+    EXPECT_EQ(L"root(apple,fig,pear(pip,skin))", Walk(m_tree.GetRootItem()));
     EXPECT_TRUE(m_tree.DeleteItem(pear));  // with its two children
     EXPECT_EQ(3u, m_tree.GetCount());
     EXPECT_EQ(L"root(apple,fig)", Walk(m_tree.GetRootItem()));
     EXPECT_TRUE(m_tree.DeleteAllItems());
-    EXPECT_EQ(0u, m_tree.GetCount());
     EXPECT_EQ(nullptr, m_tree.GetRootItem());
 }

@@ -18,21 +18,35 @@ const UINT g_registeredMessage = ::RegisterWindowMessageW(L"AfxTest.MessageMap.R
 class CMapTestWnd : public CWnd {
 public:
     std::vector<UINT_PTR> m_timers;
-    int m_nGoClicks = 0;
-    std::vector<UINT> m_rangeIds;
+    std::vector<UINT> m_commands;
     int m_nNotifies = 0;
     int m_nSetTexts = 0;
-    int m_nUpdates = 0;
 
 protected:
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnGo();
-    afx_msg void OnRange(UINT nID);
-    afx_msg LRESULT OnAdd(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnGoNotify(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnUpdateOpen(CCmdUI* pCmdUI);
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        m_timers.push_back(nIDEvent);
+        KillTimer(nIDEvent);
+    }
+    afx_msg void OnGo() { m_commands.push_back(kGoButtonId); }
+    afx_msg void OnRange(UINT nID) { m_commands.push_back(nID); }
+    afx_msg LRESULT OnAdd(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
+    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam) * 2; }
+    afx_msg void OnGoNotify(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        ++m_nNotifies;
+        *pResult = static_cast<LRESULT>(pNMHDR->idFrom) + 1;
+    }
+    afx_msg LRESULT OnSetText(WPARAM, LPARAM)
+    {
+        ++m_nSetTexts;
+        return Default();  // the window's own procedure stores the text
+    }
+    afx_msg void OnUpdateOpen(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(FALSE);
+        pCmdUI->SetCheck(1);
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -47,59 +61,18 @@ BEGIN_MESSAGE_MAP(CMapTestWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_AFXTEST_OPEN, &CMapTestWnd::OnUpdateOpen)
 END_MESSAGE_MAP()
 
-void CMapTestWnd::OnTimer(UINT_PTR nIDEvent)
-{
-    m_timers.push_back(nIDEvent);
-    KillTimer(nIDEvent);
-}
-
-void CMapTestWnd::OnGo()
-{
-    ++m_nGoClicks;
-}
-
-void CMapTestWnd::OnRange(UINT nID)
-{
-    m_rangeIds.push_back(nID);
-}
-
-LRESULT CMapTestWnd::OnAdd(WPARAM wParam, LPARAM lParam)
-{
-    return static_cast<LRESULT>(wParam) + lParam;
-}
-
-LRESULT CMapTestWnd::OnRegistered(WPARAM wParam, LPARAM)
-{
-    return static_cast<LRESULT>(wParam) * 2;
-}
-
-void CMapTestWnd::OnGoNotify(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    ++m_nNotifies;
-    *pResult = static_cast<LRESULT>(pNMHDR->idFrom) + 1;
-}
-
-LRESULT CMapTestWnd::OnSetText(WPARAM, LPARAM)
-{
-    ++m_nSetTexts;
-    return Default(); // the window's own procedure stores the text
-}
-
-void CMapTestWnd::OnUpdateOpen(CCmdUI* pCmdUI)
-{
-    ++m_nUpdates;
-    pCmdUI->Enable(FALSE);
-    pCmdUI->SetCheck(1);
-}
-
 // Overrides one entry of its base's map and adds another; the rest comes from the base.
 class CDerivedMapWnd : public CMapTestWnd {
 public:
     int m_nSizes = 0;
 
 protected:
-    afx_msg LRESULT OnAddTwice(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg LRESULT OnAddTwice(WPARAM wParam, LPARAM lParam) { return 2 * (static_cast<LRESULT>(wParam) + lParam); }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        CWnd::OnSize(nType, cx, cy);
+        ++m_nSizes;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -107,17 +80,6 @@ BEGIN_MESSAGE_MAP(CDerivedMapWnd, CMapTestWnd)
     ON_MESSAGE(WM_AFXTEST_ADD, &CDerivedMapWnd::OnAddTwice)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
-
-LRESULT CDerivedMapWnd::OnAddTwice(WPARAM wParam, LPARAM lParam)
-{
-    return 2 * (static_cast<LRESULT>(wParam) + lParam);
-}
-
-void CDerivedMapWnd::OnSize(UINT nType, int cx, int cy)
-{
-    CWnd::OnSize(nType, cx, cy);
-    ++m_nSizes;
-}
 
 class MessageMapTest : public ::testing::Test {
 protected:
@@ -131,49 +93,34 @@ TEST_F(MessageMapTest, TimerReachesOnTimerWithItsId)
 {
     ASSERT_NE(0u, m_wnd.SetTimer(7, 10));
     EXPECT_TRUE(afxtest::PumpUntil([&] { return !m_wnd.m_timers.empty(); }));
-    ASSERT_EQ(1u, m_wnd.m_timers.size());
-    EXPECT_EQ(7u, m_wnd.m_timers[0]);
+    EXPECT_EQ((std::vector<UINT_PTR>{7}), m_wnd.m_timers);
 }
 
-TEST_F(MessageMapTest, ButtonClickReachesBnClickedEntryOfParent)
+TEST_F(MessageMapTest, ChildClickAndCommandRangeReachTheirEntries)
 {
-    HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60, 20,
-                                     m_wnd.m_hWnd, reinterpret_cast<HMENU>(kGoButtonId), nullptr, nullptr);
+    HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 20, m_wnd.m_hWnd,
+                                     reinterpret_cast<HMENU>(kGoButtonId), nullptr, nullptr);
     ASSERT_NE(nullptr, hButton);
     ::SendMessageW(hButton, BM_CLICK, 0, 0);
-    EXPECT_EQ(1, m_wnd.m_nGoClicks);
+    for (UINT nID : {kFirstRangeId + 3, kLastRangeId, kLastRangeId + 1, kFirstRangeId - 1})
+        m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+    EXPECT_EQ((std::vector<UINT>{kGoButtonId, kFirstRangeId + 3, kLastRangeId}), m_wnd.m_commands);
 }
 
-TEST_F(MessageMapTest, CommandRangeHandlerGetsTheIdAndIgnoresOthers)
-{
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kFirstRangeId + 3, 0), 0);
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kLastRangeId, 0), 0);
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kLastRangeId + 1, 0), 0);
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kFirstRangeId - 1, 0), 0);
-    EXPECT_EQ((std::vector<UINT>{ kFirstRangeId + 3, kLastRangeId }), m_wnd.m_rangeIds);
-}
-
-TEST_F(MessageMapTest, MessageAndRegisteredMessageHandlersReturnTheirResults)
+TEST_F(MessageMapTest, MessageRegisteredAndNotifyHandlersReturnTheirResults)
 {
     EXPECT_EQ(7, m_wnd.SendMessage(WM_AFXTEST_ADD, 3, 4));
     EXPECT_EQ(42, m_wnd.SendMessage(g_registeredMessage, 21, 0));
-}
 
-TEST_F(MessageMapTest, NotificationFromChildReachesNotifyEntryWithResult)
-{
     HWND hChild = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, m_wnd.m_hWnd,
                                     reinterpret_cast<HMENU>(kGoButtonId), nullptr, nullptr);
     ASSERT_NE(nullptr, hChild);
-    NMHDR header = { hChild, kGoButtonId, static_cast<UINT>(NM_CLICK) };
-    EXPECT_EQ(static_cast<LRESULT>(kGoButtonId) + 1,
-              m_wnd.SendMessage(WM_NOTIFY, kGoButtonId, reinterpret_cast<LPARAM>(&header)));
+    NMHDR header = {hChild, kGoButtonId, static_cast<UINT>(NM_CLICK)};
+    EXPECT_EQ(LRESULT(kGoButtonId) + 1, m_wnd.SendMessage(WM_NOTIFY, kGoButtonId, reinterpret_cast<LPARAM>(&header)));
     header.code = static_cast<UINT>(NM_DBLCLK);
     EXPECT_EQ(0, m_wnd.SendMessage(WM_NOTIFY, kGoButtonId, reinterpret_cast<LPARAM>(&header)));
     EXPECT_EQ(1, m_wnd.m_nNotifies);
-}
 
-TEST_F(MessageMapTest, DefaultPassesTheMessageToTheWindowProcedure)
-{
     m_wnd.SetWindowText(L"Title via Default");
     CString text;
     m_wnd.GetWindowText(text);
@@ -181,22 +128,16 @@ TEST_F(MessageMapTest, DefaultPassesTheMessageToTheWindowProcedure)
     EXPECT_STREQ(L"Title via Default", text);
 }
 
-TEST_F(MessageMapTest, UpdateHandlersRunWhenPopupOpens)
+TEST_F(MessageMapTest, UpdateHandlersRunWhenPopupOpensButNotForTheSystemMenu)
 {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDM_AFXTEST_MENU));
-    CMenu* pPopup = menu.GetSubMenu(0);
-    ASSERT_NE(nullptr, pPopup);
-    m_wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup->m_hMenu), MAKELPARAM(0, FALSE));
-    EXPECT_EQ(1, m_wnd.m_nUpdates);
-    const UINT openState = pPopup->GetMenuState(ID_AFXTEST_OPEN, MF_BYCOMMAND);
-    EXPECT_TRUE(openState & MF_GRAYED);
-    EXPECT_TRUE(openState & MF_CHECKED);
-    const UINT closeState = pPopup->GetMenuState(ID_AFXTEST_CLOSE, MF_BYCOMMAND);
-    EXPECT_FALSE(closeState & (MF_GRAYED | MF_CHECKED));
-    // The system menu is left alone.
-    m_wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup->m_hMenu), MAKELPARAM(0, TRUE));
-    EXPECT_EQ(1, m_wnd.m_nUpdates);
+    const HMENU hPopup = ::GetSubMenu(menu.m_hMenu, 0);
+    m_wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(0, TRUE));
+    EXPECT_EQ(0u, ::GetMenuState(hPopup, ID_AFXTEST_OPEN, MF_BYCOMMAND) & MF_GRAYED);
+    m_wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(0, FALSE));
+    EXPECT_EQ(UINT(MF_GRAYED | MF_CHECKED), ::GetMenuState(hPopup, ID_AFXTEST_OPEN, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
+    EXPECT_EQ(0u, ::GetMenuState(hPopup, ID_AFXTEST_CLOSE, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
 }
 
 TEST(MessageMapChainTest, DerivedMapOverridesItsEntriesAndInheritsTheOthers)

@@ -8,30 +8,18 @@ namespace {
 
 const UINT WM_AFXTEST_THREAD_PING = WM_APP + 21;
 
-TEST(ApplicationTest, TestProgramRunsWithoutApplicationObject)
+TEST(ApplicationTest, ApplicationObjectIsTheThreadAndLosingItsMainWindowEndsTheLoop)
 {
-    EXPECT_EQ(nullptr, AfxGetApp());
     EXPECT_EQ(nullptr, AfxGetThread());
-    EXPECT_EQ(nullptr, AfxGetMainWnd());
-    EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetInstanceHandle());
     EXPECT_EQ(AfxGetInstanceHandle(), AfxGetResourceHandle());
-}
-
-TEST(ApplicationTest, ApplicationObjectIsTheThreadAndKnowsTheMainWindow)
-{
     {
         CWinApp app(L"AfxTestApp");
-        EXPECT_EQ(&app, AfxGetApp());
         EXPECT_EQ(&app, AfxGetThread());
-        EXPECT_STREQ(L"AfxTestApp", app.m_pszAppName);
         EXPECT_STREQ(L"test_afx", app.m_pszExeName);
-
         CWnd frame;
         ASSERT_TRUE(afxtest::CreateHiddenFrame(frame));
         app.m_pMainWnd = &frame;
         EXPECT_EQ(&frame, AfxGetMainWnd());
-
-        // Losing the main window ends the thread's loop.
         frame.DestroyWindow();
         EXPECT_EQ(nullptr, app.m_pMainWnd);
         MSG msg;
@@ -40,41 +28,35 @@ TEST(ApplicationTest, ApplicationObjectIsTheThreadAndKnowsTheMainWindow)
     EXPECT_EQ(nullptr, AfxGetApp());
 }
 
-TEST(ApplicationTest, IconsAndCursorsLoadThroughTheApplication)
-{
-    CWinApp app;
-    EXPECT_NE(nullptr, app.LoadStandardIcon(IDI_APPLICATION));
-    EXPECT_NE(nullptr, app.LoadStandardCursor(IDC_ARROW));
-    EXPECT_EQ(nullptr, app.LoadIcon(0x7BFE)); // no such icon anywhere in the chain
-}
-
-struct WorkerRecord {
-    CWinThread* pSeenThread = nullptr;
-    CWnd* pSeenMainWnd = nullptr;
-};
-
+// Records the thread object it sees as current.
 UINT AFX_CDECL WorkerProc(LPVOID pParam)
 {
-    auto* pRecord = static_cast<WorkerRecord*>(pParam);
-    pRecord->pSeenThread = AfxGetThread();
-    pRecord->pSeenMainWnd = AfxGetMainWnd();
+    *static_cast<CWinThread**>(pParam) = AfxGetThread();
     return 5;
+}
+
+DWORD RunToEnd(CWinThread* pThread)
+{
+    DWORD exitCode = 0;
+    if (::WaitForSingleObject(pThread->m_hThread, 5000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the thread did not end";
+        return 0;  // the object stays with the running thread
+    }
+    EXPECT_TRUE(::GetExitCodeThread(pThread->m_hThread, &exitCode));
+    delete pThread;
+    return exitCode;
 }
 
 TEST(WorkerThreadTest, RunsItsProcedureAsTheCurrentThreadAndEndsWithItsCode)
 {
-    WorkerRecord record;
-    CWinThread* pThread = AfxBeginThread(&WorkerProc, &record, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    CWinThread* pSeen = nullptr;
+    CWinThread* pThread = AfxBeginThread(&WorkerProc, &pSeen, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     ASSERT_NE(nullptr, pThread);
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 5000));
-    DWORD exitCode = 0;
-    ASSERT_TRUE(::GetExitCodeThread(pThread->m_hThread, &exitCode));
-    EXPECT_EQ(5u, exitCode);
-    EXPECT_EQ(pThread, record.pSeenThread);
-    EXPECT_EQ(nullptr, record.pSeenMainWnd);
-    delete pThread;
+    const CWinThread* pExpected = pThread;
+    EXPECT_EQ(5u, RunToEnd(pThread));
+    EXPECT_EQ(pExpected, pSeen);
 }
 
 // Answers a thread message by ending its loop with twice the message's value.
@@ -96,6 +78,7 @@ END_MESSAGE_MAP()
 
 TEST(UserInterfaceThreadTest, MessageLoopDispatchesThreadMessagesUntilQuit)
 {
+    EXPECT_EQ(nullptr, AfxBeginThread(RUNTIME_CLASS(CWnd))) << "a class that is no thread";
     CWinThread* pThread = AfxBeginThread(RUNTIME_CLASS(CPingThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     ASSERT_NE(nullptr, pThread);
     pThread->m_bAutoDelete = FALSE;
@@ -104,16 +87,7 @@ TEST(UserInterfaceThreadTest, MessageLoopDispatchesThreadMessagesUntilQuit)
     const DWORD start = ::GetTickCount();
     while (!pThread->PostThreadMessage(WM_AFXTEST_THREAD_PING, 21, 0) && ::GetTickCount() - start < 5000)
         ::Sleep(5);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 5000));
-    DWORD exitCode = 0;
-    ASSERT_TRUE(::GetExitCodeThread(pThread->m_hThread, &exitCode));
-    EXPECT_EQ(42u, exitCode);
-    delete pThread;
-}
-
-TEST(UserInterfaceThreadTest, ClassThatIsNoThreadIsRefused)
-{
-    EXPECT_EQ(nullptr, AfxBeginThread(RUNTIME_CLASS(CWnd)));
+    EXPECT_EQ(42u, RunToEnd(pThread));
 }
 
 } // namespace
