@@ -12,6 +12,9 @@ namespace
 {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
 const UINT IDC_CHANGE_SKIN = 1001;
+// While the skin chooser is open in a screenshot run, this timer photographs and closes it.
+const UINT_PTR kChooserShotTimer = 1;
+const UINT kChooserShotDelay = 500; // ms for the dialog to paint itself
 
 const DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const int kWindowLeft = 40;
@@ -79,6 +82,29 @@ void DrawLine(CDC& dc, CRect rc, const CString& strText, COLORREF crText, UINT n
     dc.DrawText(strText, &rc, nFormat);
 }
 
+struct OwnedSearch
+{
+    HWND hOwner;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindOwned(HWND hWnd, LPARAM lParam)
+{
+    OwnedSearch* pSearch = reinterpret_cast<OwnedSearch*>(lParam);
+    if (::GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || !::IsWindowVisible(hWnd))
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+// The visible window owned by hOwner on this thread: the modal dialog it opened.
+HWND OwnedDialog(HWND hOwner)
+{
+    OwnedSearch search = {hOwner, NULL};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
 // How far the rich-edit border reaches out of the area it frames, asked from the skin by growing
 // an empty rectangle without a device context.
 CRect BorderInsets()
@@ -93,6 +119,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_DESTROY()
+    ON_WM_TIMER()
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
     ON_MESSAGE(WM_GETFONT, &CMainWnd::OnGetFont)
     ON_MESSAGE(WM_TAKE_SHOTS, &CMainWnd::OnTakeShots)
@@ -413,12 +440,14 @@ LRESULT CMainWnd::OnGetFont(WPARAM, LPARAM)
 
 // ---- pictures ----
 
-// Saves the window as it is, then once in every installed skin (handed to the skin in use as the
-// skin chooser does), and ends with the skin that was in use.
+// Saves the window as it is, the skin chooser opened by its button, then the window once in every
+// installed skin (handed to the skin in use as the skin chooser does), and ends with the skin
+// that was in use.
 LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 {
     UpdateWindow();
     SaveShot(L"main");
+    ShootChooser();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names)
@@ -429,6 +458,35 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShowSkin(strInUse);
     DestroyWindow();
     return 0;
+}
+
+// Clicks the button; the chooser's modal loop still delivers this window's timer, which
+// photographs the dialog and cancels it, so the click returns with nothing changed.
+void CMainWnd::ShootChooser()
+{
+    if (SetTimer(kChooserShotTimer, kChooserShotDelay, NULL) == 0)
+    {
+        m_nExitCode = 1;
+        return;
+    }
+    m_btnChangeSkin.SendMessage(BM_CLICK);
+    KillTimer(kChooserShotTimer);
+}
+
+void CMainWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kChooserShotTimer)
+        return;
+    KillTimer(kChooserShotTimer);
+    const HWND hChooser = OwnedDialog(m_hWnd);
+    if (hChooser == NULL)
+    {
+        m_nExitCode = 1;
+        return;
+    }
+    ::UpdateWindow(hChooser);
+    SaveShot(hChooser, L"chooser");
+    ::PostMessage(hChooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 bool CMainWnd::ShowSkin(const CString& strName)
@@ -443,7 +501,12 @@ bool CMainWnd::ShowSkin(const CString& strName)
 
 void CMainWnd::SaveShot(const CString& strName)
 {
-    if (!CWindowShot::SaveAsPng(m_hWnd, m_strShotFolder + L"\\demo_" + strName + L".png"))
+    SaveShot(m_hWnd, strName);
+}
+
+void CMainWnd::SaveShot(HWND hWnd, const CString& strName)
+{
+    if (!CWindowShot::SaveAsPng(hWnd, m_strShotFolder + L"\\demo_" + strName + L".png"))
         m_nExitCode = 1;
 }
 

@@ -2,7 +2,7 @@
 // status bands, a header band with the edition's logo, name and description and a button that
 // opens the skin chooser, and panels in rich-edit borders with the edition's texts, fonts,
 // service addresses and a few lines of the library's state. When asked on the command line it
-// saves a picture of itself in every installed skin and closes.
+// saves a picture of itself in every installed skin and of the skin chooser, and closes.
 #pragma once
 
 #include <afxwin.h>
@@ -20,6 +20,7 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
@@ -71,4 +72,6 @@ private:
 
     bool ShowSkin(const CString& strName);
     void SaveShot(const CString& strName);
+    void SaveShot(HWND hWnd, const CString& strName);
+    void ShootChooser();
 };
