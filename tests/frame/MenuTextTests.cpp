@@ -9,78 +9,40 @@
 
 namespace {
 
-const UINT kOpenId = 4001;
-const UINT kDrawnId = 4002;
-const UINT kMissingId = 4999;
-
-// A popup menu "Open", separator, owner-drawn item; destroyed with the fixture.
-class MenuTexts : public ::testing::Test
+std::wstring Text(HMENU menu, UINT item, BOOL byPosition)
 {
-protected:
-    void SetUp() override
-    {
-        m_menu = CreatePopupMenu();
-        ASSERT_NE(nullptr, m_menu);
-        ASSERT_TRUE(AppendMenuW(m_menu, MF_STRING, kOpenId, L"Open"));
-        ASSERT_TRUE(AppendMenuW(m_menu, MF_SEPARATOR, 0, nullptr));
-        ASSERT_TRUE(AppendMenuW(m_menu, MF_OWNERDRAW, kDrawnId, reinterpret_cast<LPCWSTR>(0x1234)));
-    }
-    void TearDown() override { DestroyMenu(m_menu); }
-
-    UINT ItemType(UINT id) const
-    {
-        MENUITEMINFOW info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE;
-        return GetMenuItemInfoW(m_menu, id, FALSE, &info) ? info.fType : ~0u;
-    }
-
-    HMENU m_menu = nullptr;
-};
+    CString text = L"stale";
+    GetMenuItemText(menu, item, text, byPosition);
+    return text.GetString();
+}
 
 } // namespace
 
-TEST_F(MenuTexts, TextReadsBackByCommandAndByPosition)
+TEST(MenuTexts, ReadBackByCommandAndByPositionAndReplaceOwnerDrawing)
 {
-    CString text;
-    GetMenuItemText(m_menu, kOpenId, text, FALSE);
-    EXPECT_STREQ(L"Open", text);
+    const UINT openId = 4001, drawnId = 4002;
+    HMENU menu = CreatePopupMenu();
+    ASSERT_NE(nullptr, menu);
+    AppendMenuW(menu, MF_STRING, openId, L"Open");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_OWNERDRAW, drawnId, reinterpret_cast<LPCWSTR>(0x1234));
 
-    SetMenuItemText(m_menu, kOpenId, L"\u6253\u5F00 && close", FALSE);
-    GetMenuItemText(m_menu, 0, text, TRUE);
-    EXPECT_STREQ(L"\u6253\u5F00 && close", text);
-
+    EXPECT_EQ(L"Open", Text(menu, openId, FALSE));
+    SetMenuItemText(menu, openId, L"\u6253\u5F00 && close", FALSE);
+    EXPECT_EQ(L"\u6253\u5F00 && close", Text(menu, 0, TRUE));
     const std::wstring longText(300, L'x');
-    SetMenuItemText(m_menu, 0, longText.c_str(), TRUE);
-    GetMenuItemText(m_menu, kOpenId, text, FALSE);
-    EXPECT_EQ(longText, text.GetString());
-}
+    SetMenuItemText(menu, 0, longText.c_str(), TRUE);
+    EXPECT_EQ(longText, Text(menu, openId, FALSE));
 
-TEST_F(MenuTexts, OwnerDrawnItemBecomesAStringItem)
-{
-    ASSERT_NE(0u, ItemType(kDrawnId) & MFT_OWNERDRAW);
-    SetMenuItemText(m_menu, kDrawnId, L"Drawn no more", FALSE);
-    EXPECT_EQ(0u, ItemType(kDrawnId) & MFT_OWNERDRAW);
-    CString text;
-    GetMenuItemText(m_menu, kDrawnId, text, FALSE);
-    EXPECT_STREQ(L"Drawn no more", text);
-}
+    SetMenuItemText(menu, drawnId, L"Drawn no more", FALSE);
+    MENUITEMINFOW info = {sizeof(info), MIIM_FTYPE};
+    ASSERT_TRUE(GetMenuItemInfoW(menu, drawnId, FALSE, &info));
+    EXPECT_EQ(0u, info.fType & MFT_OWNERDRAW);
+    EXPECT_EQ(L"Drawn no more", Text(menu, drawnId, FALSE));
 
-TEST_F(MenuTexts, MissingItemOrSeparatorGivesEmptyText)
-{
-    CString text = L"stale";
-    GetMenuItemText(m_menu, kMissingId, text, FALSE);
-    EXPECT_STREQ(L"", text);
-
-    text = L"stale";
-    GetMenuItemText(m_menu, 7, text, TRUE);
-    EXPECT_STREQ(L"", text);
-
-    text = L"stale";
-    GetMenuItemText(m_menu, 1, text, TRUE);
-    EXPECT_STREQ(L"", text);
-
-    text = L"stale";
-    GetMenuItemText(nullptr, kOpenId, text, FALSE);
-    EXPECT_STREQ(L"", text);
+    EXPECT_EQ(L"", Text(menu, 4999, FALSE)) << "missing command";
+    EXPECT_EQ(L"", Text(menu, 7, TRUE)) << "missing position";
+    EXPECT_EQ(L"", Text(menu, 1, TRUE)) << "separator";
+    EXPECT_EQ(L"", Text(nullptr, openId, FALSE)) << "no menu";
+    DestroyMenu(menu);
 }

@@ -5,24 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// Makes module the application's resource handle for the lifetime of the object.
-class ScopedResourceHandle
-{
-public:
-    explicit ScopedResourceHandle(HINSTANCE module) : m_previous(AfxGetResourceHandle())
-    {
-        AfxSetResourceHandle(module);
-    }
-    ~ScopedResourceHandle() { AfxSetResourceHandle(m_previous); }
-
-private:
-    HINSTANCE m_previous;
-};
-
-} // namespace
-
 TEST(ModuleFrame, LibraryResourcesAreFoundThroughTheFrameworkChain)
 {
     const HMODULE library = GetModuleHandleW(L"vo_share.dll");
@@ -32,7 +14,9 @@ TEST(ModuleFrame, LibraryResourcesAreFoundThroughTheFrameworkChain)
     const HMODULE withoutVersion = GetModuleHandleW(L"libstdc++-6.dll");
     ASSERT_NE(nullptr, withoutVersion);
     ASSERT_EQ(nullptr, FindResourceW(withoutVersion, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION));
-
-    const ScopedResourceHandle scope(withoutVersion);
-    EXPECT_EQ(library, AfxFindResourceHandle(MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION));
+    const HINSTANCE previous = AfxGetResourceHandle();
+    AfxSetResourceHandle(withoutVersion);
+    const HINSTANCE found = AfxFindResourceHandle(MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    AfxSetResourceHandle(previous);
+    EXPECT_EQ(library, found);
 }

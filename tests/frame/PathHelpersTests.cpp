@@ -6,43 +6,31 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
 std::wstring FolderOfThisProgram()
 {
-    std::vector<wchar_t> name(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    const std::wstring path(name.data(), length);
+    wchar_t name[MAX_PATH] = {};
+    const std::wstring path(name, GetModuleFileNameW(nullptr, name, MAX_PATH));
     return path.substr(0, path.rfind(L'\\'));
 }
 
-std::wstring ProfileText(const std::wstring& file, const wchar_t* section, const wchar_t* key)
+std::wstring ProfileText(const wchar_t* key)
 {
+    const std::wstring file = FolderOfThisProgram() + L"\\config\\multichat.ini";
     wchar_t text[2048] = {};
-    GetPrivateProfileStringW(section, key, L"", text, 2048, file.c_str());
+    GetPrivateProfileStringW(L"roominfo", key, L"", text, 2048, file.c_str());
     return text;
 }
 
 } // namespace
 
-TEST(ExePath, IsTheFolderOfTheRunningProgram)
+TEST(ExePath, IsTheFolderOfTheRunningProgramWithoutSeparator)
 {
-    CString folder;
+    CString folder = L"stale";
     GetExePath(folder);
     EXPECT_EQ(FolderOfThisProgram(), folder.GetString());
-    EXPECT_NE(L'\\', folder[folder.GetLength() - 1]);
-    const CString program = folder + L"\\test_frame.exe";
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(program));
-
-    CString again = L"stale";
-    GetExePath(again);
-    EXPECT_EQ(folder, again);
-}
-
-TEST(ExePath, TmpPathIsTheExeFolderPlusTmp)
-{
     CString tmp;
     GetTmpPath(tmp);
     EXPECT_EQ(FolderOfThisProgram() + L"\\tmp", tmp.GetString());
@@ -50,36 +38,25 @@ TEST(ExePath, TmpPathIsTheExeFolderPlusTmp)
 
 TEST(FaceUrls, AreReadFromTheMultiChatFileAtLoad)
 {
-    const std::wstring file = FolderOfThisProgram() + L"\\config\\multichat.ini";
-    const std::wstring down = ProfileText(file, L"roominfo", L"picurldown");
-    const std::wstring up = ProfileText(file, L"roominfo", L"picurlup");
+    const std::wstring down = ProfileText(L"picurldown");
     ASSERT_FALSE(down.empty()) << "the data tree's config\\multichat.ini is missing";
     EXPECT_EQ(down, GetFaceUrlDown().GetString());
-    EXPECT_EQ(up, GetFaceUrlUp().GetString());
+    EXPECT_EQ(ProfileText(L"picurlup"), GetFaceUrlUp().GetString());
     EXPECT_NE(GetFaceUrlDown(), GetFaceUrlUp());
 }
 
-TEST(HeadImages, SystemImageJoinsFolderAndSubfolderWithoutSeparator)
+TEST(HeadImages, FilesAreNamedInTheirFoldersAndOnlyTheCustomIdIsNoSystemImage)
 {
     CString file;
     GetSysImageFile(L"C:\\App", L"images", 5, file);
-    EXPECT_STREQ(L"C:\\Appimages\\5.jpg", file);
+    EXPECT_STREQ(L"C:\\Appimages\\5.jpg", file) << "no separator is added";
     GetSysImageFile(L"C:\\App", L"\\images", 12, file);
     EXPECT_STREQ(L"C:\\App\\images\\12.jpg", file);
-}
-
-TEST(HeadImages, PersonalImageIsNamedInTheFolder)
-{
-    CString file;
     GetPerImageFile(L"C:\\App\\users", L"abc", file);
     EXPECT_STREQ(L"C:\\App\\users\\abc.jpg", file);
-}
 
-TEST(HeadImages, OnlyTheCustomIdIsNotASystemImage)
-{
     EXPECT_EQ(99999, GetCustomId());
     EXPECT_EQ(0, IsSysImage(GetCustomId()));
-    EXPECT_NE(0, IsSysImage(0));
-    EXPECT_NE(0, IsSysImage(100000));
-    EXPECT_NE(0, IsSysImage(-1));
+    for (int id : {0, 100000, -1})
+        EXPECT_NE(0, IsSysImage(id)) << id;
 }

@@ -1,6 +1,6 @@
-// Support of the channel tests: a real (hidden) window that collects the result messages, a
-// pump that waits for them with a bounded time, command trees, and attribute maps that count
-// their destruction, so that a test can see that a request and its tree were destroyed.
+// Support of the channel tests: a real (hidden) window that collects the result messages with a
+// bounded wait, command trees whose root map counts its destruction (so that a test sees a
+// request and its tree destroyed), and short ways to script a server and read an answer.
 #pragma once
 
 #include "LoopbackServer.h"
@@ -17,37 +17,15 @@
 namespace httptest {
 
 const UINT kResultMsg = WM_APP + 61;
-const DWORD kResultTimeoutMs = 15000;
 
-// An attribute map that counts the live instances and signals each destruction.
+// An attribute map that counts the live instances.
 class CountedAttributes : public CMapStringToString {
 public:
     CountedAttributes() { ++s_alive; }
-    ~CountedAttributes() override
-    {
-        --s_alive;
-        SetEvent(Destroyed());
-    }
+    ~CountedAttributes() override { --s_alive; }
     static int Alive() { return s_alive; }
-    // True once no instance is left, false when the time runs out first.
-    static bool WaitUntilNoneAlive(DWORD timeoutMs)
-    {
-        const ULONGLONG end = GetTickCount64() + timeoutMs;
-        while (s_alive > 0) {
-            const ULONGLONG now = GetTickCount64();
-            if (now >= end)
-                return false;
-            WaitForSingleObject(Destroyed(), static_cast<DWORD>(end - now));
-        }
-        return true;
-    }
 
 private:
-    static HANDLE Destroyed()
-    {
-        static HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-        return event;
-    }
     static inline std::atomic<int> s_alive{0};
 };
 
@@ -57,8 +35,7 @@ inline CXmlTreeCtrl* Command(const wchar_t* text = L"login")
     auto* tree = new CXmlTreeCtrl;
     auto* attributes = new CountedAttributes;
     attributes->SetAt(L"ver", L"1");
-    CXmlTreeItem* root = tree->InsertItem(L"tavo", L"", attributes);
-    tree->InsertItem(L"cmd", text, nullptr, root);
+    tree->InsertItem(L"cmd", text, nullptr, tree->InsertItem(L"tavo", L"", attributes));
     return tree;
 }
 
@@ -76,16 +53,13 @@ public:
         WNDCLASSW wc = {};
         wc.lpfnWndProc = &ResultWindow::Proc;
         wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClassName;
+        wc.lpszClassName = L"VoHttpTestResultWindow";
         RegisterClassW(&wc);  // fails harmlessly when already registered
-        m_hWnd = CreateWindowExW(0, kClassName, L"results", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
+        m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                                 nullptr);
         SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
-    ~ResultWindow()
-    {
-        Destroy();
-    }
+    ~ResultWindow() { Destroy(); }
     ResultWindow(const ResultWindow&) = delete;
     ResultWindow& operator=(const ResultWindow&) = delete;
 
@@ -104,21 +78,16 @@ public:
 
     // The next result, pumping the thread's messages until one comes; an empty result (no
     // param) when none comes in time.
-    Result WaitForResult(DWORD timeoutMs = kResultTimeoutMs)
+    Result WaitForResult(DWORD timeoutMs = 15000)
     {
         const ULONGLONG end = GetTickCount64() + timeoutMs;
-        for (;;) {
-            Pump();
-            if (!m_results.empty()) {
-                Result result = std::move(m_results.front());
-                m_results.pop_front();
-                return result;
-            }
-            const ULONGLONG now = GetTickCount64();
-            if (now >= end)
-                return Result();
+        for (ULONGLONG now = GetTickCount64(); Pending() == 0 && now < end; now = GetTickCount64())
             MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        }
+        if (m_results.empty())
+            return Result();
+        Result result = std::move(m_results.front());
+        m_results.pop_front();
+        return result;
     }
 
     // Number of results received and not yet taken.
@@ -129,36 +98,28 @@ public:
     }
 
 private:
-    static constexpr const wchar_t* kClassName = L"VoHttpTestResultWindow";
-
     static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
         auto* self = reinterpret_cast<ResultWindow*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-        if (self && message >= WM_APP) {
-            Result result;
-            result.message = message;
-            result.type = wParam;
-            result.param.reset(reinterpret_cast<CHttpCommParam*>(lParam));
-            self->m_results.push_back(std::move(result));
-            return 0;
-        }
-        return DefWindowProcW(hWnd, message, wParam, lParam);
+        if (!self || message < WM_APP)
+            return DefWindowProcW(hWnd, message, wParam, lParam);
+        self->m_results.push_back({message, wParam, std::unique_ptr<CHttpCommParam>(
+                                                        reinterpret_cast<CHttpCommParam*>(lParam))});
+        return 0;
     }
 
     static void Pump()
     {
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&msg);
-        }
     }
 
     HWND m_hWnd = nullptr;
     std::deque<Result> m_results;
 };
 
-// A server answering every request with body.
+// A server script: behaviour with body.
 inline LoopbackServer::Script Answer(const std::string& body,
                                      LoopbackServer::Behaviour behaviour = LoopbackServer::Behaviour::Answer)
 {

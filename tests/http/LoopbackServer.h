@@ -1,16 +1,14 @@
 // LoopbackServer: a small HTTP/1.0 server on 127.0.0.1 (a free port) for the tests of the
 // internet classes and the request channel. It runs on a thread of its own, records every
-// request it reads and answers it as its current script says: a normal answer, an answer cut
-// short by a graceful close or by a reset, no answer at all (stall), or an answer after which
-// the connection stays open. Held connections are closed when the server is destroyed.
-//
-// Header only, so that test_afx and test_http can both use it.
+// request it reads and answers it as its current script says. Held connections are closed
+// when the server is destroyed. Header only, so that test_afx and test_http can both use it.
 #pragma once
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -46,42 +44,23 @@ public:
     LoopbackServer() : LoopbackServer(Script()) {}
     explicit LoopbackServer(Script script) : m_script(std::move(script))
     {
-        WSADATA data;
-        m_started = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-        m_listen = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address = Loopback(0);
-        int length = sizeof(address);
-        if (m_listen == INVALID_SOCKET ||
-            bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-            getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-            listen(m_listen, SOMAXCONN) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        m_stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        m_accept = WSACreateEvent();
-        if (!m_stop || m_accept == WSA_INVALID_EVENT || WSAEventSelect(m_listen, m_accept, FD_ACCEPT) != 0) {
+        m_port = Bind(m_listen);
+        if (m_port && listen(m_listen, SOMAXCONN) == 0)
+            m_thread = std::thread([this] { Run(); });
+        else
             m_port = 0;
-            return;
-        }
-        m_thread = std::thread([this] { Run(); });
     }
 
     ~LoopbackServer()
     {
         if (m_thread.joinable()) {
-            SetEvent(m_stop);
+            m_stopping = true;
+            Connect(m_port);  // wakes the blocking accept
             m_thread.join();
         }
         for (SOCKET held : m_held)
             closesocket(held);
-        if (m_listen != INVALID_SOCKET)
-            closesocket(m_listen);
-        if (m_accept != WSA_INVALID_EVENT)
-            WSACloseEvent(m_accept);
-        if (m_stop)
-            CloseHandle(m_stop);
-        if (m_started)
-            WSACleanup();
+        closesocket(m_listen);
     }
 
     LoopbackServer(const LoopbackServer&) = delete;
@@ -117,24 +96,22 @@ public:
     // A loopback port on which nothing listens: connecting to it is refused.
     static USHORT UnusedPort()
     {
-        WSADATA data;
-        if (WSAStartup(MAKEWORD(2, 2), &data) != 0)
-            return 0;
-        USHORT port = 0;
-        SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address = Loopback(0);
-        int length = sizeof(address);
-        if (probe != INVALID_SOCKET && bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-            getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            port = ntohs(address.sin_port);
-        if (probe != INVALID_SOCKET)
-            closesocket(probe);
-        WSACleanup();
+        SOCKET probe = INVALID_SOCKET;
+        const USHORT port = Bind(probe);
+        closesocket(probe);
         return port;
     }
 
 private:
-    static const DWORD kReadTimeoutMs = 5000;  // a client that sends half a request is dropped
+    // Winsock stays started for the whole program (WSAStartup once, never cleaned up).
+    static void StartWinsock()
+    {
+        static const bool started = [] {
+            WSADATA data;
+            return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+        }();
+        (void)started;
+    }
 
     static sockaddr_in Loopback(USHORT port)
     {
@@ -145,26 +122,43 @@ private:
         return address;
     }
 
+    // Binds a new socket to a free loopback port; the port, 0 on failure.
+    static USHORT Bind(SOCKET& socket_)
+    {
+        StartWinsock();
+        socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address = Loopback(0);
+        int length = sizeof(address);
+        if (socket_ == INVALID_SOCKET || bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+            getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return 0;
+        return ntohs(address.sin_port);
+    }
+
+    static void Connect(USHORT port)
+    {
+        SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address = Loopback(port);
+        connect(client, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+        closesocket(client);
+    }
+
     void Run()
     {
-        HANDLE waits[] = {m_stop, m_accept};
-        while (WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
-            WSAResetEvent(m_accept);
-            SOCKET client;
-            while ((client = accept(m_listen, nullptr, nullptr)) != INVALID_SOCKET)
-                Serve(client);
+        for (;;) {
+            SOCKET client = accept(m_listen, nullptr, nullptr);
+            if (m_stopping || client == INVALID_SOCKET) {
+                closesocket(client);
+                return;
+            }
+            Serve(client);
         }
     }
 
     void Serve(SOCKET client)
     {
-        // The accepted socket inherits the listener's event selection: make it plain blocking.
-        u_long blocking = 0;
-        DWORD timeout = kReadTimeoutMs;
-        WSAEventSelect(client, nullptr, 0);
-        ioctlsocket(client, FIONBIO, &blocking);
-        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof(timeout));
-
+        const DWORD timeoutMs = 5000;  // a client that sends half a request is dropped
+        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs), sizeof(timeoutMs));
         Request request;
         if (!ReadRequest(client, request)) {
             closesocket(client);
@@ -182,37 +176,31 @@ private:
 
     void Answer(SOCKET client, const Script& script)
     {
-        const bool announceLength = script.behaviour != Behaviour::KeepOpen;
-        std::string head = "HTTP/1.0 " + std::to_string(script.status) + " Status\r\nContent-Type: " +
-                           script.contentType + "\r\n";
-        if (announceLength)
-            head += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
-        head += "\r\n";
-
-        switch (script.behaviour) {
-        case Behaviour::Answer:
-            SendAll(client, head + script.body);
-            CloseGracefully(client);
-            break;
-        case Behaviour::CloseEarly:
-            SendAll(client, head + script.body.substr(0, script.cut));
-            CloseGracefully(client);
-            break;
-        case Behaviour::Reset:
-            SendAll(client, head + script.body.substr(0, script.cut));
-            CloseWithReset(client);
-            break;
-        case Behaviour::ResetAtOnce:
-            CloseWithReset(client);
-            break;
-        case Behaviour::Stall:
+        const Behaviour behaviour = script.behaviour;
+        if (behaviour == Behaviour::Stall || behaviour == Behaviour::KeepOpen)
             m_held.push_back(client);
-            break;
-        case Behaviour::KeepOpen:
-            SendAll(client, head + script.body);
-            m_held.push_back(client);
-            break;
+        if (behaviour == Behaviour::Stall)
+            return;
+        if (behaviour != Behaviour::ResetAtOnce) {
+            std::string answer = "HTTP/1.0 " + std::to_string(script.status) + " Status\r\nContent-Type: " +
+                                 script.contentType + "\r\n";
+            if (behaviour != Behaviour::KeepOpen)
+                answer += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
+            const bool cut = behaviour == Behaviour::CloseEarly || behaviour == Behaviour::Reset;
+            answer += "\r\n" + script.body.substr(0, cut ? script.cut : std::string::npos);
+            send(client, answer.data(), static_cast<int>(answer.size()), 0);  // blocking: sends it all
         }
+        if (behaviour == Behaviour::KeepOpen)
+            return;
+        if (behaviour == Behaviour::ResetAtOnce)
+            Sleep(50);  // lets the client wait for the answer: a reset that comes sooner may read as an end
+        if (behaviour == Behaviour::Reset || behaviour == Behaviour::ResetAtOnce) {
+            const linger abort = {1, 0};
+            setsockopt(client, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof(abort));
+        } else {
+            shutdown(client, SD_SEND);
+        }
+        closesocket(client);
     }
 
     // Reads the request line, the headers and a body of Content-Length bytes.
@@ -226,7 +214,11 @@ private:
         const size_t lineEnd = data.find("\r\n");
         request.requestLine = data.substr(0, lineEnd);
         request.headers = data.substr(lineEnd + 2, headEnd + 2 - (lineEnd + 2));
-        const size_t length = ContentLength(request.headers);
+        std::string lower = request.headers;
+        for (char& c : lower)
+            c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+        const size_t at = lower.find("content-length:");
+        const size_t length = at == std::string::npos ? 0 : std::stoul(lower.substr(at + 15));
         while (data.size() < headEnd + 4 + length)
             if (!Receive(client, data))
                 return false;
@@ -238,50 +230,14 @@ private:
     {
         char buffer[4096];
         const int received = recv(client, buffer, sizeof(buffer), 0);
-        if (received <= 0)
-            return false;
-        data.append(buffer, static_cast<size_t>(received));
-        return true;
+        if (received > 0)
+            data.append(buffer, static_cast<size_t>(received));
+        return received > 0;
     }
 
-    static size_t ContentLength(const std::string& headers)
-    {
-        std::string lower = headers;
-        for (char& c : lower)
-            c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-        const size_t at = lower.find("content-length:");
-        return at == std::string::npos ? 0 : std::stoul(headers.substr(at + 15));
-    }
-
-    static void SendAll(SOCKET client, const std::string& data)
-    {
-        size_t sent = 0;
-        while (sent < data.size()) {
-            const int chunk = send(client, data.data() + sent, static_cast<int>(data.size() - sent), 0);
-            if (chunk <= 0)
-                return;
-            sent += static_cast<size_t>(chunk);
-        }
-    }
-
-    static void CloseGracefully(SOCKET client)
-    {
-        shutdown(client, SD_SEND);
-        closesocket(client);
-    }
-
-    static void CloseWithReset(SOCKET client)
-    {
-        linger abort = {1, 0};
-        setsockopt(client, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof(abort));
-        closesocket(client);
-    }
-
-    bool m_started = false;
     SOCKET m_listen = INVALID_SOCKET;
     USHORT m_port = 0;
-    HANDLE m_stop = nullptr;
-    WSAEVENT m_accept = WSA_INVALID_EVENT;
+    std::atomic<bool> m_stopping{false};
     std::thread m_thread;
     std::vector<SOCKET> m_held;  // used by the server thread only, then by the destructor
 

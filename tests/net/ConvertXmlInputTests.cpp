@@ -3,64 +3,12 @@
 
 #include "XmlTestSupport.h"
 
+#include "../common/HeapUsage.h"
+
 #include <thread>
 
-namespace {
-
-std::wstring Nested(const wchar_t* name, int depth, const wchar_t* inner)
-{
-    std::wstring open, close;
-    for (int level = 0; level < depth; ++level) {
-        open += std::wstring(L"<") + name + L">";
-        close += std::wstring(L"</") + name + L">";
-    }
-    return open + inner + close;
-}
-
-std::wstring WithAttributes(int count)
-{
-    std::wstring text = L"<heavy";
-    for (int index = 0; index < count; ++index)
-        text += L" a" + std::to_wstring(index) + L"=\"v" + std::to_wstring(index) + L"\"";
-    return text + L"/>";
-}
-
-// Bytes in use in all heaps of the process: the C++ runtime's and the DOM's allocations alike.
-SIZE_T BusyHeapBytes()
-{
-    HANDLE heaps[64] = {};
-    const DWORD count = GetProcessHeaps(64, heaps);
-    SIZE_T busy = 0;
-    for (DWORD index = 0; index < count && index < 64; ++index) {
-        if (!HeapLock(heaps[index]))
-            continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (HeapWalk(heaps[index], &entry)) {
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                busy += entry.cbData;
-        }
-        HeapUnlock(heaps[index]);
-    }
-    return busy;
-}
-
-} // namespace
-
 // A parser may refuse nesting beyond its own limit; what it accepts is converted level by level.
-TEST_F(ConvertXmlTest, DeepDocumentIsConvertedWholeOrRefusedCleanly)
-{
-    const int kDepth = 10000;
-    CXmlTreeCtrl tree;
-    const HRESULT hr = Parse(Nested(L"d", kDepth, L"x"), tree);
-    if (hr == S_OK) {
-        EXPECT_EQ(kDepth, tree.GetItemCount());
-    } else {
-        EXPECT_EQ(1, hr);
-        EXPECT_EQ(0, tree.GetItemCount());
-    }
-}
-
-TEST_F(ConvertXmlTest, DeepTreeBecomesADocumentAndAFile)
+TEST_F(ConvertXmlTest, DeepTreeAndDeepDocumentConvertWholeOrAreRefusedCleanly)
 {
     const int kDepth = 20000;
     CXmlTreeCtrl tree;
@@ -74,60 +22,51 @@ TEST_F(ConvertXmlTest, DeepTreeBecomesADocumentAndAFile)
     ASSERT_EQ(S_OK, doc->getElementsByTagName(_bstr_t(L"d"), &elements));
     ASSERT_EQ(S_OK, elements->get_length(&count));
     EXPECT_EQ(kDepth, count);
-    EXPECT_EQ(S_OK, CConvertXml::SaveToXml(TempFile(L"deep.xml").c_str(), &tree));
 
+    const std::wstring path = TempFile(L"deep.xml");
+    ASSERT_EQ(S_OK, CConvertXml::SaveToXml(path.c_str(), &tree));
     CXmlTreeCtrl back;
-    const HRESULT hr = CConvertXml::LoadXmlToTree(TempFile(L"deep.xml").c_str(), &back);
+    const HRESULT hr = CConvertXml::LoadXmlToTree(path.c_str(), &back);
     EXPECT_TRUE((hr == S_OK && back.GetItemCount() == kDepth) || (hr == 1 && back.GetItemCount() == 0))
         << "result " << hr << ", " << back.GetItemCount() << " items";
 }
 
-TEST_F(ConvertXmlTest, WideDocumentAndHugeTextArriveWhole)
+TEST_F(ConvertXmlTest, WideDocumentHugeTextAndManyAttributesArriveWhole)
 {
-    const int kChildren = 10000;
+    const int kChildren = 10000, kAttributes = 5000;
     std::wstring text = L"<list>";
     for (int index = 0; index < kChildren; ++index)
         text += L"<i n=\"" + std::to_wstring(index) + L"\"/>";
     const std::wstring huge(1 << 20, L'w');
-    text += L"<big>" + huge + L"</big></list>";
+    text += L"<big>" + huge + L"</big><heavy";
+    for (int index = 0; index < kAttributes; ++index)
+        text += L" a" + std::to_wstring(index) + L"=\"v" + std::to_wstring(index) + L"\"";
+    text += L"/></list>";
 
     CXmlTreeCtrl tree;
     ASSERT_EQ(S_OK, Parse(text, tree));
-    EXPECT_EQ(kChildren + 2, tree.GetItemCount());
-    const CXmlTreeItem* big = tree.GetFirstItem()->GetChild();  // last in the document
-    EXPECT_STREQ(L"big", big->GetName());
+    EXPECT_EQ(kChildren + 3, tree.GetItemCount());
+    const CXmlTreeItem* heavy = tree.GetFirstItem()->GetChild();  // last in the document
+    ASSERT_NE(nullptr, heavy->GetAttri());
+    EXPECT_EQ(kAttributes, heavy->GetAttri()->GetCount());
+    EXPECT_EQ(L"v4321", Attribute(heavy, L"a4321"));
+    const CXmlTreeItem* big = heavy->GetNext();
     EXPECT_EQ(static_cast<int>(huge.size()), big->GetText().GetLength());
     EXPECT_EQ(std::to_wstring(kChildren - 1), Attribute(big->GetNext(), L"n"));
-}
-
-TEST_F(ConvertXmlTest, AttributeHeavyItemsConvertBothWays)
-{
-    const int kAttributes = 5000;
-    CXmlTreeCtrl tree;
-    ASSERT_EQ(S_OK, Parse(WithAttributes(kAttributes), tree));
-    CMapStringToString* attri = tree.GetFirstItem()->GetAttri();
-    ASSERT_NE(nullptr, attri);
-    EXPECT_EQ(kAttributes, attri->GetCount());
-    EXPECT_EQ(L"v4321", Attribute(tree.GetFirstItem(), L"a4321"));
 
     IXMLDOMDocumentPtr doc;
     ASSERT_EQ(S_OK, CConvertXml::ConvertTreeToXml(&tree, doc));
     CXmlTreeCtrl back;
     ASSERT_EQ(S_OK, CConvertXml::ConvertXmlToTree(doc, &back));
-    ASSERT_NE(nullptr, back.GetFirstItem()->GetAttri());
-    EXPECT_EQ(kAttributes, back.GetFirstItem()->GetAttri()->GetCount());
-    EXPECT_EQ(L"v0", Attribute(back.GetFirstItem(), L"a0"));
+    const CXmlTreeItem* heavyBack = back.GetItemByName(L"heavy");
+    ASSERT_NE(nullptr, heavyBack->GetAttri());
+    EXPECT_EQ(kAttributes, heavyBack->GetAttri()->GetCount());
 }
 
 TEST_F(ConvertXmlTest, EntitiesNeitherReadFilesNorExplode)
 {
     const std::wstring secret = TempFile(L"secret.txt");
-    HANDLE file = CreateFileW(secret.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, "TOPSECRET", 9, &written, nullptr);
-    CloseHandle(file);
-
+    ASSERT_TRUE(WriteFileBytes(secret, "TOPSECRET"));
     CXmlTreeCtrl tree;
     const HRESULT hr = Parse(L"<?xml version=\"1.0\"?><!DOCTYPE tavo [<!ENTITY e SYSTEM \"file:///" + secret +
                              L"\">]><tavo>[&e;]</tavo>", tree);
@@ -138,46 +77,39 @@ TEST_F(ConvertXmlTest, EntitiesNeitherReadFilesNorExplode)
 
     std::wstring bomb = L"<!DOCTYPE b [<!ENTITY e0 \"ha\">";
     for (int level = 1; level < 10; ++level) {
-        const std::wstring previous = L"&e" + std::to_wstring(level - 1) + L";";
         bomb += L"<!ENTITY e" + std::to_wstring(level) + L" \"";
         for (int copy = 0; copy < 10; ++copy)
-            bomb += previous;
+            bomb += L"&e" + std::to_wstring(level - 1) + L";";
         bomb += L"\">";
     }
     CXmlTreeCtrl exploded;
     const HRESULT bombResult = Parse(bomb + L"]><b>&e9;</b>", exploded);  // 2e9 characters
-    const bool refused = bombResult == 1;
     const bool bounded = bombResult == S_OK && exploded.GetFirstItem()->GetText().GetLength() < (1 << 24);
-    EXPECT_TRUE(refused || bounded) << bombResult;
+    EXPECT_TRUE(bombResult == 1 || bounded) << bombResult;
 }
 
 TEST_F(ConvertXmlTest, WithoutComTheDomFailsWithANegativeResult)
 {
-    HRESULT parsed = S_OK, built = S_OK, loaded = S_OK, saved = S_OK;
-    bool docLeftAlone = false, docEmpty = false;
+    HRESULT results[4] = {};
+    bool docLeftEmpty = false;
     const std::wstring path = TempFile(L"nocom.xml");
-    std::thread worker([&] {  // a thread that never initialised COM
+    std::thread([&] {  // a thread that never initialised COM
         CXmlTreeCtrl tree;
         tree.InsertItem(L"tavo");
         IXMLDOMDocumentPtr doc;
-        parsed = CConvertXml::CStringToXml(L"<a/>", doc);
-        docLeftAlone = !doc;
-        built = CConvertXml::ConvertTreeToXml(&tree, doc);
-        docEmpty = !doc;
-        loaded = CConvertXml::LoadXmlToTree(path.c_str(), &tree);
-        saved = CConvertXml::SaveToXml(path.c_str(), &tree);
-    });
-    worker.join();
-    EXPECT_LT(parsed, 0);
-    EXPECT_LT(built, 0);
-    EXPECT_LT(loaded, 0);
-    EXPECT_LT(saved, 0);
-    EXPECT_TRUE(docLeftAlone);
-    EXPECT_TRUE(docEmpty);
+        results[0] = CConvertXml::CStringToXml(L"<a/>", doc);
+        results[1] = CConvertXml::ConvertTreeToXml(&tree, doc);
+        docLeftEmpty = !doc;
+        results[2] = CConvertXml::LoadXmlToTree(path.c_str(), &tree);
+        results[3] = CConvertXml::SaveToXml(path.c_str(), &tree);
+    }).join();
+    for (HRESULT hr : results)
+        EXPECT_LT(hr, 0);
+    EXPECT_TRUE(docLeftEmpty);
 }
 
-// A leak of the items, maps, strings or DOM objects of one round trip would grow
-// the heaps by megabytes over the repetitions.
+// A leak of the items, maps, strings or DOM objects of one round trip would grow the heaps by
+// megabytes over the repetitions.
 TEST_F(ConvertXmlTest, RepeatedRoundTripsDoNotGrowTheHeaps)
 {
     std::wstring text = L"<tavo>";
@@ -192,10 +124,9 @@ TEST_F(ConvertXmlTest, RepeatedRoundTripsDoNotGrowTheHeaps)
     };
     for (int warmUp = 0; warmUp < 20; ++warmUp)
         roundTrip();
-    const SIZE_T before = BusyHeapBytes();
+    const size_t before = BusyHeapBytes();
     for (int repeat = 0; repeat < 100; ++repeat)
         roundTrip();
-    const SIZE_T after = BusyHeapBytes();
-    const SIZE_T grown = after > before ? after - before : 0;
-    EXPECT_LT(grown, SIZE_T(256) << 10) << "grew by " << grown << " bytes";
+    const size_t after = BusyHeapBytes();
+    EXPECT_LT(after, before + (size_t(256) << 10)) << "grew by " << (after > before ? after - before : 0);
 }

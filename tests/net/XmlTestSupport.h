@@ -1,32 +1,22 @@
 // Helpers of the XML conversion tests: a fixture that initialises COM on the test thread and
-// removes the files a test wrote, and short ways to parse a text into a tree.
+// gives a temporary folder, and short ways to parse a text into a tree and to read it back.
 #pragma once
 
 #include <ConvertXml.h>
 
+#include "../common/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 class ConvertXmlTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
-    void TearDown() override
-    {
-        for (const std::wstring& path : m_files)
-            DeleteFileW(path.c_str());
-        CoUninitialize();
-    }
+    void TearDown() override { CoUninitialize(); }
 
-    // A path in the temporary folder, deleted when the test ends.
-    std::wstring TempFile(const wchar_t* name)
-    {
-        wchar_t folder[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, folder);
-        m_files.push_back(std::wstring(folder) + L"vo_xml_" + name);
-        return m_files.back();
-    }
+    // A path in the test's own temporary folder, removed when the test ends.
+    std::wstring TempFile(const wchar_t* name) const { return m_folder.Path(name); }
 
     // Parses text and converts it into tree; the conversion's result, or the parse's when it fails.
     static HRESULT Parse(const std::wstring& text, CXmlTreeCtrl& tree)
@@ -36,15 +26,12 @@ protected:
         return hr != S_OK ? hr : CConvertXml::ConvertXmlToTree(doc, &tree);
     }
 
-    // The document's XML text.
     static std::wstring XmlOf(IXMLDOMDocumentPtr& doc)
     {
-        BSTR xml = nullptr;
-        if (!doc || FAILED(doc->get_xml(&xml)) || !xml)
+        _bstr_t xml;
+        if (!doc || FAILED(doc->get_xml(xml.GetAddress())) || !xml)
             return std::wstring();
-        std::wstring text(xml, SysStringLen(xml));
-        SysFreeString(xml);
-        return text;
+        return std::wstring(xml, xml.length());
     }
 
     // Names of the sibling list that starts at first, joined with commas.
@@ -65,5 +52,5 @@ protected:
     }
 
 private:
-    std::vector<std::wstring> m_files;
+    CTempFolder m_folder;
 };
