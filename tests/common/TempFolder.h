@@ -19,14 +19,20 @@ inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
 class CTempFolder
 {
 public:
+    // Process ids are reused, and a folder an earlier run could not remove (a dialog left it as
+    // the current directory) may still be there: such a name is skipped, never shared.
     CTempFolder()
     {
         static unsigned long counter = 0;
         wchar_t temp[MAX_PATH] = {};
         ::GetTempPathW(MAX_PATH, temp);
-        m_path = std::wstring(temp) + L"vo_test_" + std::to_wstring(::GetCurrentProcessId()) + L"_"
-                 + std::to_wstring(++counter);
-        m_bReady = ::CreateDirectoryW(m_path.c_str(), nullptr) != FALSE;
+        for (int attempt = 0; attempt < 100 && !m_bReady; ++attempt) {
+            m_path = std::wstring(temp) + L"vo_test_" + std::to_wstring(::GetCurrentProcessId()) + L"_"
+                     + std::to_wstring(++counter);
+            m_bReady = ::CreateDirectoryW(m_path.c_str(), nullptr) != FALSE;
+            if (!m_bReady && ::GetLastError() != ERROR_ALREADY_EXISTS)
+                break;
+        }
     }
     ~CTempFolder() { RemoveTree(m_path); }
     CTempFolder(const CTempFolder&) = delete;

@@ -92,7 +92,24 @@ std::wstring FilterPieces(const OPENFILENAMEW& ofn)
     return pieces;
 }
 
-using FileDialogTest = PictureTest;
+// The file dialogs make the chosen file's folder the current directory; the test's folder can
+// only be removed once the directory the program started in is current again.
+class FileDialogTest : public PictureTest
+{
+protected:
+    void SetUp() override
+    {
+        ::GetCurrentDirectoryW(MAX_PATH, m_szStartFolder);
+        PictureTest::SetUp();
+    }
+    void TearDown() override
+    {
+        ::SetCurrentDirectoryW(m_szStartFolder);
+        PictureTest::TearDown();
+    }
+
+    wchar_t m_szStartFolder[MAX_PATH] = {};
+};
 
 } // namespace
 
