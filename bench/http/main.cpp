@@ -4,6 +4,7 @@
 // load falls on both. Prints both times and their ratio; it asserts nothing.
 
 #include "../../tests/http/LoopbackServer.h"
+#include "../common/BenchClock.h"
 
 #include <ConvertXml.h>
 #include <HttpComm.h>
@@ -24,14 +25,6 @@ const DWORD kResultTimeoutMs = 30000;
 const char kAnswer[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
                        "<tavo><ret>0</ret><user id=\"7\" state=\"online\">Ann</user><note>\xE4\xB8\xAD\xE6\x96\x87</note></tavo>";
 const DWORD kRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT;
-
-double NowMs()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 CXmlTreeCtrl* Command(int index)
 {

@@ -2,6 +2,8 @@
 // against MSXML parsing and serialising the same text alone. Prints the times of one run (median
 // of several repetitions) and their ratio; it asserts nothing.
 
+#include "../common/BenchClock.h"
+
 #include <ConvertXml.h>
 
 #include <algorithm>
@@ -16,20 +18,6 @@ const int kHeaderFields = 9;   // plus the root: 10,000 items
 const int kRepetitions = 7;
 const wchar_t* const kFields[] = {L"name", L"nick", L"sign", L"group", L"mobile",
                                   L"mail", L"age", L"city", L"icon"};
-
-double NowMs()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 CMapStringToString* ContactAttributes(int index)
 {

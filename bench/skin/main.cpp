@@ -3,6 +3,8 @@
 // context, against one plain BitBlt of the same area. Prints the median times of one run and
 // their ratio; it asserts nothing.
 
+#include "../common/BenchClock.h"
+
 #include <MemDC.h>
 #include <Skin.h>
 
@@ -18,20 +20,6 @@ const int kWidth = 800;
 const int kHeight = 600;
 const int kRounds = 15;
 const int kPaintsPerRound = 20;
-
-double NowMs()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // One skinned window: the frame, a message view with two bars, an input box, a user list.
 void PaintWindow(CDC* pDC)
