@@ -131,37 +131,6 @@ TEST(ModalDialogTest, RunEndedInOnInitDialogMissingTemplateOrQuit)
     EXPECT_EQ(3u, msg.wParam);
 }
 
-// Counts the pings that pass through the application's PreTranslateMessage.
-class CCountingApp : public CWinApp {
-public:
-    static const UINT WM_AFXTEST_APP_PING = WM_APP + 31;
-    int m_nPings = 0;
-
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message == WM_AFXTEST_APP_PING)
-            ++m_nPings;
-        return CWinApp::PreTranslateMessage(pMsg);
-    }
-};
-
-TEST(ModalDialogTest, ModalLoopPreTranslatesForTheApplicationAndTheDialog)
-{
-    CCountingApp app;
-    CDataDialog dlg;
-    dlg.m_strName = L"Ada";
-    dlg.m_onInit = [](CDataDialog& d) {
-        d.SetDlgItemText(IDC_AFXTEST_NAME, L"Eve");
-        HWND hEdit = ::GetDlgItem(d.m_hWnd, IDC_AFXTEST_NAME);
-        ::PostMessageW(hEdit, CCountingApp::WM_AFXTEST_APP_PING, 0, 0);
-        // Escape in the edit becomes Cancel only through IsDialogMessage.
-        ::PostMessageW(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(1, app.m_nPings);
-    EXPECT_STREQ(L"Ada", dlg.m_strName) << "Cancel saved the controls";
-}
-
 TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
 {
     CDataDialog dlg;

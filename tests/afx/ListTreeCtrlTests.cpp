@@ -1,6 +1,5 @@
-// CListCtrl and CTreeCtrl on real controls under a hidden parent: items inserted and read back
-// (long texts included), item data, selection positions, searching, sorting, hit tests, image
-// lists; the tree's walk order, insertion places, expansion, deletion of subtrees.
+// CListCtrl and CTreeCtrl on real controls under a hidden parent: long texts read back whole,
+// selection positions, image lists; the tree's walk order, insertion places, expansion, deletion.
 #include <afxcmn.h>
 
 #include "WindowTestSupport.h"
@@ -78,11 +77,6 @@ std::vector<int> SelectedItems(const CListCtrl& list)
     return items;
 }
 
-int CALLBACK DescendingByData(LPARAM a, LPARAM b, LPARAM)
-{
-    return a < b ? 1 : (a > b ? -1 : 0);
-}
-
 } // namespace
 
 TEST_F(ListTreeCtrlTest, ListItemsAndSubitemsReadBackInBothForms)
@@ -113,50 +107,11 @@ TEST_F(ListTreeCtrlTest, ListSelectionPositionsFollowDeletion)
     EXPECT_EQ(nullptr, m_list.GetFirstSelectedItemPosition());
     for (int item : {0, 3, 4})
         EXPECT_TRUE(m_list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED));
-    EXPECT_EQ(3u, m_list.GetSelectedCount());
     EXPECT_EQ((std::vector<int>{0, 3, 4}), SelectedItems(m_list));  // item 0 has a position too
-    EXPECT_EQ(3, m_list.GetNextItem(0, LVNI_SELECTED));
 
     EXPECT_TRUE(m_list.SetItemState(3, 0, LVIS_SELECTED));
     EXPECT_TRUE(m_list.DeleteItem(0));  // the selected item 4 moves up to 3
     EXPECT_EQ((std::vector<int>{3}), SelectedItems(m_list));
-    EXPECT_FALSE(m_list.DeleteItem(10));
-    EXPECT_TRUE(m_list.DeleteAllItems());
-    EXPECT_EQ(nullptr, m_list.GetFirstSelectedItemPosition());
-}
-
-TEST_F(ListTreeCtrlTest, ListFindsSortsHitTestsAndMovesColumns)
-{
-    FillList(4);
-    LVFINDINFO find = {};
-    find.flags = LVFI_STRING;
-    find.psz = L"r0";
-    EXPECT_EQ(-1, m_list.FindItem(&find, 0));  // the search starts after item 0 and does not wrap
-    find.flags = LVFI_PARAM;
-    find.lParam = 103;
-    EXPECT_EQ(3, m_list.FindItem(&find));
-
-    EXPECT_TRUE(m_list.SortItems(DescendingByData, 0));
-    EXPECT_STREQ(L"r3", m_list.GetItemText(0, 0));
-    EXPECT_STREQ(L"r0", m_list.GetItemText(3, 0));
-
-    CRect rect;
-    ASSERT_TRUE(m_list.GetItemRect(2, &rect, LVIR_LABEL));
-    UINT flags = 0;
-    EXPECT_EQ(2, m_list.HitTest(rect.CenterPoint(), &flags));
-    EXPECT_NE(0u, flags & LVHT_ONITEM);
-    EXPECT_EQ(-1, m_list.HitTest(CPoint(5, 150)));
-
-    EXPECT_TRUE(m_list.SetItemText(0, 2, L"in the third"));
-    EXPECT_TRUE(m_list.DeleteColumn(1));
-    EXPECT_STREQ(L"in the third", m_list.GetItemText(0, 1));  // subitems move with their columns
-    EXPECT_FALSE(m_list.DeleteColumn(5));
-
-    CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
-    EXPECT_EQ(nullptr, m_list.SetImageList(&images, LVSIL_SMALL));
-    EXPECT_EQ(&images, m_list.GetImageList(LVSIL_SMALL));  // the owning wrapper, not a temporary one
-    EXPECT_EQ(&images, m_list.SetImageList(nullptr, LVSIL_SMALL));
 }
 
 TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
@@ -176,20 +131,14 @@ TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
     ASSERT_TRUE(a && b && c && d && z && m);
 
     EXPECT_EQ(L"a(b(d),c),m,z", Walk(m_tree.GetRootItem()));
-    EXPECT_EQ(b, m_tree.GetParentItem(d));
-    EXPECT_EQ(nullptr, m_tree.GetParentItem(a));
     EXPECT_EQ(b, m_tree.GetPrevSiblingItem(c));
     EXPECT_EQ(55u, m_tree.GetItemData(m));
     EXPECT_EQ(0u, m_tree.GetItemData(nullptr));
-
-    int image = -1, selected = -1;
-    ASSERT_TRUE(m_tree.GetItemImage(d, image, selected));
-    EXPECT_EQ(1, image);
-    EXPECT_EQ(2, selected);
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
     EXPECT_EQ(nullptr, m_tree.SetImageList(&images, TVSIL_NORMAL));
-    EXPECT_EQ(&images, m_tree.SetImageList(nullptr, TVSIL_NORMAL));  // the control never owned it
+    EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));  // the owning wrapper, not a temporary one
+    EXPECT_EQ(&images, m_tree.SetImageList(nullptr, TVSIL_NORMAL));
 
     EXPECT_STREQ(L"", m_tree.GetItemText(nullptr));
     const std::wstring longText(700, L'\u6587');
@@ -197,30 +146,20 @@ TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
     EXPECT_EQ(longText, m_tree.GetItemText(m).GetString());
 }
 
-TEST_F(ListTreeCtrlTest, TreeSelectsExpandsSortsAndDeletesSubtrees)
+TEST_F(ListTreeCtrlTest, TreeExpandsSortsAndDeletesSubtrees)
 {
     HTREEITEM root = m_tree.InsertItem(L"root");
     HTREEITEM pear = m_tree.InsertItem(L"pear", root);
     HTREEITEM apple = m_tree.InsertItem(L"apple", root);
-    HTREEITEM fig = m_tree.InsertItem(L"fig", root);
+    m_tree.InsertItem(L"fig", root);
     HTREEITEM pip = m_tree.InsertItem(L"pip", pear);
     m_tree.InsertItem(L"skin", pear);
     ASSERT_EQ(6u, m_tree.GetCount());
 
     EXPECT_FALSE(m_tree.ItemHasChildren(apple));
-    EXPECT_TRUE(m_tree.Expand(root, TVE_EXPAND));
-    EXPECT_TRUE(IsExpanded(root));
     EXPECT_FALSE(IsExpanded(pear));
-    m_tree.EnsureVisible(pip);  // FALSE when it had to expand, as here
-    EXPECT_TRUE(IsExpanded(pear));
-    EXPECT_TRUE(m_tree.SelectItem(fig));
-    EXPECT_EQ(fig, m_tree.GetSelectedItem());
-
-    CRect rect;
-    ASSERT_TRUE(m_tree.GetItemRect(apple, &rect, TRUE));
-    UINT flags = 0;
-    EXPECT_EQ(apple, m_tree.HitTest(rect.CenterPoint(), &flags));
-    EXPECT_NE(0u, flags & TVHT_ONITEMLABEL);
+    m_tree.EnsureVisible(pip);  // expands the parents on the way
+    EXPECT_TRUE(IsExpanded(root) && IsExpanded(pear));
 
     EXPECT_TRUE(m_tree.SortChildren(root));
     EXPECT_EQ(L"root(apple,fig,pear(pip,skin))", Walk(m_tree.GetRootItem()));

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -299,28 +298,6 @@ TEST_F(ReflectionTest, MenuItemsGoToTheObjectOfTheirPopupOrTheNearestMenuAboveIt
     EXPECT_EQ((std::vector<UINT>{ID_AFXTEST_OPEN}), ownerBar.m_measured);
     EXPECT_EQ((std::vector<UINT>{ID_AFXTEST_CLOSE}), ownerBar.m_drawn);
     m_parent.SetMenu(nullptr);
-}
-
-void CALLBACK CloseMenuTimer(HWND hWnd, UINT, UINT_PTR nID, DWORD)
-{
-    ::KillTimer(hWnd, nID);
-    ::EndMenu();
-}
-
-TEST_F(ReflectionTest, TrackedPopupMeasuresItsItems)
-{
-    COwnerMenu popup;
-    ASSERT_TRUE(popup.CreatePopupMenu());
-    ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, ID_AFXTEST_OPEN));
-    ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, ID_AFXTEST_CLOSE));
-    m_parent.ShowWindow(SW_SHOWNORMAL);
-    ::SetForegroundWindow(m_parent.m_hWnd);
-    // The menu's own loop runs the timer, which closes the menu again.
-    ASSERT_NE(0u, ::SetTimer(m_parent.m_hWnd, 1, 200, &CloseMenuTimer));
-    EXPECT_EQ(0, popup.TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN, 20, 20, &m_parent));
-    std::sort(popup.m_measured.begin(), popup.m_measured.end());
-    popup.m_measured.erase(std::unique(popup.m_measured.begin(), popup.m_measured.end()), popup.m_measured.end());
-    EXPECT_EQ((std::vector<UINT>{ID_AFXTEST_OPEN, ID_AFXTEST_CLOSE}), popup.m_measured);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // CWnd life cycle and handle map: attaching at creation, PreCreateWindow, failed creation,
 // PostNcDestroy, temporary and permanent objects, subclassing, pre-translation in the
-// message pump, paint DCs and the wrappers that do more than one call.
+// message pump.
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -239,50 +239,6 @@ TEST(PreTranslateTest, PumpOffersMessagesToTheWindowAndItsParentsFirst)
     EXPECT_TRUE(AfxPumpMessage());
     EXPECT_EQ(1, child.m_nPings);
     frame.DestroyWindow();
-}
-
-TEST(WindowWrapperTest, DescendantsAndMessagesToDescendants)
-{
-    CWnd frame;
-    ASSERT_TRUE(afxtest::CreateHiddenFrame(frame));
-    CPingCounter child, grandchild;
-    ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 100, 50), &frame, 7));
-    ASSERT_TRUE(grandchild.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 10, 10), &child, 8));
-    EXPECT_EQ(&grandchild, frame.GetDescendantWindow(8));
-    EXPECT_EQ(&frame, grandchild.GetTopLevelParent());
-    EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER, SWP_FRAMECHANGED));
-    EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER)) << "nothing left to change";
-
-    frame.SendMessageToDescendants(WM_AFXTEST_PING);
-    frame.SendMessageToDescendants(WM_AFXTEST_PING, 0, 0, FALSE);
-    EXPECT_EQ(2, child.m_nPings);
-    EXPECT_EQ(1, grandchild.m_nPings);
-    frame.DestroyWindow();
-}
-
-TEST(WindowDcTest, PaintDcCoversTheUpdateRegionAndValidatesIt)
-{
-    CWnd wnd;
-    ASSERT_TRUE(afxtest::CreateHiddenFrame(wnd));
-    wnd.ShowWindow(SW_SHOWNOACTIVATE);  // a hidden window has no region to paint
-    ::UpdateWindow(wnd.m_hWnd);
-    CRect client;
-    wnd.GetClientRect(&client);
-    ::InvalidateRect(wnd.m_hWnd, nullptr, FALSE);
-    {
-        CPaintDC dc(&wnd);
-        EXPECT_EQ(client, CRect(dc.m_ps.rcPaint));
-        EXPECT_EQ(&dc, CDC::FromHandle(dc.m_hDC));
-    }
-    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE));
-    {
-        CClientDC dc(&wnd);
-        CRect box;
-        EXPECT_NE(ERROR, dc.GetClipBox(&box));
-        EXPECT_EQ(client.Size(), box.Size());
-    }
-    wnd.DestroyWindow();
-    AfxDeleteTempMaps();
 }
 
 } // namespace
