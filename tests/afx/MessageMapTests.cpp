@@ -89,14 +89,7 @@ protected:
     CMapTestWnd m_wnd;
 };
 
-TEST_F(MessageMapTest, TimerReachesOnTimerWithItsId)
-{
-    ASSERT_NE(0u, m_wnd.SetTimer(7, 10));
-    EXPECT_TRUE(afxtest::PumpUntil([&] { return !m_wnd.m_timers.empty(); }));
-    EXPECT_EQ((std::vector<UINT_PTR>{7}), m_wnd.m_timers);
-}
-
-TEST_F(MessageMapTest, ChildClickAndCommandRangeReachTheirEntries)
+TEST_F(MessageMapTest, ChildClickCommandRangeAndTimerReachTheirEntries)
 {
     HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 20, m_wnd.m_hWnd,
                                      reinterpret_cast<HMENU>(kGoButtonId), nullptr, nullptr);
@@ -105,6 +98,10 @@ TEST_F(MessageMapTest, ChildClickAndCommandRangeReachTheirEntries)
     for (UINT nID : {kFirstRangeId + 3, kLastRangeId, kLastRangeId + 1, kFirstRangeId - 1})
         m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
     EXPECT_EQ((std::vector<UINT>{kGoButtonId, kFirstRangeId + 3, kLastRangeId}), m_wnd.m_commands);
+
+    ASSERT_NE(0u, m_wnd.SetTimer(7, 10));
+    EXPECT_TRUE(afxtest::PumpUntil([&] { return !m_wnd.m_timers.empty(); }));
+    EXPECT_EQ((std::vector<UINT_PTR>{7}), m_wnd.m_timers);
 }
 
 TEST_F(MessageMapTest, MessageRegisteredAndNotifyHandlersReturnTheirResults)

@@ -18,7 +18,6 @@ public:
     int m_nClicks = 0;
     int m_nNotifies = 0;
     int m_nDrawItems = 0;
-    HWND m_hScrollSender = nullptr;
     CWnd* m_pCtlColorWnd = nullptr;
     HBRUSH m_hBrush = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
 
@@ -34,7 +33,6 @@ protected:
         ++m_nDrawItems;
         CWnd::OnDrawItem(nIDCtl, lpDrawItemStruct);
     }
-    afx_msg void OnHScroll(UINT, UINT, CScrollBar* pScrollBar) { m_hScrollSender = AfxGetSafeHwnd(pScrollBar); }
     afx_msg HBRUSH OnCtlColor(CDC*, CWnd* pWnd, UINT)
     {
         m_pCtlColorWnd = pWnd;
@@ -47,7 +45,6 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
     ON_BN_CLICKED(kChildId, &CParentWnd::OnChildClicked)
     ON_NOTIFY(NM_CLICK, kChildId, &CParentWnd::OnChildNotify)
     ON_WM_DRAWITEM()
-    ON_WM_HSCROLL()
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
@@ -118,13 +115,11 @@ public:
     void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override { m_deleted.push_back(lpDeleteItemStruct->itemData); }
 };
 
-// Handles its own NM_CLICK (sharing it with the parent on request) and its scroll messages.
+// Handles its own NM_CLICK, sharing it with the parent on request.
 class CReflectingChild : public CWnd {
 public:
     int m_nClicks = 0;
     BOOL m_bKeep = TRUE;
-    UINT m_nCode = 0;
-    UINT m_nPos = 0;
 
 protected:
     afx_msg BOOL OnClick(NMHDR*, LRESULT* pResult)
@@ -133,17 +128,11 @@ protected:
         *pResult = 9;
         return m_bKeep;
     }
-    afx_msg void HScroll(UINT nSBCode, UINT nPos)
-    {
-        m_nCode = nSBCode;
-        m_nPos = nPos;
-    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CReflectingChild, CWnd)
     ON_NOTIFY_REFLECT_EX(NM_CLICK, &CReflectingChild::OnClick)
-    ON_WM_HSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
 class COwnerMenu : public CMenu {
@@ -168,10 +157,6 @@ protected:
     BOOL CreateButton(CButton& button, DWORD dwStyle = BS_PUSHBUTTON)
     {
         return button.Create(L"Child", WS_VISIBLE | dwStyle, kChildRect, &m_parent, kChildId);
-    }
-    BOOL CreateChild(CWnd& child, UINT nID = kChildId)
-    {
-        return child.Create(nullptr, L"", WS_VISIBLE, kChildRect, &m_parent, nID);
     }
 
     CParentWnd m_parent;
@@ -198,7 +183,7 @@ TEST_F(ReflectionTest, ClickGoesToTheButtonAndToTheParentUnlessTheButtonKeepsIt)
 TEST_F(ReflectionTest, ReflectedNotificationReturnsTheChildsResultAndTheParentGetsWhatItShares)
 {
     CReflectingChild child;
-    ASSERT_TRUE(CreateChild(child));
+    ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, kChildRect, &m_parent, kChildId));
     NMHDR header = {child.m_hWnd, kChildId, static_cast<UINT>(NM_CLICK)};
     const LPARAM lParam = reinterpret_cast<LPARAM>(&header);
     EXPECT_EQ(9, m_parent.SendMessage(WM_NOTIFY, kChildId, lParam));
@@ -207,20 +192,6 @@ TEST_F(ReflectionTest, ReflectedNotificationReturnsTheChildsResultAndTheParentGe
     EXPECT_EQ(1, m_parent.SendMessage(WM_NOTIFY, kChildId, lParam));
     EXPECT_EQ(2, child.m_nClicks);
     EXPECT_EQ(1, m_parent.m_nNotifies);
-}
-
-TEST_F(ReflectionTest, ScrollMessagesGoToTheScrollingControl)
-{
-    CReflectingChild child;
-    ASSERT_TRUE(CreateChild(child));
-    m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 17), reinterpret_cast<LPARAM>(child.m_hWnd));
-    EXPECT_EQ(static_cast<UINT>(SB_THUMBPOSITION), child.m_nCode);
-    EXPECT_EQ(17u, child.m_nPos);
-    EXPECT_EQ(nullptr, m_parent.m_hScrollSender);
-    CWnd plain;
-    ASSERT_TRUE(CreateChild(plain, kChildId + 1));
-    m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(plain.m_hWnd));
-    EXPECT_EQ(plain.m_hWnd, m_parent.m_hScrollSender);
 }
 
 TEST_F(ReflectionTest, OwnerDrawnButtonPaintsInItsDrawItem)
