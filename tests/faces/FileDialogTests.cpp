@@ -1,5 +1,5 @@
 // CFileDialog and CImageShow::OpenImageFileDlg against the system's real Open and Save As
-// dialogs, answered by a hook as a user would answer them.
+// dialogs, answered as a user would answer them.
 #include <afxdlgs.h>
 #include <dlgs.h>
 
@@ -7,81 +7,33 @@
 #include <LangDB.h>
 #include <Oem.h>
 
+#include "../common/DialogScript.h"
 #include "PictureTest.h"
 
 namespace {
 
-// Answers the next common file dialog the thread opens: types fileName and presses OK, or
-// presses Cancel when fileName is null. It also reads the first entry of the file-type list
-// when the answer is taken from the queue (the list is filled after activation).
-class CFileDialogDriver
+// What the user saw and did in a file dialog.
+struct FileDialogAnswer
 {
-public:
-    explicit CFileDialogDriver(const wchar_t* fileName) : m_strFileName(fileName ? fileName : L""), m_bCancel(fileName == nullptr)
-    {
-        m_hCbtHook = ::SetWindowsHookExW(WH_CBT, &CbtProc, nullptr, ::GetCurrentThreadId());
-        m_hMessageHook = ::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageProc, nullptr, ::GetCurrentThreadId());
-        s_pCurrent = this;
-    }
-    ~CFileDialogDriver()
-    {
-        ::UnhookWindowsHookEx(m_hCbtHook);
-        ::UnhookWindowsHookEx(m_hMessageHook);
-        s_pCurrent = nullptr;
-    }
-    CFileDialogDriver(const CFileDialogDriver&) = delete;
-    CFileDialogDriver& operator=(const CFileDialogDriver&) = delete;
-
-    bool IsHooked() const { return m_hCbtHook && m_hMessageHook; }
-    bool Answered() const { return m_hDialog != nullptr; }
-    const CString& FirstFileType() const { return m_strFirstFileType; }
-
-private:
-    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        HWND hWnd = reinterpret_cast<HWND>(wParam);
-        wchar_t className[32] = {};
-        if (s_pCurrent && code == HCBT_ACTIVATE && !s_pCurrent->Answered() && ::GetClassNameW(hWnd, className, 32)
-            && lstrcmpW(className, L"#32770") == 0)
-            s_pCurrent->Answer(hWnd);
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        if (s_pCurrent && code == HC_ACTION && wParam == PM_REMOVE && msg->hwnd == s_pCurrent->m_hDialog
-            && msg->message == WM_COMMAND)
-            s_pCurrent->ReadFirstFileType();
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    void Answer(HWND hDialog)
-    {
-        m_hDialog = hDialog;
-        // The name box is cmb13 in the Explorer-style template and edt1 in older ones.
-        ::SetDlgItemTextW(hDialog, cmb13, m_strFileName);
-        ::SetDlgItemTextW(hDialog, edt1, m_strFileName);
-        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(m_bCancel ? IDCANCEL : IDOK, BN_CLICKED), 0);
-    }
-    void ReadFirstFileType()
-    {
-        HWND types = ::GetDlgItem(m_hDialog, cmb1);
-        const LRESULT length = types ? ::SendMessageW(types, CB_GETLBTEXTLEN, 0, 0) : CB_ERR;
-        if (length <= 0)
-            return;
-        ::SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(m_strFirstFileType.GetBuffer(static_cast<int>(length) + 1)));
-        m_strFirstFileType.ReleaseBuffer();
-    }
-
-    static thread_local CFileDialogDriver* s_pCurrent;
-    HHOOK m_hCbtHook = nullptr;
-    HHOOK m_hMessageHook = nullptr;
-    HWND m_hDialog = nullptr; // the dialog answered
-    CString m_strFileName;
-    bool m_bCancel;
-    CString m_strFirstFileType;
+    bool bShown = false;
+    CString strFirstFileType;
 };
 
-thread_local CFileDialogDriver* CFileDialogDriver::s_pCurrent = nullptr;
+// The user reads the first file type, types fileName and presses OK, or presses Cancel when
+// fileName is null. The name box is cmb13 in the Explorer-style template and edt1 in older ones.
+std::function<void(HWND)> Answer(const std::wstring& fileName, bool bCancel, FileDialogAnswer& seen)
+{
+    return [=, &seen](HWND hDialog) {
+        seen.bShown = true;
+        wchar_t type[128] = {};
+        if (::SendDlgItemMessageW(hDialog, cmb1, CB_GETLBTEXTLEN, 0, 0) < 128)
+            ::SendDlgItemMessageW(hDialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
+        seen.strFirstFileType = type;
+        ::SetDlgItemTextW(hDialog, cmb13, fileName.c_str());
+        ::SetDlgItemTextW(hDialog, edt1, fileName.c_str());
+        ClickButton(hDialog, bCancel ? IDCANCEL : IDOK);
+    };
+}
 
 // The filter as the system sees it: pieces separated by null characters, up to the empty one.
 std::wstring FilterPieces(const OPENFILENAMEW& ofn)
@@ -92,26 +44,9 @@ std::wstring FilterPieces(const OPENFILENAMEW& ofn)
     return pieces;
 }
 
-// The file dialogs make the chosen file's folder the current directory; the test's folder can
-// only be removed once the directory the program started in is current again.
-class FileDialogTest : public PictureTest
-{
-protected:
-    void SetUp() override
-    {
-        ::GetCurrentDirectoryW(MAX_PATH, m_szStartFolder);
-        PictureTest::SetUp();
-    }
-    void TearDown() override
-    {
-        ::SetCurrentDirectoryW(m_szStartFolder);
-        PictureTest::TearDown();
-    }
-
-    wchar_t m_szStartFolder[MAX_PATH] = {};
-};
-
 } // namespace
+
+using FileDialogTest = PictureTest;
 
 TEST(FileDialog, FilterBarsBecomeTheSystemsNullSeparatedListAndLongNamesAreCut)
 {
@@ -142,16 +77,16 @@ TEST_F(FileDialogTest, DialogsReturnTheChosenFileAndItsParts)
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << test.file);
         CFileDialog dialog(test.bOpen, test.defaultExt, nullptr, OFN_HIDEREADONLY, L"All|*.*||");
-        CFileDialogDriver driver(test.answer ? Path(test.answer).c_str() : nullptr);
-        ASSERT_TRUE(driver.IsHooked());
-        EXPECT_EQ(test.nResult, dialog.DoModal());
-        EXPECT_TRUE(driver.Answered());
+        FileDialogAnswer seen;
+        EXPECT_EQ(test.nResult, RunDialogScript([&] { return dialog.DoModal(); },
+                                                Answer(test.answer ? Path(test.answer) : L"", !test.answer, seen)));
+        EXPECT_TRUE(seen.bShown);
         const std::wstring path = *test.file ? Path(test.file) : std::wstring();
         EXPECT_EQ(0, dialog.GetPathName().CompareNoCase(path.c_str())) << dialog.GetPathName().GetString();
         EXPECT_STREQ(test.file, dialog.GetFileName());
         EXPECT_STREQ(test.title, dialog.GetFileTitle());
         EXPECT_STREQ(test.ext, dialog.GetFileExt());
-        EXPECT_STREQ(L"All", driver.FirstFileType());
+        EXPECT_STREQ(L"All", seen.strFirstFileType);
     }
 }
 
@@ -165,13 +100,14 @@ TEST_F(FileDialogTest, OpenImageFileDlgLoadsTheChosenPictureWithTheLanguageFilte
 
     CImageShow image;
     CString path;
-    CFileDialogDriver driver(Path(L"quadrants.bmp").c_str());
-    EXPECT_EQ(1, image.OpenImageFileDlg(nullptr, path));
+    FileDialogAnswer seen;
+    EXPECT_EQ(1, RunDialogScript([&] { return image.OpenImageFileDlg(nullptr, path); },
+                                 Answer(Path(L"quadrants.bmp"), false, seen)));
     EXPECT_EQ(0, path.CompareNoCase(Path(L"quadrants.bmp").c_str()));
     int width = 0, height = 0;
     image.GetImagePix(width, height);
     EXPECT_EQ(CSize(20, 12), CSize(width, height));
-    EXPECT_STREQ(filter.Left(filter.Find(L'|')), driver.FirstFileType());
+    EXPECT_STREQ(filter.Left(filter.Find(L'|')), seen.strFirstFileType);
 }
 
 // Cancel keeps the path and the picture; a chosen file that is no picture gives 0 and nothing.
@@ -184,9 +120,10 @@ TEST_F(FileDialogTest, OpenImageFileDlgCancelledOrWithNoPictureReturnsZero)
         CImageShow image;
         ASSERT_EQ(1, image.LoadFile(Path(L"quadrants.bmp").c_str()));
         CString path = L"unchanged";
-        CFileDialogDriver driver(test.answer ? Path(test.answer).c_str() : nullptr);
-        EXPECT_EQ(0, image.OpenImageFileDlg(nullptr, path));
-        EXPECT_TRUE(driver.Answered());
+        FileDialogAnswer seen;
+        EXPECT_EQ(0, RunDialogScript([&] { return image.OpenImageFileDlg(nullptr, path); },
+                                     Answer(test.answer ? Path(test.answer) : L"", !test.answer, seen)));
+        EXPECT_TRUE(seen.bShown);
         const std::wstring expectedPath = test.answer ? Path(test.answer) : L"unchanged";
         EXPECT_EQ(0, path.CompareNoCase(expectedPath.c_str())) << path.GetString();
         int width = -1, height = -1;

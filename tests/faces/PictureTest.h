@@ -1,5 +1,6 @@
 // A fixture with COM started and the test pictures (the program's resources) written into a
-// temporary folder.
+// temporary folder. File dialogs make the chosen file's folder current: the start folder is made
+// current again so that the temporary folder can be removed.
 #pragma once
 
 #include "../common/TempFolder.h"
@@ -21,6 +22,7 @@ class PictureTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        ::GetCurrentDirectoryW(MAX_PATH, m_szStartFolder);
         ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
         ASSERT_TRUE(m_folder.IsReady());
         const struct { const wchar_t* name; UINT id; } pictures[] = {
@@ -32,9 +34,14 @@ protected:
             ASSERT_TRUE(m_folder.Write(picture.name, bytes));
         }
     }
-    void TearDown() override { ::CoUninitialize(); }
+    void TearDown() override
+    {
+        ::CoUninitialize();
+        ::SetCurrentDirectoryW(m_szStartFolder);
+    }
 
     std::wstring Path(const wchar_t* name) const { return m_folder.Path(name); }
 
+    wchar_t m_szStartFolder[MAX_PATH] = {};
     CTempFolder m_folder;
 };

@@ -37,38 +37,30 @@ struct MaskedPicture
 
 } // namespace
 
+// Width 0 takes the size from the picture; a given size covers only that part.
 TEST(CreateBitmapMask, MagentaPixelsBecomeWhiteInMaskAndBlackInPicture)
 {
-    CBitmap picture;
-    ASSERT_TRUE(picture.Attach(MakePicture(8, 6, PatternColour)));
-    CBitmap mask;
-    ASSERT_TRUE(mask.Attach(CreateBitmapMask(picture, 0, 0, kMagenta)));
-    BITMAP info = {};
-    ASSERT_TRUE(mask.GetBitmap(&info));
-    EXPECT_EQ(8, info.bmWidth) << "width 0 takes the size from the picture";
-    EXPECT_EQ(6, info.bmHeight);
-    EXPECT_EQ(1, info.bmBitsPixel);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 8; ++x) {
-            const bool bTransparent = PatternColour(x, y) == kMagenta;
-            EXPECT_EQ(bTransparent ? kWhite : kBlack, BitmapPixel(mask, x, y)) << x << "," << y;
-            EXPECT_EQ(bTransparent ? kBlack : PatternColour(x, y), BitmapPixel(picture, x, y)) << x << "," << y;
-        }
-}
-
-TEST(CreateBitmapMask, GivenSizeCoversOnlyThatPartAndBadPicturesGiveNoMask)
-{
-    CBitmap picture;
-    ASSERT_TRUE(picture.Attach(MakePicture(8, 6, PatternColour)));
-    CBitmap mask;
-    ASSERT_TRUE(mask.Attach(CreateBitmapMask(picture, 4, 3, kMagenta)));
-    BITMAP info = {};
-    ASSERT_TRUE(mask.GetBitmap(&info));
-    EXPECT_EQ(CSize(4, 3), CSize(info.bmWidth, info.bmHeight));
-    EXPECT_EQ(kWhite, BitmapPixel(mask, 1, 2));
-    EXPECT_EQ(kBlack, BitmapPixel(picture, 1, 2));
-    EXPECT_EQ(kMagenta, BitmapPixel(picture, 6, 0)) << "outside the mask the picture stays";
-
+    for (const CSize size : {CSize(0, 0), CSize(4, 3)}) {
+        SCOPED_TRACE(testing::Message() << "size " << size.cx << "x" << size.cy);
+        CBitmap picture;
+        ASSERT_TRUE(picture.Attach(MakePicture(8, 6, PatternColour)));
+        CBitmap mask;
+        ASSERT_TRUE(mask.Attach(CreateBitmapMask(picture, size.cx, size.cy, kMagenta)));
+        const CSize covered = size.cx ? size : CSize(8, 6);
+        BITMAP info = {};
+        ASSERT_TRUE(mask.GetBitmap(&info));
+        EXPECT_EQ(covered, CSize(info.bmWidth, info.bmHeight));
+        EXPECT_EQ(1, info.bmBitsPixel);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 8; ++x) {
+                const bool bInside = x < covered.cx && y < covered.cy;
+                const bool bTransparent = PatternColour(x, y) == kMagenta;
+                if (bInside) {
+                    EXPECT_EQ(bTransparent ? kWhite : kBlack, BitmapPixel(mask, x, y)) << x << "," << y;
+                }
+                EXPECT_EQ(bTransparent && bInside ? kBlack : PatternColour(x, y), BitmapPixel(picture, x, y)) << x << "," << y;
+            }
+    }
     EXPECT_EQ(nullptr, CreateBitmapMask(nullptr, 4, 4, kMagenta));
     CBrush notABitmap;
     ASSERT_TRUE(notABitmap.CreateSolidBrush(kRed));
@@ -76,7 +68,7 @@ TEST(CreateBitmapMask, GivenSizeCoversOnlyThatPartAndBadPicturesGiveNoMask)
 }
 
 // The target's own text and background colours must not tint the copy, and come back after it.
-TEST(DrawTrans, ShowsTargetWhereMagentaAndPictureElsewhere)
+TEST(DrawTrans, ShowsTargetWhereMagentaPictureElsewhereAndNothingWithoutMask)
 {
     MaskedPicture source(8, 8, HalfColour);
     ASSERT_TRUE(source.mask.m_hObject);
@@ -101,18 +93,12 @@ TEST(DrawTrans, ShowsTargetWhereMagentaAndPictureElsewhere)
     CDibTarget offset(8, 8, kCyan); // copied from the source point (4, 4)
     DrawTrans(offset.GetDC(), source.picture, source.mask, CRect(0, 0, 4, 4), &source.memDC, CPoint(4, 4));
     ExpectPixels(offset, {{0, 0, kGreen}, {3, 3, kGreen}, {4, 4, kCyan}});
-}
 
-TEST(DrawTrans, WithoutMaskOrPictureLeavesTargetAsItWas)
-{
-    MaskedPicture masked(8, 8, HalfColour);
-    CBitmap none;
-    CDibTarget target(8, 8, kYellow);
-    const CRect rect(0, 0, 8, 8);
-    DrawTrans(target.GetDC(), masked.picture, none, rect, &masked.memDC, CPoint(0, 0));
-    DrawTrans(target.GetDC(), none, masked.mask, rect, &masked.memDC, CPoint(0, 0));
-    StretchTrans(target.GetDC(), masked.picture, none, rect, &masked.memDC, CRect(0, 0, 4, 4));
-    ExpectUniform(target, 8, 8, kYellow);
+    CBitmap none; // without mask or picture the target stays as it was
+    DrawTrans(offset.GetDC(), source.picture, none, CRect(4, 4, 8, 8), &source.memDC, CPoint(0, 0));
+    DrawTrans(offset.GetDC(), none, source.mask, CRect(4, 4, 8, 8), &source.memDC, CPoint(0, 0));
+    StretchTrans(offset.GetDC(), source.picture, none, CRect(4, 4, 8, 8), &source.memDC, CRect(0, 0, 4, 4));
+    ExpectPixels(offset, {{4, 4, kCyan}, {5, 5, kCyan}, {7, 7, kCyan}, {6, 4, kCyan}});
 }
 
 TEST(StretchTrans, StretchesSourceRectangleThroughMask)

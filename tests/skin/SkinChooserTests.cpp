@@ -1,6 +1,7 @@
 // The skin chooser driven like a user would: DoModal runs the real dialog while a thread timer
 // acts on it through the messages the controls send (selection changes, button clicks).
 #include "SkinTestSupport.h"
+#include "../common/DialogScript.h"
 
 #include <SkinChooser.h>
 
@@ -19,43 +20,10 @@ public:
     using CSkinChooser::DrawPreview;
 };
 
-std::function<void(HWND)> g_script;
-
-BOOL CALLBACK FindChooserWindow(HWND hWnd, LPARAM lParam)
-{
-    if (!::IsWindowVisible(hWnd) || ::GetDlgItem(hWnd, kSkinList) == nullptr)
-        return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
-
-void CALLBACK ActOnChooser(HWND, UINT, UINT_PTR nIDEvent, DWORD)
-{
-    HWND hDialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindChooserWindow, reinterpret_cast<LPARAM>(&hDialog));
-    if (hDialog == nullptr)
-        return;
-    ::KillTimer(nullptr, nIDEvent);
-    g_script(hDialog);
-    // A script that leaves the dialog open ends it as the Cancel button would.
-    if (::IsWindow(hDialog) && ::IsWindowVisible(hDialog))
-        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-}
-
-// Runs the chooser modally; script acts on it once it is shown.
 INT_PTR RunChooser(const std::function<void(HWND)>& script)
 {
-    g_script = script;
-    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, ActOnChooser);
     CTestChooser chooser;
-    const INT_PTR nResult = chooser.DoModal();
-    ::KillTimer(nullptr, nTimer);
-    return nResult;
-}
-
-void Click(HWND hDialog, int nID)
-{
-    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
+    return RunDialogScript([&] { return chooser.DoModal(); }, script);
 }
 
 // Selects name in the list; with bNotify the list tells the dialog, as a user's choice does.
@@ -148,7 +116,7 @@ TEST_F(SkinChooserTest, OkHandsOverOnlyAnotherSkinThatLoads)
                 Select(hDialog, test.selections.back(), false);
             strShown = SelectedName(hDialog);
             corner = PreviewCorner(hDialog);
-            Click(hDialog, IDOK);
+            ClickButton(hDialog, IDOK);
         });
         EXPECT_EQ(test.nResult, nResult);
         EXPECT_EQ(CString(test.shown), strShown);
@@ -174,10 +142,10 @@ TEST_F(SkinChooserTest, RefreshListsANewSkinFolderWithNothingSelected)
         HWND hList = ::GetDlgItem(hDialog, kSkinList);
         nCountBefore = ::SendMessageW(hList, CB_GETCOUNT, 0, 0);
         m_skins.AddSkin(L"third", 150);
-        Click(hDialog, kRefresh);
+        ClickButton(hDialog, kRefresh);
         nCountAfter = ::SendMessageW(hList, CB_GETCOUNT, 0, 0);
         strSelected = SelectedName(hDialog);
-        Click(hDialog, IDOK); // nothing selected: the dialog stays open
+        ClickButton(hDialog, IDOK); // nothing selected: the dialog stays open
         bOpenAfterOk = ::IsWindowVisible(hDialog) != FALSE;
     });
     EXPECT_EQ(IDCANCEL, nResult);

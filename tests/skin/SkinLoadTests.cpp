@@ -187,7 +187,7 @@ TEST_F(SkinLoadTest, ReleaseWritesTheNameAndTheNextSkinScansAgain)
     EXPECT_FALSE(fresh.GetCurrName().IsEmpty());
 }
 
-TEST_F(SkinLoadTest, BadFilesFallBackCleanly)
+TEST_F(SkinLoadTest, BadFilesFallBackCleanlyAndKeepNoGdiObject)
 {
     m_skins.AddSkin(L"default", 200);
     m_skins.AddSkin(L"truncated", 100);
@@ -217,16 +217,9 @@ TEST_F(SkinLoadTest, BadFilesFallBackCleanly)
         EXPECT_EQ(CString(L"default"), skin.GetCurrName());
         EXPECT_TRUE(HasAllRequiredPictures(skin));
     }
-}
-
-TEST_F(SkinLoadTest, FailedAndRepeatedLoadsKeepNoGdiObject)
-{
-    m_skins.AddSkin(L"default", 200);
-    m_skins.AddSkin(L"truncated", 100);
-    m_skins.Write(L"truncated\\richtop.bmp", "BM");
-    CTestSkin skin;
     const int nKept = GdiObjectsKeptBy(20, [&]() {
         skin.LoadOne(L"truncated");
+        skin.LoadOne(L"zero");
         skin.LoadOne(L"default");
         FillWithMainCentre(skin);
         skin.Empty();

@@ -23,27 +23,17 @@ inline COLORREF CellColour(int nColumn, int nRow, int nBlue)
 inline bool WriteBmp(const std::wstring& path, int nWidth, int nHeight, const std::function<COLORREF(int, int)>& colourAt)
 {
     const int nRowBytes = (nWidth * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = nWidth;
-    info.biHeight = nHeight;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biSizeImage = static_cast<DWORD>(nRowBytes * nHeight);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
+    const BITMAPINFOHEADER info = {sizeof(info), nWidth, nHeight, 1, 24, BI_RGB, static_cast<DWORD>(nRowBytes * nHeight)};
+    const DWORD nOffset = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    const BITMAPFILEHEADER file = {0x4D42, nOffset + info.biSizeImage, 0, 0, nOffset};
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
     bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
     bytes.resize(file.bfSize);
     for (int y = 0; y < nHeight; ++y)
         for (int x = 0; x < nWidth; ++x) {
             const COLORREF colour = colourAt(x, y);
-            char* p = &bytes[file.bfOffBits + (nHeight - 1 - y) * nRowBytes + x * 3];
-            p[0] = static_cast<char>(GetBValue(colour));
-            p[1] = static_cast<char>(GetGValue(colour));
-            p[2] = static_cast<char>(GetRValue(colour));
+            const char bgr[3] = {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)), static_cast<char>(GetRValue(colour))};
+            bytes.replace(nOffset + (nHeight - 1 - y) * nRowBytes + x * 3, 3, bgr, 3);
         }
     return WriteFileBytes(path, bytes);
 }
