@@ -56,9 +56,6 @@ TEST_F(OemFolder, PicturesOfTheEditionAreLoadedFromItsFolderAndTheLogoDrawnTrans
     ExpectSize({20, 20}, IconSize(oem.m_hHistIcon), "history icon at its own size");
     ExpectSize({50, 10}, SizeOf(oem.m_bmpSearchHead), "search header");
     ExpectSize({40, 20}, SizeOf(oem.m_bmpLogo), "logo");
-    BITMAP friendFace = {};
-    ASSERT_TRUE(oem.m_bmpFriendFace.GetBitmap(&friendFace));
-    EXPECT_EQ(32, friendFace.bmWidth);
     // Each logo list holds one image of its logo's size; missing logos come from the library.
     for (CImageList* list : {oem.GetImageList(), oem.GetImageList2(), oem.GetImageList3()})
         EXPECT_EQ(1, list->GetImageCount());

@@ -60,12 +60,10 @@ TEST(HttpCommTest, NormalAnswerBecomesATreeAtTheRequestWindow)
     EXPECT_EQ(42u, result.type);
     EXPECT_EQ(0, result.param->GetRet());
     EXPECT_STREQ(L"", result.param->GetErrInfo());
-    EXPECT_EQ(window.Handle(), result.param->GetMsgWnd());
     ASSERT_EQ(tree, result.param->GetParam()) << "the answer comes back in the command's own tree";
     // The answer replaced the command: root first, its children in reverse document order.
-    CXmlTreeItem* root = tree->GetFirstItem();
-    EXPECT_STREQ(L"tavo", root->GetName());
-    CXmlTreeItem* user = root->GetChild();
+    EXPECT_STREQ(L"tavo", tree->GetFirstItem()->GetName());
+    CXmlTreeItem* user = tree->GetFirstItem()->GetChild();
     EXPECT_STREQ(L"user", user->GetName());
     EXPECT_STREQ(L"Ann", user->GetText());
     CString id;
@@ -130,13 +128,8 @@ TEST(HttpCommTest, UrlsThatAreNoHttpUrlsFailToInitialiseAndSendNothing)
 
 TEST(HttpCommTest, EveryFailingServerGivesItsResult)
 {
-    auto cutAt = [](LoopbackServer::Script script, size_t cut) {
-        script.cut = cut;
-        return script;
-    };
-    LoopbackServer::Script htmlPage = Answer("<html><body>Not found<br></body></html>");
-    htmlPage.status = 404;
-    htmlPage.contentType = "text/html";
+    const LoopbackServer::Script htmlPage = {Behaviour::Answer, "<html><body>Not found<br></body></html>", 404, 0,
+                                             "text/html"};
     const std::wstring refused = L"http://127.0.0.1:" + std::to_wstring(LoopbackServer::UnusedPort()) + L"/cmd";
     struct Case {
         const char* what;
@@ -148,11 +141,11 @@ TEST(HttpCommTest, EveryFailingServerGivesItsResult)
         {"empty answer", Answer(""), L""},
         {"not well-formed", Answer("<tavo><ret>0</tavo>"), kXmlError},
         {"text after </tavo> in the same read is kept", Answer("<tavo><ret>0</ret></tavo>trailing"), kXmlError},
-        {"closed before the end", cutAt(Answer(kNormalAnswer, Behaviour::CloseEarly), 30), kXmlError},
+        {"closed before the end", {Behaviour::CloseEarly, kNormalAnswer, 200, 30}, kXmlError},
         {"an HTML error page", htmlPage, kXmlError},
         {"reset before answering", Answer("", Behaviour::ResetAtOnce), kWinInetText},
-        {"reset mid-answer", cutAt(Answer("<tavo><list>" + std::string(5000, 'x') + "</list></tavo>", Behaviour::Reset),
-                                   2500), kAnyText},
+        {"reset mid-answer", {Behaviour::Reset, "<tavo><list>" + std::string(5000, 'x') + "</list></tavo>", 200, 2500},
+         kAnyText},
         {"connection refused", Answer(""), kWinInetText, refused},
     };
     LoopbackServer server;

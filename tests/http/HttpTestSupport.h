@@ -45,19 +45,12 @@ struct Result {
     std::unique_ptr<CHttpCommParam> param;
 };
 
-// A hidden top-level window of the test thread that keeps every result message it gets.
+// A hidden top-level window of the test thread that keeps every result message posted to it.
 class ResultWindow {
 public:
     ResultWindow()
+        : m_hWnd(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr))
     {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = &ResultWindow::Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"VoHttpTestResultWindow";
-        RegisterClassW(&wc);  // fails harmlessly when already registered
-        m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                                 nullptr);
-        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     ~ResultWindow() { Destroy(); }
     ResultWindow(const ResultWindow&) = delete;
@@ -98,21 +91,17 @@ public:
     }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        auto* self = reinterpret_cast<ResultWindow*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-        if (!self || message < WM_APP)
-            return DefWindowProcW(hWnd, message, wParam, lParam);
-        self->m_results.push_back({message, wParam, std::unique_ptr<CHttpCommParam>(
-                                                        reinterpret_cast<CHttpCommParam*>(lParam))});
-        return 0;
-    }
-
-    static void Pump()
+    // Dispatches the thread's messages, keeping the application messages posted to this window.
+    void Pump()
     {
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.hwnd == m_hWnd && msg.message >= WM_APP)
+                m_results.push_back(
+                    {msg.message, msg.wParam, std::unique_ptr<CHttpCommParam>(reinterpret_cast<CHttpCommParam*>(msg.lParam))});
+            else
+                DispatchMessageW(&msg);
+        }
     }
 
     HWND m_hWnd = nullptr;
@@ -123,10 +112,7 @@ private:
 inline LoopbackServer::Script Answer(const std::string& body,
                                      LoopbackServer::Behaviour behaviour = LoopbackServer::Behaviour::Answer)
 {
-    LoopbackServer::Script script;
-    script.behaviour = behaviour;
-    script.body = body;
-    return script;
+    return {behaviour, body};
 }
 
 inline std::string Utf8(const std::wstring& text)

@@ -103,16 +103,6 @@ public:
     }
 
 private:
-    // Winsock stays started for the whole program (WSAStartup once, never cleaned up).
-    static void StartWinsock()
-    {
-        static const bool started = [] {
-            WSADATA data;
-            return WSAStartup(MAKEWORD(2, 2), &data) == 0;
-        }();
-        (void)started;
-    }
-
     static sockaddr_in Loopback(USHORT port)
     {
         sockaddr_in address = {};
@@ -125,7 +115,13 @@ private:
     // Binds a new socket to a free loopback port; the port, 0 on failure.
     static USHORT Bind(SOCKET& socket_)
     {
-        StartWinsock();
+        // Winsock stays started for the whole program (WSAStartup once, never cleaned up).
+        static const bool winsock = [] {
+            WSADATA data;
+            return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+        }();
+        if (!winsock)
+            return 0;
         socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
         sockaddr_in address = Loopback(0);
         int length = sizeof(address);
