@@ -6,6 +6,27 @@
 
 VO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
+# The Windows architecture the programs are built for and run as: i686 (the product's target)
+# where this Linux can run 32-bit programs, else x86_64 under 64-bit Wine. Some virtual machines
+# have no 32-bit user mode at all (the 32-bit Wine loader fails with "Exec format error"); the
+# code builds and runs the same for both. VO_ARCH=i686 or VO_ARCH=x86_64 chooses by hand.
+vo_arch() {
+    if [[ -n ${VO_ARCH:-} ]]; then
+        echo "$VO_ARCH"
+    elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        echo i686
+    else
+        echo x86_64
+    fi
+}
+
+# Wine's own commands, run with the loader of the build's architecture ($WINELOADER, set by
+# vo_wine_env). The Debian "wine" command always takes the 32-bit loader when it is installed,
+# even where it cannot run.
+wine() { "$WINELOADER" "$@"; }
+wineboot() { wine wineboot "$@"; }
+winepath() { wine winepath "$@"; }
+
 # Absolute build folder: $BUILD_DIR, default "build" under the repository root.
 vo_build_dir() {
     local dir=${BUILD_DIR:-build}
@@ -16,9 +37,17 @@ vo_build_dir() {
 # Configures the build folder on first use (later builds re-run CMake by themselves) and builds.
 vo_build() {
     local build_dir=$1
+    local toolchain
+    toolchain=$VO_ROOT/cmake/toolchain-$(vo_arch)-w64-mingw32.cmake
+    # A build folder configured for the other architecture is configured again from scratch.
+    if [[ -f $build_dir/CMakeCache.txt ]] &&
+       ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$toolchain" "$build_dir/CMakeCache.txt"; then
+        echo "wine-env: $build_dir was configured for another architecture: configuring again"
+        rm -rf "$build_dir/CMakeCache.txt" "$build_dir/CMakeFiles" "$build_dir/build.ninja" \
+               "$build_dir/wineprefix"
+    fi
     if [[ ! -f $build_dir/build.ninja ]]; then
-        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja \
-              -DCMAKE_TOOLCHAIN_FILE="$VO_ROOT/cmake/toolchain-i686-w64-mingw32.cmake"
+        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     fi
     cmake --build "$build_dir"
 }
@@ -28,7 +57,11 @@ vo_build() {
 vo_wine_env() {
     local build_dir=$1
     export WINEPREFIX=$build_dir/wineprefix
-    export WINEARCH=win32
+    if [[ $(vo_arch) == x86_64 ]]; then
+        export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+    else
+        export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine
+    fi
     export WINEDEBUG=${WINEDEBUG:--all}
     # Same locale everywhere (Windows code page 1252, UTF-8 file names), whatever the caller's.
     export LC_ALL=C.UTF-8
@@ -67,7 +100,7 @@ vo_start_xvfb() {
     return 1
 }
 
-# Creates the Wine prefix once per build folder: 32-bit, with Wine's virtual desktop turned on
+# Creates the Wine prefix once per build folder: of the build's architecture, with Wine's virtual desktop turned on
 # (without a window manager, hiding or destroying a top-level window otherwise takes seconds),
 # Chinese text drawn with the system's CJK font, and no debugger on a crash. The marker file is
 # written last, so a prefix left half-made by an interrupted run is made again; its name changes
