@@ -12,6 +12,8 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800
                         __USE_MINGW_ANSI_STDIO=0)
 add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wall>)
+# Misuse checks (ASSERT, VERIFY, TRACE) run in the debug configuration, the default one.
+add_compile_definitions($<$<CONFIG:Debug>:_DEBUG>)
 
 # Resource scripts are UTF-8 (each one also says so with #pragma code_page(65001)).
 string(APPEND CMAKE_RC_FLAGS " -c 65001")

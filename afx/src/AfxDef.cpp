@@ -6,6 +6,16 @@
 #include <cstdlib>
 #include <string>
 
+namespace {
+
+// Exit code of a process ended by a failed assertion (the C runtime's abort uses the same).
+const UINT kAssertExitCode = 3;
+
+} // namespace
+
+// The process ends at once, without running the destructors of global objects or the detach
+// code of its modules (which could assert again or wait for a lock the failing thread holds),
+// and without the C runtime's abort box, which would wait for a click in a GUI program.
 void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine)
 {
     char text[512];
@@ -13,7 +23,10 @@ void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine)
     text[sizeof(text) - 1] = '\0';
     OutputDebugStringA(text);
     fputs(text, stderr);
-    abort();
+    fflush(stderr);
+    if (IsDebuggerPresent())
+        DebugBreak();
+    TerminateProcess(GetCurrentProcess(), kAssertExitCode);
 }
 
 void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...)

@@ -8,13 +8,17 @@ IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
 {
     HINSTANCE module = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    return Attach(::LoadBitmapW(module, lpszResourceName));
+    HBITMAP hBitmap = ::LoadBitmapW(module, lpszResourceName);
+    if (!hBitmap)
+        return FALSE;
+    DeleteObject();
+    return AttachCreated(hBitmap);
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
     ASSERT(pDC != nullptr);
-    return pDC ? Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight)) : FALSE;
+    return pDC ? AttachCreated(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight)) : FALSE;
 }
 
 CSize CBitmap::GetBitmapDimension() const

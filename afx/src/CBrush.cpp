@@ -26,5 +26,5 @@ CBrush::CBrush(CBitmap* pBitmap)
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
     ASSERT(pBitmap != nullptr);
-    return pBitmap ? Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->GetSafeHandle()))) : FALSE;
+    return pBitmap ? AttachCreated(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->GetSafeHandle()))) : FALSE;
 }

@@ -12,23 +12,12 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace {
 
-CDC* MakeTemporary(HANDLE h)
-{
-    auto* dc = new CDC;
-    dc->m_hDC = dc->m_hAttribDC = static_cast<HDC>(h);
-    return dc;
-}
+using CDCHandleMap = CHandleMap<CDC, HDC, &CDC::m_hDC, &CDC::m_hAttribDC>;
 
-void DeleteTemporary(CDC* dc)
+CDCHandleMap& DcMap()
 {
-    dc->m_hDC = dc->m_hAttribDC = nullptr;
-    delete dc;
-}
-
-CHandleMap<CDC>& DcMap()
-{
-    static CHandleMap<CDC> map(&MakeTemporary, &DeleteTemporary);
-    return map;
+    static auto* map = new CDCHandleMap;
+    return *map;
 }
 
 } // namespace
@@ -43,34 +32,35 @@ CDC* AFXAPI CDC::FromHandle(HDC hDC)
     return DcMap().FromHandle(hDC);
 }
 
+CDC* AFXAPI CDC::FromHandlePermanent(HDC hDC)
+{
+    return DcMap().FromHandlePermanent(hDC);
+}
+
 BOOL CDC::Attach(HDC hDC)
 {
-    ASSERT(m_hDC == nullptr);
-    if (!hDC)
-        return FALSE;
-    m_hDC = m_hAttribDC = hDC;
-    DcMap().SetPermanent(hDC, this);
-    return TRUE;
+    return DcMap().Attach(*this, hDC);
 }
 
 HDC CDC::Detach()
 {
-    HDC hDC = m_hDC;
-    if (hDC && DcMap().LookupPermanent(hDC) == this)
-        DcMap().RemoveHandle(hDC);
-    m_hDC = m_hAttribDC = nullptr;
-    return hDC;
+    return DcMap().Detach(*this);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
-    return Attach(::CreateCompatibleDC(AfxGetSafeHdc(pDC)));
+    return DcMap().AttachCreated(*this, ::CreateCompatibleDC(AfxGetSafeHdc(pDC)), &::DeleteDC);
+}
+
+BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const DEVMODE* lpInitData)
+{
+    return DcMap().AttachCreated(*this, ::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData),
+                                 &::DeleteDC);
 }
 
 BOOL CDC::DeleteDC()
 {
-    HDC hDC = Detach();
-    return hDC ? ::DeleteDC(hDC) : FALSE;
+    return m_hDC ? ::DeleteDC(Detach()) : FALSE;
 }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)

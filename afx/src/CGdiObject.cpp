@@ -8,30 +8,20 @@ IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 namespace {
 
-CGdiObject* MakeTemporary(HANDLE h)
-{
-    auto* object = new CGdiObject;
-    object->m_hObject = h;
-    return object;
-}
+using CGdiHandleMap = CHandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>;
 
-void DeleteTemporary(CGdiObject* object)
+CGdiHandleMap& GdiMap()
 {
-    object->m_hObject = nullptr;
-    delete object;
-}
-
-CHandleMap<CGdiObject>& GdiMap()
-{
-    static CHandleMap<CGdiObject> map(&MakeTemporary, &DeleteTemporary);
-    return map;
+    static auto* map = new CGdiHandleMap;
+    return *map;
 }
 
 } // namespace
 
 CGdiObject::~CGdiObject()
 {
-    DeleteObject();
+    if (m_hObject)
+        ::DeleteObject(GdiMap().Detach(*this));
 }
 
 CGdiObject* AFXAPI CGdiObject::FromHandle(HGDIOBJ hObject)
@@ -39,29 +29,43 @@ CGdiObject* AFXAPI CGdiObject::FromHandle(HGDIOBJ hObject)
     return GdiMap().FromHandle(hObject);
 }
 
+CGdiObject* AFXAPI CGdiObject::FromHandlePermanent(HGDIOBJ hObject)
+{
+    return GdiMap().FromHandlePermanent(hObject);
+}
+
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    ASSERT(m_hObject == nullptr);
-    if (!hObject)
+    if (!GdiMap().Attach(*this, hObject))
         return FALSE;
-    m_hObject = hObject;
-    GdiMap().SetPermanent(hObject, this);
+    OnHandleChanged();
+    return TRUE;
+}
+
+BOOL CGdiObject::AttachCreated(HGDIOBJ hObject)
+{
+    if (!GdiMap().AttachCreated(*this, hObject, &::DeleteObject))
+        return FALSE;
+    OnHandleChanged();
+    return TRUE;
+}
+
+BOOL CGdiObject::AttachShared(HGDIOBJ hObject)
+{
+    if (!GdiMap().AttachShared(*this, hObject))
+        return FALSE;
+    OnHandleChanged();
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
-    HGDIOBJ hObject = m_hObject;
-    if (hObject) {
-        if (GdiMap().LookupPermanent(hObject) == this)
-            GdiMap().RemoveHandle(hObject);
-        m_hObject = nullptr;
-    }
+    HGDIOBJ hObject = GdiMap().Detach(*this);
+    OnHandleChanged();
     return hObject;
 }
 
 BOOL CGdiObject::DeleteObject()
 {
-    HGDIOBJ hObject = Detach();
-    return hObject ? ::DeleteObject(hObject) : FALSE;
+    return m_hObject ? ::DeleteObject(Detach()) : FALSE;
 }

@@ -80,18 +80,21 @@ void* CHandleMapCore::LookupTemporaryCore(HANDLE h) const
     return it == map->end() ? nullptr : it->second;
 }
 
-void CHandleMapCore::SetPermanentCore(HANDLE h, void* pObject)
+bool CHandleMapCore::AddPermanentCore(HANDLE h, void* pObject)
 {
     ASSERT(h != nullptr && pObject != nullptr);
     EnterCriticalSection(&m_lock);
-    m_permanent[h] = pObject;
+    const bool bAdded = m_permanent.emplace(h, pObject).second;
     LeaveCriticalSection(&m_lock);
+    return bAdded;
 }
 
-void CHandleMapCore::RemoveHandleCore(HANDLE h)
+void CHandleMapCore::RemovePermanentCore(HANDLE h, void* pObject)
 {
     EnterCriticalSection(&m_lock);
-    m_permanent.erase(h);
+    const auto it = m_permanent.find(h);
+    if (it != m_permanent.end() && it->second == pObject)
+        m_permanent.erase(it);
     LeaveCriticalSection(&m_lock);
 }
 

@@ -9,23 +9,12 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 namespace {
 
-CImageList* MakeTemporary(HANDLE h)
-{
-    auto* list = new CImageList;
-    list->m_hImageList = static_cast<HIMAGELIST>(h);
-    return list;
-}
+using CImageListHandleMap = CHandleMap<CImageList, HIMAGELIST, &CImageList::m_hImageList>;
 
-void DeleteTemporary(CImageList* list)
+CImageListHandleMap& ImageListMap()
 {
-    list->m_hImageList = nullptr;
-    delete list;
-}
-
-CHandleMap<CImageList>& ImageListMap()
-{
-    static CHandleMap<CImageList> map(&MakeTemporary, &DeleteTemporary);
-    return map;
+    static auto* map = new CImageListHandleMap;
+    return *map;
 }
 
 HBITMAP BitmapOf(const CBitmap* pBitmap)
@@ -47,37 +36,32 @@ CImageList* AFXAPI CImageList::FromHandle(HIMAGELIST hImageList)
 
 CImageList* AFXAPI CImageList::FromHandlePermanent(HIMAGELIST hImageList)
 {
-    return ImageListMap().LookupPermanent(hImageList);
+    return ImageListMap().FromHandlePermanent(hImageList);
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    ASSERT(m_hImageList == nullptr);
-    if (!hImageList)
-        return FALSE;
-    m_hImageList = hImageList;
-    ImageListMap().SetPermanent(hImageList, this);
-    return TRUE;
+    return ImageListMap().Attach(*this, hImageList);
 }
 
 HIMAGELIST CImageList::Detach()
 {
-    HIMAGELIST hImageList = m_hImageList;
-    if (hImageList && ImageListMap().LookupPermanent(hImageList) == this)
-        ImageListMap().RemoveHandle(hImageList);
-    m_hImageList = nullptr;
-    return hImageList;
+    return ImageListMap().Detach(*this);
 }
 
 BOOL CImageList::DeleteImageList()
 {
-    HIMAGELIST hImageList = Detach();
-    return hImageList ? ImageList_Destroy(hImageList) : FALSE;
+    return m_hImageList ? ImageList_Destroy(Detach()) : FALSE;
+}
+
+BOOL CImageList::AttachCreated(HIMAGELIST hImageList)
+{
+    return ImageListMap().AttachCreated(*this, hImageList, &ImageList_Destroy);
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
 {
-    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+    return AttachCreated(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
 }
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
@@ -88,14 +72,15 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask)
 {
     HINSTANCE module = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
-    return Attach(ImageList_LoadImageW(module, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    return AttachCreated(
+        ImageList_LoadImageW(module, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
 }
 
 BOOL CImageList::Create(CImageList* pImageList)
 {
     ASSERT(pImageList != nullptr);
     HIMAGELIST source = AfxGetSafeHandle(pImageList);
-    return source ? Attach(ImageList_Duplicate(source)) : FALSE;
+    return source ? AttachCreated(ImageList_Duplicate(source)) : FALSE;
 }
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)

@@ -10,23 +10,11 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-CMenu* CreateTempMenu(HANDLE h)
-{
-    CMenu* pMenu = new CMenu;
-    pMenu->m_hMenu = static_cast<HMENU>(h);
-    return pMenu;
-}
+using CMenuHandleMap = CHandleMap<CMenu, HMENU, &CMenu::m_hMenu>;
 
-void DeleteTempMenu(CMenu* pMenu)
+CMenuHandleMap& MenuMap()
 {
-    pMenu->m_hMenu = nullptr;
-    delete pMenu;
-}
-
-CHandleMap<CMenu>& MenuMap()
-{
-    // Never destroyed: menus may be detached during the unload of other modules.
-    static auto* map = new CHandleMap<CMenu>(&CreateTempMenu, &DeleteTempMenu);
+    static auto* map = new CMenuHandleMap;
     return *map;
 }
 
@@ -48,57 +36,33 @@ CMenu* AFXAPI CMenu::FromHandle(HMENU hMenu)
 
 CMenu* AFXAPI CMenu::FromHandlePermanent(HMENU hMenu)
 {
-    return hMenu ? MenuMap().LookupPermanent(hMenu) : nullptr;
+    return MenuMap().FromHandlePermanent(hMenu);
 }
 
 BOOL CMenu::Attach(HMENU hNewMenu)
 {
-    ASSERT(m_hMenu == nullptr);
-    if (m_hMenu || !hNewMenu || FromHandlePermanent(hNewMenu))
-        return FALSE;
-    m_hMenu = hNewMenu;
-    MenuMap().SetPermanent(hNewMenu, this);
-    return TRUE;
+    return MenuMap().Attach(*this, hNewMenu);
 }
 
 HMENU CMenu::Detach()
 {
-    HMENU hMenu = m_hMenu;
-    if (hMenu && FromHandlePermanent(hMenu) == this)
-        MenuMap().RemoveHandle(hMenu);
-    m_hMenu = nullptr;
-    return hMenu;
+    return MenuMap().Detach(*this);
 }
 
 BOOL CMenu::CreateMenu()
 {
-    HMENU hMenu = ::CreateMenu();
-    if (hMenu && Attach(hMenu))
-        return TRUE;
-    if (hMenu)
-        ::DestroyMenu(hMenu);
-    return FALSE;
+    return MenuMap().AttachCreated(*this, ::CreateMenu(), &::DestroyMenu);
 }
 
 BOOL CMenu::CreatePopupMenu()
 {
-    HMENU hMenu = ::CreatePopupMenu();
-    if (hMenu && Attach(hMenu))
-        return TRUE;
-    if (hMenu)
-        ::DestroyMenu(hMenu);
-    return FALSE;
+    return MenuMap().AttachCreated(*this, ::CreatePopupMenu(), &::DestroyMenu);
 }
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
 {
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_MENU);
-    HMENU hMenu = ::LoadMenuW(hInst, lpszResourceName);
-    if (hMenu && Attach(hMenu))
-        return TRUE;
-    if (hMenu)
-        ::DestroyMenu(hMenu);
-    return FALSE;
+    return MenuMap().AttachCreated(*this, ::LoadMenuW(hInst, lpszResourceName), &::DestroyMenu);
 }
 
 BOOL CMenu::LoadMenu(UINT nIDResource)

@@ -28,23 +28,11 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 namespace {
 
-CWnd* CreateTempWnd(HANDLE h)
-{
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = static_cast<HWND>(h);
-    return pWnd;
-}
+using CWndHandleMap = CHandleMap<CWnd, HWND, &CWnd::m_hWnd>;
 
-void DeleteTempWnd(CWnd* pWnd)
+CWndHandleMap& WindowMap()
 {
-    pWnd->m_hWnd = nullptr;
-    delete pWnd;
-}
-
-CHandleMap<CWnd>& WindowMap()
-{
-    // Never destroyed: windows may be detached during the unload of other modules.
-    static auto* map = new CHandleMap<CWnd>(&CreateTempWnd, &DeleteTempWnd);
+    static auto* map = new CWndHandleMap;
     return *map;
 }
 
@@ -217,26 +205,17 @@ CWnd* AFXAPI CWnd::FromHandle(HWND hWnd)
 
 CWnd* AFXAPI CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? WindowMap().LookupPermanent(hWnd) : nullptr;
+    return WindowMap().FromHandlePermanent(hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    ASSERT(m_hWnd == nullptr);
-    if (m_hWnd || !hWndNew || FromHandlePermanent(hWndNew))
-        return FALSE;
-    m_hWnd = hWndNew;
-    WindowMap().SetPermanent(hWndNew, this);
-    return TRUE;
+    return WindowMap().Attach(*this, hWndNew);
 }
 
 HWND CWnd::Detach()
 {
-    HWND hWnd = m_hWnd;
-    if (hWnd && FromHandlePermanent(hWnd) == this)
-        WindowMap().RemoveHandle(hWnd);
-    m_hWnd = nullptr;
-    return hWnd;
+    return WindowMap().Detach(*this);
 }
 
 BOOL CWnd::HookWindowProc(HWND hWnd)

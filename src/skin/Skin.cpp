@@ -103,9 +103,8 @@ template <class Frame> void EmptyFrame(Frame& frame)
 
 void MoveGdiObject(CGdiObject& to, CGdiObject& from)
 {
-    HGDIOBJ hObject = from.Detach();
-    if (hObject)
-        to.Attach(hObject);
+    if (from.m_hObject)
+        to.Attach(from.Detach());
 }
 
 template <class Frame> void MoveFrame(Frame& to, Frame& from)

@@ -1,57 +1,19 @@
-// CWBitmap: a bitmap with its size recorded whenever a handle comes in.
+// CWBitmap: a bitmap with its size recorded whenever the handle changes.
 
 #include <WBitmap.h>
-
-#include <afxlite/AfxModule.h>
 
 CWBitmap::CWBitmap()
     : m_nWidth(0), m_nHeight(0)
 {
 }
 
-CWBitmap::~CWBitmap()
-{
-    DeleteObject();
-}
+CWBitmap::~CWBitmap() = default;
 
-BOOL CWBitmap::LoadBitmap(UINT nIDResource)
-{
-    LPCTSTR name = MAKEINTRESOURCE(nIDResource);
-    HBITMAP hBitmap = ::LoadBitmapW(AfxFindResourceHandle(name, RT_BITMAP), name);
-    if (!hBitmap)
-        return FALSE;
-    if (Attach(hBitmap))
-        return TRUE;
-    ::DeleteObject(hBitmap);
-    return FALSE;
-}
-
-BOOL CWBitmap::Attach(HGDIOBJ hObject)
+void CWBitmap::OnHandleChanged()
 {
     BITMAP info = {};
-    if (!hObject || ::GetObjectW(hObject, sizeof(info), &info) != sizeof(info))
-        return FALSE;
-    // Re-attaching the handle already held must not delete it.
-    if (hObject != m_hObject) {
-        DeleteObject();
-        if (!CBitmap::Attach(hObject))
-            return FALSE;
-    }
+    if (m_hObject == nullptr || ::GetObjectW(m_hObject, sizeof(info), &info) != sizeof(info))
+        info = BITMAP();
     m_nWidth = info.bmWidth;
     m_nHeight = info.bmHeight;
-    return TRUE;
-}
-
-HGDIOBJ CWBitmap::Detach()
-{
-    m_nWidth = 0;
-    m_nHeight = 0;
-    return CBitmap::Detach();
-}
-
-BOOL CWBitmap::DeleteObject()
-{
-    m_nWidth = 0;
-    m_nHeight = 0;
-    return CBitmap::DeleteObject();
 }

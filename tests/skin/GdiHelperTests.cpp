@@ -11,10 +11,14 @@
 
 #include <deque>
 
-TEST(WBitmap, SizeFollowsEveryBitmapHandleAndAReplacedBitmapIsReleased)
+TEST(WBitmap, SizeFollowsEveryBitmapHandleAndALoadReplacesTheBitmapHeld)
 {
     CWBitmap bitmap;
+    HBITMAP first = MakePicture(5, 7, [](int, int) { return kRed; });
+    ASSERT_TRUE(bitmap.Attach(first));
+    EXPECT_EQ(CSize(5, 7), CSize(bitmap.m_nWidth, bitmap.m_nHeight));
     ASSERT_TRUE(bitmap.LoadBitmap(IDB_TEST_SQUARE_STRIP));
+    EXPECT_FALSE(IsLiveGdiObject(first)) << "the bitmap held before a load is released";
     EXPECT_EQ(CSize(96, 16), CSize(bitmap.m_nWidth, bitmap.m_nHeight));
     EXPECT_EQ(kGrey, BitmapPixel(bitmap, 95, 15));
     HGDIOBJ loaded = bitmap.m_hObject;
@@ -22,26 +26,31 @@ TEST(WBitmap, SizeFollowsEveryBitmapHandleAndAReplacedBitmapIsReleased)
     EXPECT_EQ(loaded, bitmap.m_hObject) << "a failed load keeps what was there";
     EXPECT_EQ(96, bitmap.m_nWidth);
 
-    HBITMAP attached = MakePicture(5, 7, [](int, int) { return kRed; });
-    ASSERT_TRUE(bitmap.Attach(attached));
-    EXPECT_FALSE(IsLiveGdiObject(loaded));
-    EXPECT_EQ(CSize(5, 7), CSize(bitmap.m_nWidth, bitmap.m_nHeight));
-    ASSERT_TRUE(bitmap.Attach(attached)) << "attaching the held handle again keeps it";
-    EXPECT_TRUE(IsLiveGdiObject(attached));
-
-    EXPECT_EQ(attached, bitmap.Detach());
+    EXPECT_EQ(loaded, bitmap.Detach());
     EXPECT_EQ(CSize(0, 0), CSize(bitmap.m_nWidth, bitmap.m_nHeight));
-    EXPECT_TRUE(IsLiveGdiObject(attached));
-    ASSERT_TRUE(bitmap.Attach(attached));
-    EXPECT_TRUE(bitmap.DeleteObject());
+    EXPECT_TRUE(IsLiveGdiObject(loaded));
+    CGdiObject& asBase = bitmap; // the size follows through the base class too
+    ASSERT_TRUE(asBase.Attach(loaded));
+    EXPECT_EQ(16, bitmap.m_nHeight);
+    EXPECT_TRUE(asBase.DeleteObject());
     EXPECT_EQ(0, bitmap.m_nWidth);
-    EXPECT_FALSE(IsLiveGdiObject(attached));
+    EXPECT_FALSE(IsLiveGdiObject(loaded));
 
-    EXPECT_FALSE(bitmap.Attach(nullptr));
     CBrush brush;
     ASSERT_TRUE(brush.CreateSolidBrush(kBlue));
-    EXPECT_FALSE(bitmap.Attach(brush.m_hObject)) << "not a bitmap";
-    EXPECT_TRUE(IsLiveGdiObject(brush.m_hObject)) << "a refused handle stays the caller's";
+    ASSERT_TRUE(bitmap.Attach(brush.Detach()));
+    EXPECT_EQ(CSize(0, 0), CSize(bitmap.m_nWidth, bitmap.m_nHeight)) << "not a bitmap: no size";
+}
+
+TEST(WBitmapDeathTest, AttachOverAHeldBitmapEndsTheProcess)
+{
+    EXPECT_DEATH(
+        {
+            CWBitmap bitmap;
+            bitmap.Attach(MakePicture(2, 2, [](int, int) { return kRed; }));
+            bitmap.Attach(MakePicture(3, 3, [](int, int) { return kRed; }));
+        },
+        "Assertion failed");
 }
 
 TEST(WImageList, StripBecomesSquaresWithTheFlagAndOneImageWithout)

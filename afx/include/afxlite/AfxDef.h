@@ -30,7 +30,9 @@ struct __POSITION {};
 typedef __POSITION* POSITION;
 #define BEFORE_START_POSITION (reinterpret_cast<POSITION>(static_cast<INT_PTR>(-1)))
 
-// Reports a failed assertion (file, line) on the debugger output and standard error, then aborts.
+// Reports a failed assertion (file, line) on the debugger output and standard error, then ends
+// the process at once with exit code 3. ASSERT is live in debug builds (_DEBUG, the default
+// configuration, which the tests use); misuse a caller can make has a death test.
 AFX_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 // Writes a printf-style (wide) message to the debugger output.
 AFX_API void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);

@@ -14,16 +14,17 @@ public:
     static CBitmap* AFXAPI FromHandle(HBITMAP hBitmap) { return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap)); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
-    // Loads a bitmap resource from the first module of the resource chain that has it.
+    // Loads a bitmap resource from the first module of the resource chain that has it. A bitmap
+    // held before is released once the new one is loaded; a failed load keeps it.
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
     BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
-    BOOL LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmapW(nullptr, MAKEINTRESOURCE(nIDBitmap))); }
+    BOOL LoadOEMBitmap(UINT nIDBitmap) { return AttachCreated(::LoadBitmapW(nullptr, MAKEINTRESOURCE(nIDBitmap))); }
 
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
     {
-        return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+        return AttachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
     }
-    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return Attach(::CreateBitmapIndirect(lpBitmap)); }
+    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return AttachCreated(::CreateBitmapIndirect(lpBitmap)); }
     // A bitmap in the format of pDC's device (for off-screen drawing).
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
     BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight) { return CreateCompatibleBitmap(pDC, nWidth, nHeight); }

@@ -33,7 +33,9 @@ public:
     HDC GetSafeHdc() const { return m_hDC; }
 
     static CDC* AFXAPI FromHandle(HDC hDC);
-    // Takes ownership of hDC (FALSE for a null handle); Detach gives it up.
+    static CDC* AFXAPI FromHandlePermanent(HDC hDC);
+    // Takes ownership of hDC (FALSE for a null handle); Detach gives it up. The framework's
+    // ownership rules apply (CHandleMap.h).
     BOOL Attach(HDC hDC);
     HDC Detach();
     void SetAttribDC(HDC hDC) { m_hAttribDC = hDC; }
@@ -41,10 +43,7 @@ public:
 
     // A memory DC compatible with pDC (the screen when null), owned by this object.
     BOOL CreateCompatibleDC(CDC* pDC);
-    BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const DEVMODE* lpInitData)
-    {
-        return Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData));
-    }
+    BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const DEVMODE* lpInitData);
     // Deletes the owned DC now; FALSE when there was none.
     BOOL DeleteDC();
 

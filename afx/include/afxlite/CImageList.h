@@ -26,7 +26,8 @@ public:
 
     static CImageList* AFXAPI FromHandle(HIMAGELIST hImageList);
     static CImageList* AFXAPI FromHandlePermanent(HIMAGELIST hImageList);
-    // Takes ownership (FALSE for a null handle); Detach gives it up.
+    // Takes ownership (FALSE for a null handle); Detach gives it up. The framework's ownership
+    // rules apply (CHandleMap.h).
     BOOL Attach(HIMAGELIST hImageList);
     HIMAGELIST Detach();
     // Destroys the owned list now; FALSE when there was none.
@@ -66,6 +67,10 @@ public:
     // A new icon the caller must destroy (DestroyIcon), or null.
     HICON ExtractIcon(int nImage) { return ImageList_GetIcon(m_hImageList, nImage, ILD_NORMAL); }
     BOOL SetOverlayImage(int nImage, int nOverlay) { return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay); }
+
+private:
+    // Attaches a list just made; one that cannot be attached is destroyed again.
+    BOOL AttachCreated(HIMAGELIST hImageList);
 };
 
 inline HIMAGELIST AfxGetSafeHandle(const CImageList* pImageList)

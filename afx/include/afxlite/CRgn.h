@@ -11,14 +11,14 @@ public:
     static CRgn* AFXAPI FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
     operator HRGN() const { return static_cast<HRGN>(m_hObject); }
 
-    BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
-    BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
-    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateEllipticRgn(x1, y1, x2, y2)); }
-    BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return Attach(::CreateEllipticRgnIndirect(lpRect)); }
-    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) { return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode)); }
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateRectRgn(x1, y1, x2, y2)); }
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateRectRgnIndirect(lpRect)); }
+    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2)); }
+    BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateEllipticRgnIndirect(lpRect)); }
+    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) { return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode)); }
     BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
     {
-        return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
+        return AttachCreated(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
     }
 
     // This region becomes pRgn1 combined with pRgn2 (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF,
