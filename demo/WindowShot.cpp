@@ -1,5 +1,7 @@
 #include "WindowShot.h"
 
+#include <afxgdi.h>
+
 #include <comdef.h>
 #include <wincodec.h>
 
@@ -9,8 +11,8 @@ _COM_SMARTPTR_TYPEDEF(IWICBitmapEncoder, __uuidof(IWICBitmapEncoder));
 _COM_SMARTPTR_TYPEDEF(IWICBitmapFrameEncode, __uuidof(IWICBitmapFrameEncode));
 _COM_SMARTPTR_TYPEDEF(IWICStream, __uuidof(IWICStream));
 
-namespace
-{
+namespace {
+
 // Top-down 32-bit copy of the window's pixels, owned for the length of one save.
 class CWindowPixels
 {
@@ -29,15 +31,9 @@ public:
         bmi.bmiHeader.biPlanes = 1;
         bmi.bmiHeader.biBitCount = 32;
         bmi.bmiHeader.biCompression = BI_RGB;
-        m_hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &m_pBits, NULL, 0);
-        if (m_hBitmap == NULL)
+        if (!m_bitmap.Attach(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &m_pBits, nullptr, 0)))
             return;
         m_bCopied = Copy(hWnd);
-    }
-    ~CWindowPixels()
-    {
-        if (m_hBitmap != NULL)
-            ::DeleteObject(m_hBitmap);
     }
     CWindowPixels(const CWindowPixels&) = delete;
     CWindowPixels& operator=(const CWindowPixels&) = delete;
@@ -51,26 +47,22 @@ public:
 private:
     int m_cx = 0;
     int m_cy = 0;
-    HBITMAP m_hBitmap = NULL;
-    void* m_pBits = NULL;
+    CBitmap m_bitmap;
+    void* m_pBits = nullptr;
     bool m_bCopied = false;
 
+    // The window DC shows the frame too; a screen copy works for on-screen windows, where
+    // PrintWindow would need WM_PRINTCLIENT support in every child.
     bool Copy(HWND hWnd)
     {
-        HDC hdcWindow = ::GetWindowDC(hWnd);
-        if (hdcWindow == NULL)
+        CScopedGetDC window(hWnd, CScopedGetDC::WholeWindow);
+        if (!window)
             return false;
-        HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
-        bool bOk = false;
-        if (hdcMem != NULL)
-        {
-            HGDIOBJ hOld = ::SelectObject(hdcMem, m_hBitmap);
-            bOk = ::BitBlt(hdcMem, 0, 0, m_cx, m_cy, hdcWindow, 0, 0, SRCCOPY) != FALSE;
-            ::SelectObject(hdcMem, hOld);
-            ::DeleteDC(hdcMem);
-        }
-        ::ReleaseDC(hWnd, hdcWindow);
-        return bOk;
+        CScopedCreateDC memory(window);
+        CDCSelect select(memory, m_bitmap.m_hObject);
+        if (!select.IsSelected())
+            return false;
+        return ::BitBlt(memory, 0, 0, m_cx, m_cy, window, 0, 0, SRCCOPY) != FALSE;
     }
 };
 
@@ -91,12 +83,12 @@ HRESULT Encode(const CWindowPixels& pixels, LPCWSTR pszPath)
         FAILED(hr = pStream->InitializeFromFilename(pszPath, GENERIC_WRITE)))
         return hr;
     IWICBitmapEncoderPtr pEncoder;
-    if (FAILED(hr = pFactory->CreateEncoder(GUID_ContainerFormatPng, NULL, &pEncoder)) ||
+    if (FAILED(hr = pFactory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &pEncoder)) ||
         FAILED(hr = pEncoder->Initialize(pStream, WICBitmapEncoderNoCache)))
         return hr;
     IWICBitmapFrameEncodePtr pFrame;
-    if (FAILED(hr = pEncoder->CreateNewFrame(&pFrame, NULL)) || FAILED(hr = pFrame->Initialize(NULL)) ||
-        FAILED(hr = pFrame->WriteSource(pBitmap, NULL)) || FAILED(hr = pFrame->Commit()))
+    if (FAILED(hr = pEncoder->CreateNewFrame(&pFrame, nullptr)) || FAILED(hr = pFrame->Initialize(nullptr)) ||
+        FAILED(hr = pFrame->WriteSource(pBitmap, nullptr)) || FAILED(hr = pFrame->Commit()))
         return hr;
     return pEncoder->Commit();
 }
@@ -107,9 +99,6 @@ BOOL CWindowShot::SaveAsPng(HWND hWnd, LPCWSTR pszPath)
     CWindowPixels pixels(hWnd);
     if (!pixels.IsValid())
         return FALSE;
-    HRESULT hrInit = ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-    HRESULT hr = Encode(pixels, pszPath);
-    if (SUCCEEDED(hrInit))
-        ::CoUninitialize();
-    return SUCCEEDED(hr);
+    const CComApartment com;
+    return SUCCEEDED(Encode(pixels, pszPath));
 }

@@ -57,26 +57,6 @@ protected:
     // when the URL is not an HTTP URL or WinInet refuses.
     CHttpConnection* GetInternetSession();
 
-    // Owner of one kernel handle (the event, the thread), closed on replacement and destruction.
-    class CKernelHandle
-    {
-    public:
-        CKernelHandle() = default;
-        ~CKernelHandle() { Reset(); }
-        CKernelHandle(const CKernelHandle&) = delete;
-        CKernelHandle& operator=(const CKernelHandle&) = delete;
-        void Reset(HANDLE handle = nullptr)
-        {
-            if (m_handle)
-                ::CloseHandle(m_handle);
-            m_handle = handle;
-        }
-        HANDLE Get() const { return m_handle; }
-
-    private:
-        HANDLE m_handle = nullptr;
-    };
-
     std::atomic<LONG> m_bRunning;  // 1 while the worker is meant to run
     CKernelHandle m_hEvent;        // auto-reset, wakes the worker; lives as long as the channel
     CPtrList m_lstJobs;            // queued CHttpCommParam pointers, under m_cs

@@ -1,9 +1,10 @@
-// Core of the framework: definitions, CObject and run-time classes, CString, handle maps and
-// exceptions. Window classes come with afxwin.h, collections with afxcoll.h / afxtempl.h,
+// Core of the framework: definitions, scoped owners, CObject and run-time classes, CString,
+// handle maps and exceptions. Window classes come with afxwin.h, collections with afxcoll.h / afxtempl.h,
 // CInternetException with afxinet.h.
 #pragma once
 
 #include "afxlite/AfxDef.h"
+#include "afxlite/AfxScoped.h"
 #include "afxlite/CObject.h"
 #include "afxlite/CString.h"
 #include "afxlite/CHandleMap.h"

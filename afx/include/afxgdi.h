@@ -16,5 +16,4 @@
 #include "afxlite/CPaintDC.h"
 #include "afxlite/CClientDC.h"
 #include "afxlite/CWindowDC.h"
-#include "afxlite/CDCSelect.h"
-#include "afxlite/CDCSaveState.h"
+#include "afxlite/AfxGdiScoped.h"

@@ -1,5 +1,6 @@
 // CFont: point sizes are converted to logical units of the target device context.
 #include "afxlite/CFont.h"
+#include "afxlite/AfxGdiScoped.h"
 #include "afxlite/CDC.h"
 
 #include <cstdlib>
@@ -40,11 +41,10 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
     if (pDC) {
         logFont.lfHeight = LogicalHeight(pDC->m_hAttribDC, logFont.lfHeight);
     } else {
-        HDC screen = ::GetDC(nullptr);
+        const CScopedGetDC screen(nullptr);
         if (!screen)
             return FALSE;
         logFont.lfHeight = LogicalHeight(screen, logFont.lfHeight);
-        ::ReleaseDC(nullptr, screen);
     }
     return CreateFontIndirect(&logFont);
 }

@@ -1,6 +1,7 @@
 // Handle maps: the permanent map under a critical section, the temporary maps in thread-local
 // storage, and the list of all maps that AfxDeleteTempMaps walks.
 #include "afxlite/CHandleMap.h"
+#include "afxlite/AfxScoped.h"
 
 #include <algorithm>
 #include <new>
@@ -64,11 +65,9 @@ void* CHandleMapCore::FromHandleCore(HANDLE h)
 
 void* CHandleMapCore::LookupPermanentCore(HANDLE h) const
 {
-    EnterCriticalSection(&m_lock);
+    const CCriticalSectionLock lock(m_lock);
     const auto it = m_permanent.find(h);
-    void* object = it == m_permanent.end() ? nullptr : it->second;
-    LeaveCriticalSection(&m_lock);
-    return object;
+    return it == m_permanent.end() ? nullptr : it->second;
 }
 
 void* CHandleMapCore::LookupTemporaryCore(HANDLE h) const
@@ -83,19 +82,16 @@ void* CHandleMapCore::LookupTemporaryCore(HANDLE h) const
 bool CHandleMapCore::AddPermanentCore(HANDLE h, void* pObject)
 {
     ASSERT(h != nullptr && pObject != nullptr);
-    EnterCriticalSection(&m_lock);
-    const bool bAdded = m_permanent.emplace(h, pObject).second;
-    LeaveCriticalSection(&m_lock);
-    return bAdded;
+    const CCriticalSectionLock lock(m_lock);
+    return m_permanent.emplace(h, pObject).second;
 }
 
 void CHandleMapCore::RemovePermanentCore(HANDLE h, void* pObject)
 {
-    EnterCriticalSection(&m_lock);
+    const CCriticalSectionLock lock(m_lock);
     const auto it = m_permanent.find(h);
     if (it != m_permanent.end() && it->second == pObject)
         m_permanent.erase(it);
-    LeaveCriticalSection(&m_lock);
 }
 
 void CHandleMapCore::DeleteTemp()

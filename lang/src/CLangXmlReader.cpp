@@ -1,7 +1,7 @@
 // Reading a module text file with MSXML (see CLangXmlReader.h for the format).
 #include "CLangXmlReader.h"
 
-#include "CComScope.h"
+#include <afxlite/AfxScoped.h>
 
 #include <cstring>
 #include <memory>
@@ -16,12 +16,6 @@ const wchar_t kItemTag[] = L"item";
 // A module text file is small; anything larger than this is not one.
 const LONGLONG kMaxFileBytes = 16 * 1024 * 1024;
 
-struct HandleCloser
-{
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using ScopedHandle = std::unique_ptr<void, HandleCloser>;
-
 }  // namespace
 
 bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
@@ -31,7 +25,7 @@ bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
     std::vector<BYTE> bytes;
     if (!ReadFileBytes(path, bytes))
         return false;
-    const CComScope com;  // outlives every interface pointer below
+    const CComApartment com;  // outlives every interface pointer below
     try {
         const IXMLDOMElementPtr root = LoadRoot(bytes);
         if (root == nullptr || TagName(root) != kRootTag)
@@ -47,17 +41,16 @@ bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
 // decode escapes such as "%41" in folder names.
 bool CLangXmlReader::ReadFileBytes(LPCTSTR path, std::vector<BYTE>& bytes)
 {
-    const HANDLE opened = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE)
+    const CKernelHandle file(
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
-    const ScopedHandle file(opened);
     LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileBytes)
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxFileBytes)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
-    return ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+    return ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
            read == bytes.size();
 }
 

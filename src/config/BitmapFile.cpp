@@ -6,41 +6,21 @@ namespace {
 
 const WORD kBitmapSignature = 0x4D42; // "BM"
 
-// Owns a file handle opened for reading.
-class ReadOnlyFile
+bool FileSize(const CKernelHandle& file, ULONGLONG& size)
 {
-public:
-    explicit ReadOnlyFile(LPCTSTR path)
-        : m_handle(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr))
-    {
-    }
-    ~ReadOnlyFile()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
-    }
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    LARGE_INTEGER value = {};
+    if (!file || !GetFileSizeEx(file.Get(), &value))
+        return false;
+    size = static_cast<ULONGLONG>(value.QuadPart);
+    return true;
+}
 
-    bool Size(ULONGLONG& size) const
-    {
-        LARGE_INTEGER value = {};
-        if (m_handle == INVALID_HANDLE_VALUE || !GetFileSizeEx(m_handle, &value))
-            return false;
-        size = static_cast<ULONGLONG>(value.QuadPart);
-        return true;
-    }
-    bool Read(void* buffer, DWORD length) const
-    {
-        DWORD read = 0;
-        return m_handle != INVALID_HANDLE_VALUE && ReadFile(m_handle, buffer, length, &read, nullptr) &&
-               read == length;
-    }
-
-private:
-    HANDLE m_handle;
-};
+// Reads exactly length bytes from the file's current position.
+bool ReadExactly(const CKernelHandle& file, void* buffer, DWORD length)
+{
+    DWORD read = 0;
+    return file && ReadFile(file.Get(), buffer, length, &read, nullptr) && read == length;
+}
 
 // Bytes of pixel data the headers promise: rows padded to 4 bytes for uncompressed pictures,
 // the recorded image size for compressed ones.
@@ -57,19 +37,21 @@ ULONGLONG PixelBytes(const BITMAPINFOHEADER& info)
 
 bool IsWholeBitmapFile(LPCTSTR path)
 {
-    const ReadOnlyFile file(path);
+    const CKernelHandle file(
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ULONGLONG fileSize = 0;
     BITMAPFILEHEADER fileHeader = {};
-    if (!file.Size(fileSize) || !file.Read(&fileHeader, sizeof(fileHeader)) || fileHeader.bfType != kBitmapSignature)
+    if (!FileSize(file, fileSize) || !ReadExactly(file, &fileHeader, sizeof(fileHeader)) ||
+        fileHeader.bfType != kBitmapSignature)
         return false;
 
     DWORD headerSize = 0;
-    if (!file.Read(&headerSize, sizeof(headerSize)))
+    if (!ReadExactly(file, &headerSize, sizeof(headerSize)))
         return false;
     if (headerSize == sizeof(BITMAPCOREHEADER)) {
         BITMAPCOREHEADER core = {};
         core.bcSize = headerSize;
-        if (!file.Read(&core.bcWidth, sizeof(core) - sizeof(headerSize)))
+        if (!ReadExactly(file, &core.bcWidth, sizeof(core) - sizeof(headerSize)))
             return false;
         BITMAPINFOHEADER info = {};
         info.biWidth = core.bcWidth;
@@ -79,7 +61,7 @@ bool IsWholeBitmapFile(LPCTSTR path)
         return fileHeader.bfOffBits + PixelBytes(info) <= fileSize;
     }
     BITMAPINFOHEADER info = {};
-    if (headerSize < sizeof(info) || !file.Read(&info.biWidth, sizeof(info) - sizeof(headerSize)))
+    if (headerSize < sizeof(info) || !ReadExactly(file, &info.biWidth, sizeof(info) - sizeof(headerSize)))
         return false;
     const ULONGLONG headersEnd = sizeof(fileHeader) + static_cast<ULONGLONG>(headerSize);
     return headersEnd <= fileSize && fileHeader.bfOffBits + PixelBytes(info) <= fileSize;

@@ -3,6 +3,7 @@
 #include <ImageShow.h>
 
 #include <afxdlgs.h>
+#include <afxgdi.h>
 
 #include "frame/LangModule.h"
 
@@ -25,31 +26,6 @@ int HimetricToPixels(long himetric, int dpi)
 {
     return static_cast<int>((himetric * dpi + kHimetricPerInch / 2) / kHimetricPerInch);
 }
-
-// Selects and realises a palette for the guard's lifetime.
-class CPaletteScope
-{
-public:
-    CPaletteScope(HDC hDC, HPALETTE hPalette) : m_hDC(hDC), m_hOld(nullptr)
-    {
-        if (!hPalette)
-            return;
-        m_hOld = ::SelectPalette(hDC, hPalette, FALSE);
-        if (m_hOld)
-            ::RealizePalette(hDC);
-    }
-    ~CPaletteScope()
-    {
-        if (m_hOld)
-            ::SelectPalette(m_hDC, m_hOld, FALSE);
-    }
-    CPaletteScope(const CPaletteScope&) = delete;
-    CPaletteScope& operator=(const CPaletteScope&) = delete;
-
-private:
-    HDC m_hDC;
-    HPALETTE m_hOld;
-};
 
 HPALETTE PicturePalette(IPicture* picture)
 {
@@ -138,10 +114,9 @@ int CImageShow::LoadFile(const wchar_t* path)
         picture->Release();
         return 0;
     }
-    HDC screen = ::GetDC(nullptr);
-    int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX);
-    int dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const CScopedGetDC screen(nullptr);
+    const int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
 
     m_pPicture = picture;
     m_lHimetricWidth = width;
@@ -161,7 +136,7 @@ void CImageShow::Draw(HDC dc, RECT rect) const
 {
     if (!m_pPicture || !dc)
         return;
-    CPaletteScope palette(dc, PicturePalette(m_pPicture));
+    const CDCPalette palette(dc, PicturePalette(m_pPicture));
     if (IsTransparent(m_pPicture)) {
         RenderOver(dc, rect);
         return;
@@ -175,25 +150,21 @@ void CImageShow::Draw(HDC dc, RECT rect) const
 // bitmap, which is then copied (not stretched) to dc, clipped to rect's size.
 void CImageShow::RenderOver(HDC dc, const RECT& rect) const
 {
-    HDC memDC = ::CreateCompatibleDC(dc);
-    if (!memDC)
+    CScopedCreateDC memDC(dc);
+    CBitmap bitmap;
+    if (!memDC || !bitmap.Attach(::CreateCompatibleBitmap(dc, m_nWidth, m_nHeight)))
         return;
-    HBITMAP bitmap = ::CreateCompatibleBitmap(dc, m_nWidth, m_nHeight);
-    HGDIOBJ old = bitmap ? ::SelectObject(memDC, bitmap) : nullptr;
-    if (old) {
-        RECT whole = {0, 0, m_nWidth, m_nHeight};
-        ::FillRect(memDC, &whole, ::GetSysColorBrush(COLOR_WINDOW));
-        m_pPicture->Render(memDC, 0, 0, m_nWidth, m_nHeight, 0, m_lHimetricHeight, m_lHimetricWidth,
-                           -m_lHimetricHeight, nullptr);
-        int width = std::min<LONG>(m_nWidth, rect.right - rect.left);
-        int height = std::min<LONG>(m_nHeight, rect.bottom - rect.top);
-        if (width > 0 && height > 0)
-            ::BitBlt(dc, rect.left, rect.top, width, height, memDC, 0, 0, SRCCOPY);
-        ::SelectObject(memDC, old);
-    }
-    if (bitmap)
-        ::DeleteObject(bitmap);
-    ::DeleteDC(memDC);
+    const CDCSelect select(memDC, bitmap.m_hObject);
+    if (!select.IsSelected())
+        return;
+    RECT whole = {0, 0, m_nWidth, m_nHeight};
+    ::FillRect(memDC, &whole, ::GetSysColorBrush(COLOR_WINDOW));
+    m_pPicture->Render(memDC, 0, 0, m_nWidth, m_nHeight, 0, m_lHimetricHeight, m_lHimetricWidth, -m_lHimetricHeight,
+                       nullptr);
+    const int width = std::min<LONG>(m_nWidth, rect.right - rect.left);
+    const int height = std::min<LONG>(m_nHeight, rect.bottom - rect.top);
+    if (width > 0 && height > 0)
+        ::BitBlt(dc, rect.left, rect.top, width, height, memDC, 0, 0, SRCCOPY);
 }
 
 int CImageShow::OpenImageFileDlg(HWND parent, CString& path)

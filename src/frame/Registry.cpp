@@ -2,27 +2,21 @@
 
 #include <Registry.h>
 
+#include <afxlite/AfxScoped.h>
+
 #include <cwchar>
-#include <memory>
-#include <type_traits>
 
 namespace {
 
 const wchar_t kProductKey[] = L"Software\\Ostrel\\Corvala";
 
-struct RegKeyCloser
-{
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using UniqueRegKey = std::unique_ptr<std::remove_pointer_t<HKEY>, RegKeyCloser>;
-
-// Opens root\subkey with the given access; null when it cannot be opened.
-UniqueRegKey OpenKey(HKEY root, const wchar_t* subkey, REGSAM access)
+// Opens root\subkey with the given access; empty when it cannot be opened.
+CRegKeyHandle OpenKey(HKEY root, const wchar_t* subkey, REGSAM access)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, subkey, 0, access, &key) != ERROR_SUCCESS)
-        return UniqueRegKey();
-    return UniqueRegKey(key);
+        return CRegKeyHandle();
+    return CRegKeyHandle(key);
 }
 
 } // namespace
@@ -31,12 +25,12 @@ int SetValueString(const wchar_t* name, const wchar_t* value, wchar_t* subkey, H
 {
     if (value == nullptr)
         return 1;
-    const UniqueRegKey key = OpenKey(root, subkey, KEY_SET_VALUE);
+    const CRegKeyHandle key = OpenKey(root, subkey, KEY_SET_VALUE);
     if (!key)
         return 1;
     const DWORD bytes = static_cast<DWORD>(wcslen(value) * sizeof(wchar_t));
     const LONG result =
-        RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
+        RegSetValueExW(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
     return result == ERROR_SUCCESS ? 0 : 1;
 }
 
@@ -45,12 +39,12 @@ int GetRegData(const wchar_t* name, wchar_t* data, unsigned long size, wchar_t* 
     // Without a buffer the system would only measure the value and still report success.
     if (data == nullptr)
         return 1;
-    const UniqueRegKey key = OpenKey(root, subkey, KEY_QUERY_VALUE);
+    const CRegKeyHandle key = OpenKey(root, subkey, KEY_QUERY_VALUE);
     if (!key)
         return 1;
     DWORD bytes = size;
     const LONG result =
-        RegQueryValueExW(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes);
+        RegQueryValueExW(key.Get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes);
     return result == ERROR_SUCCESS ? 0 : 1;
 }
 
@@ -60,6 +54,6 @@ int CreateRegUpdate()
     const LONG result = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr,
                                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                                         nullptr);
-    const UniqueRegKey owner(result == ERROR_SUCCESS ? key : nullptr);
+    const CRegKeyHandle owner(result == ERROR_SUCCESS ? key : nullptr);
     return static_cast<int>(result);
 }

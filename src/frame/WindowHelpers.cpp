@@ -58,26 +58,6 @@ void EnableChild(HWND child, bool enable)
     }
 }
 
-// Device context of a window's client area from GetDC, released when the object goes.
-class ScopedWindowDC
-{
-public:
-    explicit ScopedWindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
-    ~ScopedWindowDC()
-    {
-        if (m_dc != nullptr)
-            ReleaseDC(m_window, m_dc);
-    }
-    ScopedWindowDC(const ScopedWindowDC&) = delete;
-    ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
-
-    HDC Get() const { return m_dc; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
-
 BOOL CALLBACK CollectTopLevelWindow(HWND window, LPARAM list)
 {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
@@ -117,7 +97,7 @@ void Parent2Here(CWnd* window, CDC* target)
     if (!::GetWindowRect(self, &area))
         return;
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    const ScopedWindowDC source(parent);
+    const CScopedGetDC source(parent);
     if (source.Get() == nullptr)
         return;
     ::BitBlt(targetDC, 0, 0, area.right - area.left, area.bottom - area.top, source.Get(),

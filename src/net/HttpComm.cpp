@@ -33,32 +33,6 @@ const wchar_t kErrParse[] = L"String translate to xml has some error!";
 const wchar_t kErrNotWhole[] = L"Error: receive infomation maybe not whole!";
 const wchar_t kErrUnknown[] = L"error:can not connect server!";
 
-class CLock
-{
-public:
-    explicit CLock(CRITICAL_SECTION& cs) : m_cs(cs) { ::EnterCriticalSection(&m_cs); }
-    ~CLock() { ::LeaveCriticalSection(&m_cs); }
-    CLock(const CLock&) = delete;
-    CLock& operator=(const CLock&) = delete;
-
-private:
-    CRITICAL_SECTION& m_cs;
-};
-
-// Runs an action when the scope ends.
-template <typename Action>
-class CScopeExit
-{
-public:
-    explicit CScopeExit(Action action) : m_action(action) {}
-    ~CScopeExit() { m_action(); }
-    CScopeExit(const CScopeExit&) = delete;
-    CScopeExit& operator=(const CScopeExit&) = delete;
-
-private:
-    Action m_action;
-};
-
 CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
 {
     CString text;
@@ -194,7 +168,7 @@ int CHttpComm::NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree)
 void CHttpComm::AddJob(CHttpCommParam* p, int atHead)
 {
     {
-        CLock lock(m_cs);
+        CCriticalSectionLock lock(m_cs);
         if (atHead)
             m_lstJobs.AddHead(p);
         else
@@ -213,7 +187,7 @@ DWORD WINAPI CHttpComm::WorkerEntry(LPVOID self)
 void CHttpComm::Work()
 {
     // The XML conversion creates MSXML documents on this thread.
-    const HRESULT com = ::CoInitialize(nullptr);
+    const CComApartment com;
     try {
         while (m_bRunning) {
             if (CHttpCommParam* p = TakeJob()) {
@@ -228,14 +202,12 @@ void CHttpComm::Work()
     } catch (...) {
         // The loop ends; the channel reports it through m_bRunning.
     }
-    if (SUCCEEDED(com))
-        ::CoUninitialize();
     m_bRunning = 0;
 }
 
 CHttpCommParam* CHttpComm::TakeJob()
 {
-    CLock lock(m_cs);
+    CCriticalSectionLock lock(m_cs);
     if (!m_bRunning || m_lstJobs.IsEmpty())
         return nullptr;
     return static_cast<CHttpCommParam*>(m_lstJobs.RemoveHead());
@@ -388,7 +360,7 @@ void CHttpComm::Deliver(CHttpCommParam* p)
 
 void CHttpComm::SetActiveRequest(CHttpFile* file)
 {
-    CLock lock(m_cs);
+    CCriticalSectionLock lock(m_cs);
     m_pActiveRequest = file;
     if (file && m_bCancelling)
         file->Close();
@@ -396,7 +368,7 @@ void CHttpComm::SetActiveRequest(CHttpFile* file)
 
 void CHttpComm::CancelActiveRequest(bool cancelling)
 {
-    CLock lock(m_cs);
+    CCriticalSectionLock lock(m_cs);
     m_bCancelling = cancelling;
     if (cancelling && m_pActiveRequest)
         m_pActiveRequest->Close();  // WinInet fails the blocked send or read

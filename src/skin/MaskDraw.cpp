@@ -4,47 +4,6 @@
 
 namespace {
 
-// Sets the text and background colours of a context for the guard's lifetime.
-class CDCColours
-{
-public:
-    CDCColours(HDC hDC, COLORREF crText, COLORREF crBack)
-        : m_hDC(hDC), m_crText(::SetTextColor(hDC, crText)), m_crBack(::SetBkColor(hDC, crBack))
-    {
-    }
-    ~CDCColours()
-    {
-        ::SetTextColor(m_hDC, m_crText);
-        ::SetBkColor(m_hDC, m_crBack);
-    }
-    CDCColours(const CDCColours&) = delete;
-    CDCColours& operator=(const CDCColours&) = delete;
-
-private:
-    HDC m_hDC;
-    COLORREF m_crText;
-    COLORREF m_crBack;
-};
-
-// A memory context owned for the scope of one function.
-class CScopedMemDC
-{
-public:
-    CScopedMemDC() : m_hDC(::CreateCompatibleDC(nullptr)) {}
-    ~CScopedMemDC()
-    {
-        if (m_hDC)
-            ::DeleteDC(m_hDC);
-    }
-    CScopedMemDC(const CScopedMemDC&) = delete;
-    CScopedMemDC& operator=(const CScopedMemDC&) = delete;
-
-    operator HDC() const { return m_hDC; }
-
-private:
-    HDC m_hDC;
-};
-
 // One block transfer of source (selected into the memory context for the transfer only).
 // Stretches when the source size differs from the target's.
 void Transfer(HDC hTarget, HDC hMem, HBITMAP hSource, const CRect& rect, const CRect& rectSrc, DWORD dwRop)
@@ -93,8 +52,8 @@ HBITMAP CreateBitmapMask(HBITMAP hBitmap, int nWidth, int nHeight, COLORREF crTr
     if (!mask.CreateBitmap(nWidth, nHeight, 1, 1, nullptr))
         return nullptr;
 
-    CScopedMemDC colourDC;
-    CScopedMemDC maskDC;
+    CScopedCreateDC colourDC(nullptr);
+    CScopedCreateDC maskDC(nullptr);
     if (!colourDC || !maskDC)
         return nullptr;
     CDCSelect colourSelect(colourDC, hBitmap);

@@ -161,15 +161,14 @@ void CSkin::Refresh()
 {
     g_vctNames.clear();
     WIN32_FIND_DATAW data = {};
-    HANDLE hFind = ::FindFirstFileW(g_strPath + L"\\*.*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
+    const CFindHandle search(::FindFirstFileW(g_strPath + L"\\*.*", &data));
+    if (!search)
         return;
     do {
         const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isFolder && wcscmp(data.cFileName, L".") != 0 && wcscmp(data.cFileName, L"..") != 0)
             g_vctNames.push_back(CString(data.cFileName));
-    } while (::FindNextFileW(hFind, &data));
-    ::FindClose(hFind);
+    } while (::FindNextFileW(search.Get(), &data));
 }
 
 std::vector<CString>* CSkin::GetSkinNames()

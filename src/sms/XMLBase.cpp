@@ -143,23 +143,6 @@ UINT HashSizeFor(long count)
     return count <= static_cast<long>(kDefaultHashSize) ? kDefaultHashSize : (static_cast<UINT>(count) | 1);
 }
 
-// Keeps a control from drawing while it is filled, and has it drawn once afterwards: a list
-// view that draws adds each row in time proportional to the rows it holds already.
-class RedrawSuspended {
-public:
-    explicit RedrawSuspended(CWnd* control) : m_control(control) { m_control->SetRedraw(FALSE); }
-    ~RedrawSuspended()
-    {
-        m_control->SetRedraw(TRUE);
-        m_control->Invalidate();
-    }
-    RedrawSuspended(const RedrawSuspended&) = delete;
-    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
-private:
-    CWnd* m_control;
-};
-
 } // namespace
 
 CXMLBase::CXMLBase()
@@ -275,7 +258,7 @@ int CXMLBase::Out(CListCtrl* list)
     IXMLDOMElementPtr root = FindRoot();
     if (!root)
         return kNoRoot;
-    RedrawSuspended quiet(list);
+    const CRedrawSuspended quiet(list->GetSafeHwnd());
     for (IXMLDOMElementPtr sms = FirstChildElement(root); sms; sms = NextSiblingElement(sms)) {
         if (NodeName(sms) != kSmsName)
             continue;
@@ -319,7 +302,7 @@ int CXMLBase::Out(CTreeCtrl* tree)
     IXMLDOMNodePtr first;
     if (FAILED(root->get_firstChild(&first)))
         return kFailed;
-    RedrawSuspended quiet(tree);
+    const CRedrawSuspended quiet(tree->GetSafeHwnd());
     for (IXMLDOMElementPtr child = ElementFrom(first); child; child = NextSiblingElement(child))
         XML2Tree(tree, child, nullptr);
     return kDone;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 const COLORREF kMagenta = RGB(255, 0, 255);
@@ -38,22 +39,21 @@ public:
         void* bits = nullptr;
         m_dc.CreateCompatibleDC(nullptr);
         m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_hOld = ::SelectObject(m_dc, m_bitmap);
+        m_select.emplace(m_dc.m_hDC, m_bitmap.m_hObject);
         m_dc.FillSolidRect(0, 0, nWidth, nHeight, crFill);
         m_dc.SetBkColor(kWhite); // FillSolidRect leaves its colour as background colour
     }
-    ~CDibTarget() { ::SelectObject(m_dc, m_hOld); }
     CDibTarget(const CDibTarget&) = delete;
     CDibTarget& operator=(const CDibTarget&) = delete;
 
-    bool IsReady() const { return m_dc.m_hDC && m_bitmap.m_hObject && m_hOld; }
+    bool IsReady() const { return m_dc.m_hDC && m_bitmap.m_hObject && m_select->IsSelected(); }
     CDC* GetDC() { return &m_dc; }
     COLORREF Pixel(int x, int y) const { return m_dc.GetPixel(x, y); }
 
 private:
     CDC m_dc;
     CBitmap m_bitmap;
-    HGDIOBJ m_hOld = nullptr;
+    std::optional<CDCSelect> m_select;
 };
 
 struct PixelCheck
@@ -81,28 +81,21 @@ inline void ExpectUniform(const CDibTarget& target, int nWidth, int nHeight, COL
 // pixel; the caller owns it.
 inline HBITMAP MakePicture(int nWidth, int nHeight, const std::function<COLORREF(int, int)>& colourAt)
 {
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP picture = ::CreateCompatibleBitmap(screen, nWidth, nHeight);
-    ::ReleaseDC(nullptr, screen);
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, picture);
+    const HBITMAP picture = ::CreateCompatibleBitmap(CScopedGetDC(nullptr), nWidth, nHeight);
+    const CScopedCreateDC dc(nullptr);
+    const CDCSelect select(dc, picture);
     for (int y = 0; y < nHeight; ++y)
         for (int x = 0; x < nWidth; ++x)
             ::SetPixelV(dc, x, y, colourAt(x, y));
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
     return picture;
 }
 
 // The colour of one pixel of a bitmap that is not selected anywhere.
 inline COLORREF BitmapPixel(HBITMAP hBitmap, int x, int y)
 {
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, hBitmap);
-    COLORREF colour = ::GetPixel(dc, x, y);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return colour;
+    const CScopedCreateDC dc(nullptr);
+    const CDCSelect select(dc, hBitmap);
+    return ::GetPixel(dc, x, y);
 }
 
 inline bool IsLiveGdiObject(HGDIOBJ hObject)

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <afxlite/AfxScoped.h>
+
 #include <cstdio>
 #include <string>
 
@@ -46,8 +48,8 @@ public:
     static void RemoveTree(const std::wstring& path)
     {
         WIN32_FIND_DATAW data = {};
-        HANDLE hFind = ::FindFirstFileW((path + L"\\*").c_str(), &data);
-        if (hFind != INVALID_HANDLE_VALUE) {
+        const CFindHandle search(::FindFirstFileW((path + L"\\*").c_str(), &data));
+        if (search) {
             do {
                 const std::wstring name = data.cFileName;
                 const std::wstring child = path + L"\\" + name;
@@ -57,8 +59,7 @@ public:
                     RemoveTree(child);
                 else
                     ::DeleteFileW(child.c_str());
-            } while (::FindNextFileW(hFind, &data));
-            ::FindClose(hFind);
+            } while (::FindNextFileW(search.Get(), &data));
         }
         ::RemoveDirectoryW(path.c_str());
     }

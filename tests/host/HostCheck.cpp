@@ -157,19 +157,15 @@ void CheckWindows()
     EnableControls(CWnd::FromHandle(parent), TRUE);
     CHECK(IsWindowEnabled(button) && (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) == 0);
 
-    HDC memory = CreateCompatibleDC(nullptr);
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 30, 20);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(memory, bitmap);
     CDC target;
-    target.Attach(memory);
-    Parent2Here(CWnd::FromHandle(button), &target);
-    target.Detach();
-    CHECK(GetPixel(memory, 10, 10) == RGB(255, 0, 0));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    CBitmap bitmap;
+    CHECK(target.CreateCompatibleDC(nullptr));
+    CHECK(bitmap.Attach(CreateCompatibleBitmap(CScopedGetDC(nullptr), 30, 20)));
+    {
+        const CDCSelect select(&target, &bitmap);
+        Parent2Here(CWnd::FromHandle(button), &target);
+        CHECK(GetPixel(target, 10, 10) == RGB(255, 0, 0));
+    }
     DestroyWindow(parent);
 }
 

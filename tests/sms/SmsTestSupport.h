@@ -72,12 +72,11 @@ protected:
     {
         std::vector<std::wstring> names;
         WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW(((relative.empty() ? m_base : PathOf(relative)) + L"\\*").c_str(), &found);
-        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        const CFindHandle search(
+            FindFirstFileW(((relative.empty() ? m_base : PathOf(relative)) + L"\\*").c_str(), &found));
+        for (BOOL more = search ? TRUE : FALSE; more; more = FindNextFileW(search.Get(), &found))
             if (wcscmp(found.cFileName, L".") != 0 && wcscmp(found.cFileName, L"..") != 0)
                 names.push_back(found.cFileName);
-        if (search != INVALID_HANDLE_VALUE)
-            FindClose(search);
         return names;
     }
 
