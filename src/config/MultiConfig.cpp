@@ -3,7 +3,7 @@
 #include <VoHelpers.h>
 
 #include "ProfileIo.h"
-#include "frame/Globals.h"
+#include "ConfigGlobals.h"
 #include "frame/LangModule.h"
 
 namespace {

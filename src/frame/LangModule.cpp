@@ -1,8 +1,8 @@
-// The library's module text set, kept in g_pLangModule (Globals.cpp).
+// The library's module text set, kept in g_pLangModule (defined in module/Globals.cpp).
 
 #include "LangModule.h"
 
-#include "Globals.h"
+#include "FrameGlobals.h"
 
 #include <LangDB.h>
 
@@ -12,16 +12,6 @@ const wchar_t kModuleName[] = L"vo_share";
 const wchar_t kModuleFile[] = L"vo_share.xml";
 
 } // namespace
-
-CLangProRC* GetLangModule()
-{
-    return g_pLangModule;
-}
-
-void SetLangModule(CLangProRC* texts)
-{
-    g_pLangModule = texts;
-}
 
 CLangProRC* FindLangModule()
 {

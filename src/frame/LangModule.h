@@ -6,10 +6,6 @@
 
 class CLangProRC;
 
-// The shared module set, or null while it has not been obtained.
-CLangProRC* GetLangModule();
-void SetLangModule(CLangProRC* texts);
-
 // Takes the module set from the language database if it is still empty and the database
 // already holds the module. Returns the set (null when the module is not loaded).
 CLangProRC* FindLangModule();

@@ -2,7 +2,7 @@
 
 #include <VoHelpers.h>
 
-#include "Globals.h"
+#include "FrameGlobals.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include <MaskDraw.h>
 #include <VoHelpers.h>
 
-#include "frame/Globals.h"
+#include "SkinGlobals.h"
 
 #include <cwchar>
 

@@ -23,3 +23,6 @@ private:
     AFX_EXTENSION_MODULE m_record;
     bool m_bJoined;
 };
+
+// The library's membership in the host's framework (constructed first, destroyed last).
+extern CVoShareModule g_VoShareModule;

@@ -1,7 +1,6 @@
 // Entry point of vo_share.dll. The framework has already been joined (or refused the library)
 // by the first global object when the C runtime calls this function.
 
-#include "Globals.h"
 #include "VoShareModule.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)

@@ -1,15 +1,10 @@
-// Module-wide state of vo_share.dll, defined in Globals.cpp in the library's load order.
+// Module-wide state of the common helpers. Defined, in the library's load order, in
+// module/Globals.cpp; declared here so that the helpers never look above their own folder.
 #pragma once
 
 #include <afx.h>
 
 class CLangProRC;
-class CMultiConfig;
-class CSkin;
-class CVoShareModule;
-
-// The library's membership in the host's framework (constructed first, destroyed last).
-extern CVoShareModule g_VoShareModule;
 
 // Folder of the running executable without a trailing backslash; empty until first asked.
 extern CString g_strExePath;
@@ -23,9 +18,3 @@ bool LoadFaceUrls();
 
 // The library's text set in the language library; null until obtained (LangModule.h).
 extern CLangProRC* g_pLangModule;
-
-// The process-wide multi-party chat configuration (CMultiConfig::GetConfig).
-extern CMultiConfig g_MultiConfig;
-
-// The skin CSkin::Instance() returns: null until first asked, then g_Skin.
-extern CSkin* g_pSkinInstance;

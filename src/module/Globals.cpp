@@ -1,0 +1,55 @@
+// Every global object of vo_share.dll is defined in this one file. Within a translation unit
+// objects are constructed in the order of their definitions and destroyed in reverse, so this
+// file is the single place that fixes the library's load order:
+//
+//   - the extension module, joined to the host's framework before anything else, so that the
+//     objects after it already find the library's resources through the framework's chain
+//   - the executable-folder cache, the two picture addresses, then their load from the
+//     multi-party chat file
+//   - the global multi-party chat configuration
+//   - the global branding object OEM, with built-in defaults only
+//   - the skins folder path and the list of skin names, then the global skin g_Skin
+//
+// A global object a new class brings is defined here, at its place in that order; no global
+// object of the library is defined elsewhere. Each folder declares its own globals (frame,
+// config and skin in their *Globals.h, the public ones in the public headers), so no lower
+// folder includes this one.
+//
+// The C runtime runs these constructors before DllMain and these destructors after it, which
+// is why the framework is joined by the first object rather than by DllMain itself.
+
+#include "VoShareModule.h"
+
+#include "config/ConfigGlobals.h"
+#include "frame/FrameGlobals.h"
+#include "skin/SkinGlobals.h"
+
+#include <MultiConfig.h>
+#include <Oem.h>
+#include <Skin.h>
+
+// The extension module.
+CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
+
+// The executable folder and the picture addresses.
+CString g_strExePath;
+CString g_strFaceUrlDown;
+CString g_strFaceUrlUp;
+static const bool g_bFaceUrlsLoaded = LoadFaceUrls();
+
+// The library's text set in the language library: a plain pointer, null before any
+// constructor runs, filled by the first OEM load.
+CLangProRC* g_pLangModule = nullptr;
+
+// The multi-party chat configuration.
+CMultiConfig g_MultiConfig;
+
+// Branding, with built-in defaults until the host calls OEM.load().
+unsigned int COem::m_nFriendImage = RGB(255, 0, 255);
+COem OEM;
+
+// The skins folder and names, then the skin in use (its construction scans and loads).
+CString CSkin::g_strPath;
+std::vector<CString> CSkin::g_vctNames;
+CSkin* g_pSkinInstance = nullptr;
+CSkin g_Skin;
