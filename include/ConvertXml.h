@@ -55,6 +55,4 @@ private:
     static HRESULT GetNodeAttri(IXMLDOMNode* node, CMapStringToString*& attri);
     // The name and string value of one attribute node.
     static HRESULT GetNodeAttriValue(IXMLDOMNode* attribute, CString& name, CString& value);
-    // A new "Microsoft.XMLDOM" document that does not resolve external entities or DTDs.
-    static HRESULT CreateDocument(IXMLDOMDocumentPtr& doc);
 };

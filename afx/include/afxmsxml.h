@@ -3,6 +3,9 @@
 // (IXMLDOMDocumentPtr, IXMLDOMElementPtr ...). MinGW ships the interfaces but neither of these.
 #pragma once
 
+#include "afxlite/AfxDef.h"
+#include "afxlite/CString.h"
+
 #include <windows.h>
 #include <ole2.h>
 #include <msxml.h>
@@ -53,3 +56,11 @@ _COM_SMARTPTR_TYPEDEF(IXMLDOMEntity, __uuidof(IXMLDOMEntity));
 _COM_SMARTPTR_TYPEDEF(IXMLDOMEntityReference, __uuidof(IXMLDOMEntityReference));
 _COM_SMARTPTR_TYPEDEF(IXMLDOMDocumentFragment, __uuidof(IXMLDOMDocumentFragment));
 _COM_SMARTPTR_TYPEDEF(IXMLDOMParseError, __uuidof(IXMLDOMParseError));
+
+// A new, empty "Microsoft.XMLDOM" document that loads synchronously and never resolves the
+// external entities or DTDs a text names: XML comes from the network and from files, and must
+// not make the parser fetch local files or other hosts. The one place that creates documents.
+AFX_API HRESULT AFXAPI AfxCreateXmlDocument(IXMLDOMDocumentPtr& doc);
+
+// The text of a BSTR, embedded null characters included; empty for a null BSTR.
+AFX_API CString AFXAPI AfxStringFromBstr(BSTR text);

@@ -2,6 +2,7 @@
 #include "afxlite/CInternetSession.h"
 
 #include "AfxInetOptions.h"
+#include "afxlite/AfxPath.h"
 #include "afxlite/CHttpConnection.h"
 #include "afxlite/CInternetException.h"
 
@@ -9,17 +10,12 @@ IMPLEMENT_DYNAMIC(CInternetSession, CObject)
 
 namespace {
 
-// The executable's file name without folder and extension ("client" for C:\Prog\client.exe).
-CString ExecutableName()
+// The agent name when the caller gives none: the executable's name ("client" for
+// C:\Prog\client.exe), else the framework's.
+CString DefaultAgent()
 {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return CString(L"afxlite");
-    CString name(path);
-    name = name.Mid(name.ReverseFind(L'\\') + 1);
-    const int dot = name.ReverseFind(L'.');
-    return dot > 0 ? name.Left(dot) : name;
+    const CString name = AfxGetModuleBaseName(nullptr);
+    return name.IsEmpty() ? CString(L"afxlite") : name;
 }
 
 } // namespace
@@ -28,7 +24,7 @@ CInternetSession::CInternetSession(LPCTSTR pstrAgent, DWORD_PTR dwContext, DWORD
                                    LPCTSTR pstrProxyName, LPCTSTR pstrProxyBypass, DWORD dwFlags)
     : m_hSession(nullptr), m_dwContext(dwContext)
 {
-    const CString agent = pstrAgent ? CString(pstrAgent) : ExecutableName();
+    const CString agent = pstrAgent ? CString(pstrAgent) : DefaultAgent();
     m_hSession = ::InternetOpenW(agent, dwAccessType, pstrProxyName, pstrProxyBypass, dwFlags);
     if (!m_hSession)
         AfxThrowInternetException(m_dwContext);

@@ -3,30 +3,15 @@
 
 #include "AfxModuleState.h"
 #include "afxlite/AfxModule.h"
+#include "afxlite/AfxPath.h"
 #include "afxlite/CHandleMap.h"
 #include "afxlite/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
-namespace {
-
-CString ExecutableBaseName()
-{
-    wchar_t path[MAX_PATH] = L"";
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return CString();
-    CString name(path);
-    name = name.Mid(name.ReverseFind(L'\\') + 1);
-    const int dot = name.ReverseFind(L'.');
-    return dot > 0 ? name.Left(dot) : name;
-}
-
-} // namespace
-
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
-      m_pszExeName(nullptr), m_strExeName(ExecutableBaseName())
+      m_pszExeName(nullptr), m_strExeName(AfxGetModuleBaseName(nullptr))
 {
     m_strAppName = lpszAppName ? CString(lpszAppName) : m_strExeName;
     m_pszAppName = m_strAppName;

@@ -4,8 +4,10 @@
 
 #include "CLangXmlReader.h"
 
+#include <afxlite/AfxPath.h>
+#include <afxlite/AfxProfile.h>
+
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -15,28 +17,8 @@ const wchar_t kSettingsSection[] = L"Language";
 const wchar_t kSettingsKey[] = L"current";
 const wchar_t kLangFolder[] = L"lang";
 
-// Folder of the host executable, without a trailing backslash. The buffer grows until the
-// whole path fits, so long paths are not cut.
-CString GetExeFolder()
-{
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return CString();
-        if (length < buffer.size())
-            break;
-        buffer.resize(buffer.size() * 2);
-    }
-    const CString path(buffer.data());
-    return path.Left(std::max(path.ReverseFind(L'\\'), 0));
-}
-
-// A language must name a folder directly below the base folder: no path, no wildcards.
-bool IsPlainFolderName(const CString& name)
-{
-    return !name.IsEmpty() && name.FindOneOf(L"\\/:*?\"<>|") < 0 && name != L"." && name != L"..";
-}
+// The longest language name read from the settings file (a buffer of MAX_PATH characters).
+const DWORD kMaxLanguageChars = MAX_PATH - 1;
 
 bool FolderExists(const CString& path)
 {
@@ -47,11 +29,10 @@ bool FolderExists(const CString& path)
 CString ReadLanguage(const CString& baseFolder)
 {
     const CString settings = baseFolder + L"\\" + kSettingsFile;
-    wchar_t value[MAX_PATH] = L"";
-    GetPrivateProfileStringW(kSettingsSection, kSettingsKey, L"", value, MAX_PATH, settings);
-    CString language(value);
+    CString language = AfxGetProfileText(settings, kSettingsSection, kSettingsKey, L"", kMaxLanguageChars);
     language.Trim();
-    if (!IsPlainFolderName(language) || !FolderExists(baseFolder + L"\\" + language))
+    // A language must name a folder directly below the base folder: no path, no wildcards.
+    if (!AfxIsPlainFileName(language) || !FolderExists(baseFolder + L"\\" + language))
         return kDefaultLanguage;
     return language;
 }
@@ -77,7 +58,7 @@ CLangDB* CLangDB::Instance()
 }
 
 CLangDB::CLangDB(LPCTSTR baseFolder)
-    : m_strBaseFolder(baseFolder != nullptr ? CString(baseFolder) : GetExeFolder() + L"\\" + kLangFolder)
+    : m_strBaseFolder(baseFolder != nullptr ? CString(baseFolder) : AfxGetModuleFolder(nullptr) + L"\\" + kLangFolder)
 {
     m_strBaseFolder.TrimRight(L'\\');
     m_strLanguage = ReadLanguage(m_strBaseFolder);

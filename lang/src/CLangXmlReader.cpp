@@ -58,10 +58,7 @@ bool CLangXmlReader::ReadFileBytes(LPCTSTR path, std::vector<BYTE>& bytes)
 IXMLDOMElementPtr CLangXmlReader::LoadRoot(const std::vector<BYTE>& bytes)
 {
     IXMLDOMDocumentPtr doc;
-    if (FAILED(doc.CreateInstance(__uuidof(DOMDocument))))
-        return nullptr;
-    // Synchronous, and no fetching of anything the file points to.
-    if (FAILED(doc->put_async(VARIANT_FALSE)) || FAILED(doc->put_resolveExternals(VARIANT_FALSE)))
+    if (FAILED(AfxCreateXmlDocument(doc)))
         return nullptr;
     _variant_t source;
     if (!ToByteArray(bytes, source))
@@ -113,11 +110,10 @@ std::vector<IXMLDOMElementPtr> CLangXmlReader::ChildElements(IXMLDOMNode* parent
 
 CString CLangXmlReader::TagName(IXMLDOMElement* element)
 {
-    BSTR name = nullptr;
-    if (FAILED(element->get_tagName(&name)) || name == nullptr)
+    _bstr_t name;
+    if (FAILED(element->get_tagName(name.GetAddress())))
         return CString();
-    const _bstr_t owner(name, false);  // frees the name
-    return CString(name, static_cast<int>(SysStringLen(name)));
+    return AfxStringFromBstr(name);
 }
 
 CString CLangXmlReader::Attribute(IXMLDOMElement* element, LPCTSTR name)
@@ -125,7 +121,7 @@ CString CLangXmlReader::Attribute(IXMLDOMElement* element, LPCTSTR name)
     _variant_t value;
     if (element->getAttribute(_bstr_t(name), &value) != S_OK || value.vt != VT_BSTR)
         return CString();
-    return CString(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)));
+    return AfxStringFromBstr(value.bstrVal);
 }
 
 void CLangXmlReader::ReadElements(IXMLDOMElement* root, CLangProRC& set)

@@ -2,7 +2,8 @@
 
 #include <VoHelpers.h>
 
-#include "ProfileIo.h"
+#include <afxlite/AfxProfile.h>
+
 #include "ConfigGlobals.h"
 #include "frame/LangModule.h"
 
@@ -27,28 +28,28 @@ const wchar_t kManageQuery[] = L"?type=1&sip=%s&sid=%s&gid=%s&clienttype=%s";
 // Reads one server block (address, web address, port) of a section.
 void ReadServer(LPCTSTR file, LPCTSTR section, CString& addr, CString& url, int& port)
 {
-    addr = ReadProfileText(file, section, L"serverAddr");
-    url = ReadProfileText(file, section, L"serverUrl");
-    port = ReadProfileNumber(file, section, L"serverPort", 0);
+    addr = AfxGetProfileText(file, section, L"serverAddr");
+    url = AfxGetProfileText(file, section, L"serverUrl");
+    port = AfxGetProfileNumber(file, section, L"serverPort", 0);
 }
 
 // A SIP address is replaced only by a non-empty value, so that a default survives.
 void ReadSip(LPCTSTR file, LPCTSTR section, CString& sip)
 {
-    const CString value = ReadProfileText(file, section, L"serverSip");
+    const CString value = AfxGetProfileText(file, section, L"serverSip");
     if (!value.IsEmpty())
         sip = value;
 }
 
 CString ReadPage(LPCTSTR file, LPCTSTR key, LPCTSTR query)
 {
-    return ReadProfileText(file, kGroup1Section, key) + query;
+    return AfxGetProfileText(file, kGroup1Section, key) + query;
 }
 
 // A name of the system section, defaulting to the localised text of its identifier.
 CString ReadLocalisedName(LPCTSTR file, LPCTSTR key, LPCTSTR textId)
 {
-    return ReadProfileText(file, kSystemSection, key, GetLangModuleString(textId));
+    return AfxGetProfileText(file, kSystemSection, key, GetLangModuleString(textId));
 }
 
 bool WriteFlag(LPCTSTR file, LPCTSTR section, int flag)
@@ -104,8 +105,8 @@ int CMultiConfig::LoadBase()
     ReadServer(file, kGroupSection, m_strGroupAddr, m_strGroupUrl, m_nGroupPort);
     ReadSip(file, kGroupSection, m_strGroupSip);
     ReadServer(file, kGroup1Section, m_strGroup1Addr, m_strGroup1Url, m_nGroup1Port);
-    m_strBase = ReadProfileText(file, kGroup1Section, L"Base");
-    m_strPlugin = ReadProfileText(file, kGroup1Section, L"Plugin");
+    m_strBase = AfxGetProfileText(file, kGroup1Section, L"Base");
+    m_strPlugin = AfxGetProfileText(file, kGroup1Section, L"Plugin");
     m_strNotesUrl = ReadPage(file, L"Notes", kNotesQuery);
     m_strContactsUrl = ReadPage(file, L"Contacts", kContactsQuery);
     m_strAlbumUrl = ReadPage(file, L"Album", kAlbumQuery);
@@ -116,14 +117,14 @@ int CMultiConfig::LoadBase()
     m_strRoomName = ReadLocalisedName(file, L"roomname", L"IDS_ROOMNAME");
     m_strCaption = ReadLocalisedName(file, L"caption", L"IDS_CAPTION");
     m_strMultiCaption = ReadLocalisedName(file, L"multicaption", L"IDS_MULTICAPTION");
-    m_nHeadPage = ReadProfileNumber(file, kSystemSection, L"headpage", 1);
+    m_nHeadPage = AfxGetProfileNumber(file, kSystemSection, L"headpage", 1);
     return 1;
 }
 
 int CMultiConfig::LoadSaved()
 {
-    m_bRoomShowVideo = ReadProfileNumber(m_strSavedPath, kRoomSection, kShowVideoKey, 1);
-    m_bGroupShowVideo = ReadProfileNumber(m_strSavedPath, kGroupSection, kShowVideoKey, 1);
+    m_bRoomShowVideo = AfxGetProfileNumber(m_strSavedPath, kRoomSection, kShowVideoKey, 1);
+    m_bGroupShowVideo = AfxGetProfileNumber(m_strSavedPath, kGroupSection, kShowVideoKey, 1);
     return 1;
 }
 

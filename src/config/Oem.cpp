@@ -1,10 +1,10 @@
 #include <Oem.h>
 
 #include <afxlite/AfxModule.h>
+#include <afxlite/AfxProfile.h>
 
 #include "BitmapFile.h"
 #include "OemAddresses.h"
-#include "ProfileIo.h"
 #include "frame/LangModule.h"
 #include "res/BrandingIds.h"
 
@@ -109,7 +109,7 @@ void DrawFirstImage(CImageList& list, CDC* pDC, CPoint point)
 // Text of key in the oem.ini section, else the library's string resource.
 CString ReadOemText(LPCTSTR oemFile, LPCTSTR key, UINT fallbackId)
 {
-    CString text = ReadProfileText(oemFile, kOemSection, key);
+    CString text = AfxGetProfileText(oemFile, kOemSection, key);
     if (text.IsEmpty())
         text.LoadString(fallbackId);
     return text;
@@ -119,7 +119,7 @@ CString ReadOemText(LPCTSTR oemFile, LPCTSTR key, UINT fallbackId)
 // empty value selects the system's caption font instead.
 void LoadFont(CFont& font, LPCTSTR oemFile, LPCTSTR key, int tenthsOfPoint)
 {
-    const CString face = ReadProfileText(oemFile, kOemSection, key, kDefaultFace);
+    const CString face = AfxGetProfileText(oemFile, kOemSection, key, kDefaultFace);
     if (!face.IsEmpty() && font.CreatePointFont(tenthsOfPoint, face))
         return;
     font.DeleteObject();
@@ -179,8 +179,8 @@ void COem::LoadFonts(LPCTSTR oemFile)
 
 void COem::LoadTexts(LPCTSTR oemFile)
 {
-    m_nSpecifyDomain = ReadProfileNumber(oemFile, kOemSection, L"specifydomain", 0);
-    m_strAppName = ReadProfileText(oemFile, kOemSection, L"appname", kDefaultAppName);
+    m_nSpecifyDomain = AfxGetProfileNumber(oemFile, kOemSection, L"specifydomain", 0);
+    m_strAppName = AfxGetProfileText(oemFile, kOemSection, L"appname", kDefaultAppName);
     if (m_strAppName.IsEmpty())
         m_strAppName = kDefaultAppName;
     m_strName = ReadOemText(oemFile, L"name", IDS_VO_PRODUCT_NAME);

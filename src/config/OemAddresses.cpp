@@ -2,7 +2,8 @@
 
 #include <Oem.h>
 
-#include "ProfileIo.h"
+#include <afxlite/AfxProfile.h>
+
 
 namespace {
 
@@ -67,7 +68,7 @@ void SetDefaultAddresses(COem& oem)
 void ReadAddresses(COem& oem, LPCTSTR file, LPCTSTR language)
 {
     for (const OemAddress& address : kAddresses) {
-        const CString value = ReadProfileText(file, kSection, address.key);
+        const CString value = AfxGetProfileText(file, kSection, address.key);
         if (!value.IsEmpty())
             oem.*address.field = value;
     }

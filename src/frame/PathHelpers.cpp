@@ -4,53 +4,22 @@
 
 #include "FrameGlobals.h"
 
-#include <vector>
+#include <afxlite/AfxPath.h>
+#include <afxlite/AfxProfile.h>
 
 namespace {
 
 const int kCustomImageId = 99999;
 
-// Longest file name the system gives back (the extended-length path limit).
-const DWORD kMaxModuleName = 32768;
-
 // Longest picture address read from the multi-party chat file, in characters.
 const DWORD kMaxUrlLength = 2047;
-
-// Folder of the executable's full file name, or an empty string when the name cannot be read.
-// The buffer grows until the whole name fits: a truncated name would yield a wrong folder.
-CString ReadExeFolder()
-{
-    std::vector<wchar_t> name(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0)
-            return CString();
-        if (length < name.size())
-            break;
-        if (name.size() >= kMaxModuleName)
-            return CString();
-        name.resize(name.size() * 2);
-    }
-    wchar_t* lastBackslash = wcsrchr(name.data(), L'\\');
-    if (lastBackslash == nullptr)
-        return CString();
-    *lastBackslash = L'\0';
-    return CString(name.data());
-}
-
-CString ReadProfileText(const wchar_t* file, const wchar_t* section, const wchar_t* key)
-{
-    std::vector<wchar_t> text(kMaxUrlLength + 1);
-    GetPrivateProfileStringW(section, key, L"", text.data(), static_cast<DWORD>(text.size()), file);
-    return CString(text.data());
-}
 
 } // namespace
 
 void GetExePath(CString& out)
 {
     if (g_strExePath.IsEmpty())
-        g_strExePath = ReadExeFolder();
+        g_strExePath = AfxGetModuleFolder(nullptr);
     if (!g_strExePath.IsEmpty())
         out = g_strExePath;
 }
@@ -72,8 +41,8 @@ bool LoadFaceUrls()
     if (folder.IsEmpty())
         return false;
     const CString file = folder + L"\\config\\multichat.ini";
-    g_strFaceUrlDown = ReadProfileText(file, L"roominfo", L"picurldown");
-    g_strFaceUrlUp = ReadProfileText(file, L"roominfo", L"picurlup");
+    g_strFaceUrlDown = AfxGetProfileText(file, L"roominfo", L"picurldown", L"", kMaxUrlLength);
+    g_strFaceUrlUp = AfxGetProfileText(file, L"roominfo", L"picurlup", L"", kMaxUrlLength);
     return true;
 }
 

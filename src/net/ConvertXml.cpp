@@ -31,44 +31,12 @@ HRESULT RunGuarded(Step step)
     }
 }
 
-CString FromBstr(BSTR text)
-{
-    return CString(text, static_cast<int>(SysStringLen(text)));
-}
-
 _bstr_t ToBstr(const CString& text)
 {
     return _bstr_t(text.GetString());
 }
 
-// A hash table about a fifth larger than the attribute count keeps the buckets short for
-// attribute-heavy elements (the default table has 17 buckets).
-UINT HashSizeFor(long count)
-{
-    const UINT minimum = 17;
-    const UINT size = static_cast<UINT>(count) + static_cast<UINT>(count) / 5;
-    return size < minimum ? minimum : (size | 1);
-}
-
 } // namespace
-
-HRESULT CConvertXml::CreateDocument(IXMLDOMDocumentPtr& doc)
-{
-    IXMLDOMDocumentPtr created;
-    HRESULT hr = created.CreateInstance(__uuidof(DOMDocument), nullptr, CLSCTX_ALL);
-    if (FAILED(hr))
-        return hr;
-    // Answers come from the network: a document must not make the parser fetch the DTDs or
-    // external entities it names (local files, other hosts).
-    hr = created->put_resolveExternals(VARIANT_FALSE);
-    if (FAILED(hr))
-        return hr;
-    hr = created->put_async(VARIANT_FALSE);
-    if (FAILED(hr))
-        return hr;
-    doc = created;
-    return S_OK;
-}
 
 HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
 {
@@ -76,7 +44,7 @@ HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
         return kNothingDone;
     return RunGuarded([&]() -> HRESULT {
         IXMLDOMDocumentPtr parsed;
-        HRESULT hr = CreateDocument(parsed);
+        HRESULT hr = AfxCreateXmlDocument(parsed);
         if (FAILED(hr))
             return hr;
         VARIANT_BOOL loaded = VARIANT_FALSE;
@@ -129,7 +97,7 @@ HRESULT CConvertXml::LoadXmlToTree(const wchar_t* path, CXmlTreeCtrl* tree)
         return kNothingDone;
     return RunGuarded([&]() -> HRESULT {
         IXMLDOMDocumentPtr doc;
-        HRESULT hr = CreateDocument(doc);
+        HRESULT hr = AfxCreateXmlDocument(doc);
         if (FAILED(hr))
             return hr;
         VARIANT_BOOL loaded = VARIANT_FALSE;
@@ -144,7 +112,7 @@ HRESULT CConvertXml::ConvertTreeToXml(CXmlTreeCtrl* tree, IXMLDOMDocumentPtr& do
 {
     doc = static_cast<IXMLDOMDocument*>(nullptr);
     return RunGuarded([&]() -> HRESULT {
-        HRESULT hr = CreateDocument(doc);
+        HRESULT hr = AfxCreateXmlDocument(doc);
         if (FAILED(hr))
             return hr;
         // A document holds one top-level element. A top-level item named "xml" stands for the
@@ -252,7 +220,7 @@ HRESULT CConvertXml::GetNodeName(IXMLDOMNode* node, CString& name)
     _bstr_t value;
     const HRESULT hr = node->get_nodeName(value.GetAddress());
     if (SUCCEEDED(hr))
-        name = FromBstr(value);
+        name = AfxStringFromBstr(value);
     return hr;
 }
 
@@ -261,7 +229,7 @@ HRESULT CConvertXml::GetNodeText(IXMLDOMNode* node, CString& text)
     _bstr_t value;
     const HRESULT hr = node->get_text(value.GetAddress());
     if (SUCCEEDED(hr))
-        text = FromBstr(value);
+        text = AfxStringFromBstr(value);
     return hr;
 }
 
@@ -282,7 +250,7 @@ HRESULT CConvertXml::GetNodeAttri(IXMLDOMNode* node, CMapStringToString*& attri)
         return FAILED(hr) ? hr : S_OK;
 
     std::unique_ptr<CMapStringToString> map(new CMapStringToString);
-    map->InitHashTable(HashSizeFor(count));
+    map->InitHashTable(AfxHashSizeFor(count));
     // In collection order; a later attribute of the same name replaces an earlier one.
     for (long index = 0; index < count; ++index) {
         IXMLDOMNodePtr attribute;
@@ -316,7 +284,7 @@ HRESULT CConvertXml::GetNodeAttriValue(IXMLDOMNode* attribute, CString& name, CS
         if (FAILED(hr))
             return hr;
     }
-    value = FromBstr(V_BSTR(&nodeValue));
+    value = AfxStringFromBstr(V_BSTR(&nodeValue));
     return S_OK;
 }
 

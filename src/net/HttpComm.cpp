@@ -44,12 +44,10 @@ CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
 // The document's XML text; empty without a document.
 CString XmlTextOf(IXMLDOMDocument* doc)
 {
-    BSTR xml = nullptr;
-    if (!doc || FAILED(doc->get_xml(&xml)) || !xml)
+    _bstr_t xml;
+    if (!doc || FAILED(doc->get_xml(xml.GetAddress())))
         return CString();
-    CString text(xml, static_cast<int>(SysStringLen(xml)));
-    SysFreeString(xml);
-    return text;
+    return AfxStringFromBstr(xml);
 }
 
 // The request text in UTF-8, without a terminator; empty when the text gives no bytes.

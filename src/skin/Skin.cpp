@@ -5,6 +5,8 @@
 #include <MaskDraw.h>
 #include <VoHelpers.h>
 
+#include <afxlite/AfxProfile.h>
+
 #include "SkinGlobals.h"
 
 #include <cwchar>
@@ -12,8 +14,8 @@
 namespace {
 
 const COLORREF kTransparent = RGB(255, 0, 255);
-// Profile values are read into buffers of this many characters (longer values are cut).
-const DWORD kValueChars = 256;
+// Profile values are cut to this many characters (read into buffers of 256).
+const DWORD kValueChars = 255;
 
 const wchar_t kSettingsFile[] = L"\\config.ini";
 const wchar_t kDefaultSkin[] = L"default";
@@ -80,9 +82,7 @@ HBITMAP LoadBitmapFile(const CString& strPath)
 
 CString ReadProfileValue(LPCTSTR lpszSection, LPCTSTR lpszKey, const CString& strFile)
 {
-    wchar_t buffer[kValueChars] = {};
-    ::GetPrivateProfileStringW(lpszSection, lpszKey, L"", buffer, kValueChars, strFile);
-    return CString(buffer);
+    return AfxGetProfileText(strFile, lpszSection, lpszKey, L"", kValueChars);
 }
 
 // A hexadecimal colour of the skin's "style" section, used as the colour value as it is

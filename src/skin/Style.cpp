@@ -4,12 +4,14 @@
 
 #include <VoHelpers.h>
 
+#include <afxlite/AfxProfile.h>
+
 #include <cwchar>
 
 namespace {
 
-// Values are read into buffers of this many characters (longer values are cut).
-const DWORD kValueChars = 512;
+// Values are cut to this many characters (read into buffers of 512).
+const DWORD kValueChars = 511;
 
 } // namespace
 
@@ -42,10 +44,10 @@ void CStyle::LoadConfig()
         {L"MultBK", L"ffffff", &m_clrMultBK},
     };
     for (const auto& key : keys) {
-        wchar_t buffer[kValueChars] = {};
-        ::GetPrivateProfileStringW(L"Sytem", key.key, key.defaultText, buffer, kValueChars, strFile);
+        // "Sytem" is the section name the shipped style files use.
+        const CString text = AfxGetProfileText(strFile, L"Sytem", key.key, key.defaultText, kValueChars);
         // The colour text is the colour value itself, blue first: "0000ff" is red.
-        if (buffer[0] != L'\0')
-            *key.colour = wcstoul(buffer, nullptr, 16);
+        if (!text.IsEmpty())
+            *key.colour = wcstoul(text, nullptr, 16);
     }
 }

@@ -8,6 +8,8 @@
 
 #include <XMLBase.h>
 
+#include <afxlite/AfxPath.h>
+
 #include <comutil.h>
 
 #include <memory>
@@ -37,28 +39,23 @@ void Check(HRESULT hr)
         _com_issue_error(hr);
 }
 
-CString FromBstr(BSTR text)
-{
-    return CString(text, static_cast<int>(SysStringLen(text)));
-}
-
 // The string form of a DOM value; null (a missing attribute) gives an empty string.
 CString FromVariant(const _variant_t& value)
 {
     if (V_VT(&value) == VT_BSTR)
-        return FromBstr(V_BSTR(&value));
+        return AfxStringFromBstr(V_BSTR(&value));
     if (V_VT(&value) == VT_NULL || V_VT(&value) == VT_EMPTY)
         return CString();
     _variant_t text(value);
     Check(VariantChangeType(&text, &text, 0, VT_BSTR));
-    return FromBstr(V_BSTR(&text));
+    return AfxStringFromBstr(V_BSTR(&text));
 }
 
 CString NodeName(IXMLDOMNode* node)
 {
     _bstr_t name;
     Check(node->get_nodeName(name.GetAddress()));
-    return FromBstr(name);
+    return AfxStringFromBstr(name);
 }
 
 IXMLDOMNodePtr FirstChild(IXMLDOMNode* node)
@@ -103,20 +100,6 @@ IXMLDOMElementPtr NextSiblingElement(IXMLDOMNode* node)
     return ElementFrom(NextSibling(node));
 }
 
-// The key becomes a file name in the "sms" folder: nothing in it may lead out of that folder
-// (separators, drive or stream colons, a name of dots only) or make the name invalid.
-bool IsFileKey(const CString& key)
-{
-    if (key.SpanIncluding(L".").GetLength() == key.GetLength())
-        return false;
-    for (int index = 0; index < key.GetLength(); ++index) {
-        const wchar_t ch = key[index];
-        if (ch < L' ' || wcschr(L"\\/:*?\"<>|", ch))
-            return false;
-    }
-    return true;
-}
-
 // Attribute maps of tree items: CString values owned by the map's holder.
 void DeleteAttributeMap(CMapStringToPtr* map)
 {
@@ -134,14 +117,7 @@ struct AttributeMapDeleter {
 };
 using AttributeMapOwner = std::unique_ptr<CMapStringToPtr, AttributeMapDeleter>;
 
-// Large maps get a table about as large as their entry count, so that filling them stays linear.
 const int kMapBlockSize = 10;
-const UINT kDefaultHashSize = 17;
-
-UINT HashSizeFor(long count)
-{
-    return count <= static_cast<long>(kDefaultHashSize) ? kDefaultHashSize : (static_cast<UINT>(count) | 1);
-}
 
 } // namespace
 
@@ -164,11 +140,8 @@ int CXMLBase::Load(IXMLDOMDocumentPtr doc)
 int CXMLBase::Load(const wchar_t* path)
 {
     IXMLDOMDocumentPtr doc;
-    Check(doc.CreateInstance(__uuidof(DOMDocument), nullptr, CLSCTX_ALL));
+    Check(AfxCreateXmlDocument(doc));
     m_pDoc = doc;
-    Check(doc->put_async(VARIANT_FALSE));
-    // A stored file is data: it must not make the parser fetch the DTDs or entities it names.
-    Check(doc->put_resolveExternals(VARIANT_FALSE));
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT hr = doc->load(_variant_t(path ? path : L""), &loaded);
     return SUCCEEDED(hr) && loaded == VARIANT_TRUE ? kDone : kFailed;
@@ -215,7 +188,8 @@ int CXMLBase::SaveDocument(CString& folder)
     folder = FromVariant(value);
     if (folder.IsEmpty())
         return kDone;
-    if (!IsFileKey(folder))
+    // The key becomes a file name in the "sms" folder: nothing in it may lead out of that folder.
+    if (!AfxIsPlainFileName(folder))
         return kFailed;
 
     CString path;
@@ -356,7 +330,7 @@ bool CXMLBase::AddFolderElement(CTreeCtrl* tree, IXMLDOMElementPtr& element, HTR
     if (attributes)
         Check(attributes->get_length(&count));
     AttributeMapOwner map(new CMapStringToPtr(kMapBlockSize));
-    map->InitHashTable(HashSizeFor(count));
+    map->InitHashTable(AfxHashSizeFor(count));
     CString display;
     for (int index = 0; index < count; ++index) {
         CString name;

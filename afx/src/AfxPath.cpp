@@ -1,0 +1,54 @@
+// Module file names and the plain-name check.
+#include "afxlite/AfxPath.h"
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+// Longest file name the system gives back (the extended-length path limit).
+const DWORD kMaxModuleName = 32768;
+
+} // namespace
+
+CString AFXAPI AfxGetModuleFileName(HMODULE hModule)
+{
+    // The buffer grows until the whole name fits: a truncated name would give a wrong folder.
+    std::vector<wchar_t> name(MAX_PATH);
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(hModule, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0)
+            return CString();
+        if (length < name.size())
+            return CString(name.data(), static_cast<int>(length));
+        if (name.size() >= kMaxModuleName)
+            return CString();
+        name.resize(name.size() * 2);
+    }
+}
+
+CString AFXAPI AfxGetModuleFolder(HMODULE hModule)
+{
+    const CString path = AfxGetModuleFileName(hModule);
+    const int lastBackslash = path.ReverseFind(L'\\');
+    return lastBackslash < 0 ? CString() : path.Left(lastBackslash);
+}
+
+CString AFXAPI AfxGetModuleBaseName(HMODULE hModule)
+{
+    const CString path = AfxGetModuleFileName(hModule);
+    const CString name = path.Mid(path.ReverseFind(L'\\') + 1);
+    const int dot = name.ReverseFind(L'.');
+    return dot > 0 ? name.Left(dot) : name;
+}
+
+BOOL AFXAPI AfxIsPlainFileName(LPCTSTR lpszName)
+{
+    if (!lpszName || wcsspn(lpszName, L".") == wcslen(lpszName))
+        return FALSE; // empty or dots only ("..")
+    for (const wchar_t* ch = lpszName; *ch; ++ch) {
+        if (*ch < L' ' || wcschr(L"\\/:*?\"<>|", *ch))
+            return FALSE;
+    }
+    return TRUE;
+}

@@ -1,0 +1,57 @@
+// The framework's one-per-job helpers: settings values with and without a length limit, the
+// numbers in them, module file names, and the check of names joined to a folder.
+#include <afx.h>
+#include <afxlite/AfxPath.h>
+#include <afxlite/AfxProfile.h>
+
+#include "../common/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+TEST(ProfileTest, ValuesAreWholeUnlessTheCallerGivesALimit)
+{
+    CTempFolder folder;
+    ASSERT_TRUE(folder.IsReady());
+    const std::wstring file = folder.Path(L"settings.ini");
+    const std::wstring longValue(5000, L'x'); // longer than the first buffer
+    ASSERT_TRUE(WritePrivateProfileStringW(L"s", L"long", longValue.c_str(), file.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringW(L"s", L"number", L"  -12abc", file.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringW(L"s", L"huge", L"99999999999", file.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringW(L"s", L"word", L"twelve", file.c_str()));
+
+    EXPECT_EQ(5000, AfxGetProfileText(file.c_str(), L"s", L"long").GetLength());
+    EXPECT_EQ(CString(longValue.substr(0, 255).c_str()), AfxGetProfileText(file.c_str(), L"s", L"long", L"", 255));
+    EXPECT_EQ(CString(L"fallback"), AfxGetProfileText(file.c_str(), L"s", L"missing", L"fallback"));
+    EXPECT_EQ(CString(L"fallback"), AfxGetProfileText(folder.Path(L"none.ini").c_str(), L"s", L"long", L"fallback"));
+
+    EXPECT_EQ(-12, AfxGetProfileNumber(file.c_str(), L"s", L"number", 7));
+    EXPECT_EQ(INT_MAX, AfxGetProfileNumber(file.c_str(), L"s", L"huge", 7));
+    EXPECT_EQ(7, AfxGetProfileNumber(file.c_str(), L"s", L"word", 7));
+    EXPECT_EQ(7, AfxGetProfileNumber(file.c_str(), L"s", L"missing", 7));
+}
+
+TEST(PathTest, ModuleNamesComeFromTheRunningProgram)
+{
+    wchar_t path[MAX_PATH] = {};
+    ASSERT_NE(0u, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    const CString full(path);
+    EXPECT_EQ(full, AfxGetModuleFileName(nullptr));
+    EXPECT_EQ(full.Left(full.ReverseFind(L'\\')), AfxGetModuleFolder(nullptr));
+    EXPECT_EQ(CString(L"test_afx"), AfxGetModuleBaseName(nullptr));
+}
+
+TEST(PathTest, OnlyNamesThatStayInTheirFolderArePlain)
+{
+    for (const wchar_t* name : {L"chs", L"abc.xml", L"..x", L"信息", L"a b"})
+        EXPECT_TRUE(AfxIsPlainFileName(name)) << testing::PrintToString(std::wstring(name));
+    for (const wchar_t* name : {L"", L".", L"..", L"...", L"a\\b", L"a/b", L"c:x", L"a:stream", L"*", L"a?",
+                                L"\"q\"", L"<a>", L"a|b", L"tab\there"})
+        EXPECT_FALSE(AfxIsPlainFileName(name)) << testing::PrintToString(std::wstring(name));
+    EXPECT_FALSE(AfxIsPlainFileName(nullptr));
+}
+
+} // namespace
