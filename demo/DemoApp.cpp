@@ -13,8 +13,7 @@ BOOL CDemoApp::InitInstance()
     LoadBranding();
 
     CMainWnd* pWnd = new CMainWnd(m_strShotFolder);
-    if (!pWnd->CreateMain())
-    {
+    if (!pWnd->CreateMain()) {
         delete pWnd;
         return FALSE;
     }
@@ -37,10 +36,9 @@ void CDemoApp::ParseCommandLine()
 {
     int nArgs = 0;
     LPWSTR* ppArgs = ::CommandLineToArgvW(::GetCommandLineW(), &nArgs);
-    if (ppArgs == NULL)
+    if (ppArgs == nullptr)
         return;
-    for (int i = 1; i + 1 < nArgs; ++i)
-    {
+    for (int i = 1; i + 1 < nArgs; ++i) {
         if (lstrcmpiW(ppArgs[i], L"--shots") == 0)
             m_strShotFolder = ppArgs[i + 1];
     }

@@ -4,8 +4,7 @@
 
 #include <afxwin.h>
 
-class CDemoApp : public CWinApp
-{
+class CDemoApp : public CWinApp {
 public:
     BOOL InitInstance() override;
     int ExitInstance() override;

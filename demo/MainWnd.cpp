@@ -8,8 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace
-{
+namespace {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
 const UINT IDC_CHANGE_SKIN = 1001;
 // While the skin chooser is open in a screenshot run, this timer photographs and closes it.
@@ -21,14 +20,14 @@ const int kWindowLeft = 40;
 const int kWindowTop = 20;
 const int kClientWidth = 880;
 
-const int kMargin = 12;        // between the frame and the parts inside it, and between parts
-const int kBandInset = 18;     // texts of the title and status bands from the window's sides
-const int kHeaderInset = 16;   // logo and button from the ends of the header band
-const int kLogoGap = 18;       // between the logo and the texts beside it
-const int kHeaderTextGap = 2;  // between the product name and the description
+const int kMargin = 12;       // between the frame and the parts inside it, and between parts
+const int kBandInset = 18;    // texts of the title and status bands from the window's sides
+const int kHeaderInset = 16;  // logo and button from the ends of the header band
+const int kLogoGap = 18;      // between the logo and the texts beside it
+const int kHeaderTextGap = 2; // between the product name and the description
 const int kButtonWidth = 124;
 const int kButtonHeight = 28;
-const int kPadding = 8;        // inside a panel, around its lines
+const int kPadding = 8; // inside a panel, around its lines
 const int kLineHeight = 20;
 const int kFontRowHeight = 26;
 const int kEditionWidth = 360; // the addresses panel beside it takes the rest of the row
@@ -64,11 +63,11 @@ CString Pair(LPCTSTR pszLabel, const CString& strValue)
 CString DescribeFont(CFont* pFont)
 {
     LOGFONT lf = {};
-    if (pFont == NULL || pFont->GetSafeHandle() == NULL || !pFont->GetLogFont(&lf))
+    if (pFont == nullptr || pFont->GetSafeHandle() == nullptr || !pFont->GetLogFont(&lf))
         return L"(no font)";
-    CClientDC dcScreen(NULL);
-    const int nMeasured = ::MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 720,
-                                   ::GetDeviceCaps(dcScreen, LOGPIXELSY));
+    CClientDC dcScreen(nullptr);
+    const int nMeasured =
+        ::MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 720, ::GetDeviceCaps(dcScreen, LOGPIXELSY));
     // Whole pixels make 8.5 points measure 8.3 on a 96 dpi screen: round to half points.
     const int nTenths = (nMeasured + 2) / 5 * 5;
     CString strText;
@@ -82,8 +81,7 @@ void DrawLine(CDC& dc, CRect rc, const CString& strText, COLORREF crText, UINT n
     dc.DrawText(strText, &rc, nFormat);
 }
 
-struct OwnedSearch
-{
+struct OwnedSearch {
     HWND hOwner;
     HWND hFound;
 };
@@ -100,7 +98,7 @@ BOOL CALLBACK FindOwned(HWND hWnd, LPARAM lParam)
 // The visible window owned by hOwner on this thread: the modal dialog it opened.
 HWND OwnedDialog(HWND hOwner)
 {
-    OwnedSearch search = {hOwner, NULL};
+    OwnedSearch search = {hOwner, nullptr};
     ::EnumThreadWindows(::GetCurrentThreadId(), FindOwned, reinterpret_cast<LPARAM>(&search));
     return search.hFound;
 }
@@ -110,7 +108,7 @@ HWND OwnedDialog(HWND hOwner)
 CRect BorderInsets()
 {
     CRect rcProbe(0, 0, 0, 0);
-    CSkin::Instance().DrawRicheditBorder(NULL, NULL, rcProbe, CT_RICHEDIT, NULL);
+    CSkin::Instance().DrawRicheditBorder(nullptr, nullptr, rcProbe, CT_RICHEDIT, nullptr);
     return CRect(-rcProbe.left, -rcProbe.top, rcProbe.right, rcProbe.bottom);
 }
 } // namespace
@@ -141,9 +139,9 @@ BOOL CMainWnd::CreateMain()
     CRect rcWindow(0, 0, kClientWidth, ComputeLayout(kClientWidth).rcStatus.bottom);
     if (!::AdjustWindowRectEx(&rcWindow, kWindowStyle, FALSE, 0))
         return FALSE;
-    LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), NULL, OEM.m_hMainIcon);
+    LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), nullptr, OEM.m_hMainIcon);
     if (!CreateEx(0, pszClass, OEM.m_strName + L" - Vo_share demo", kWindowStyle, kWindowLeft, kWindowTop,
-                  rcWindow.Width(), rcWindow.Height(), NULL, NULL))
+                  rcWindow.Width(), rcWindow.Height(), nullptr, nullptr))
         return FALSE;
     SetIcon(OEM.m_hMainIcon32, TRUE);
     SetIcon(OEM.m_hMainIcon, FALSE);
@@ -191,13 +189,13 @@ void CMainWnd::CollectLines()
 
     CFileVersion version;
     if (version.Open(strExe + L"\\vo_share.dll"))
-        m_lines.Add(Pair(L"vo_share.dll version",
-                         version.GetFileVersion() + L" (" + version.GetFixedFileVersion() + L")"));
+        m_lines.Add(
+            Pair(L"vo_share.dll version", version.GetFileVersion() + L" (" + version.GetFixedFileVersion() + L")"));
     else
         m_lines.Add(Pair(L"vo_share.dll version", L"unknown"));
 
     CLangProRC* pTexts = CLangDB::Instance()->get(L"vo_share");
-    if (pTexts != NULL)
+    if (pTexts != nullptr)
         m_lines.Add(Pair(L"Localised answer", pTexts->GetString(L"IDS_LINK_ACCEPT")));
 
     m_lines.Add(Pair(L"Picture download address", GetFaceUrlDown()));
@@ -207,7 +205,7 @@ void CMainWnd::CollectLines()
 void CMainWnd::CreateFonts()
 {
     LOGFONT lf = {};
-    if (OEM.GetFontMedium()->GetSafeHandle() == NULL || !OEM.GetFontMedium()->GetLogFont(&lf))
+    if (OEM.GetFontMedium()->GetSafeHandle() == nullptr || !OEM.GetFontMedium()->GetLogFont(&lf))
         return;
     lf.lfWeight = FW_BOLD;
     m_fontCaption.CreateFontIndirect(&lf);
@@ -216,10 +214,10 @@ void CMainWnd::CreateFonts()
 BOOL CMainWnd::CreateChangeSkinButton()
 {
     const CRect rcButton = ButtonRect(ComputeLayout(kClientWidth).rcHeader);
-    if (!m_btnChangeSkin.Create(L"Change skin...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton,
-                                this, IDC_CHANGE_SKIN))
+    if (!m_btnChangeSkin.Create(L"Change skin...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this,
+                                IDC_CHANGE_SKIN))
         return FALSE;
-    m_btnChangeSkin.SetFont(m_fontCaption.GetSafeHandle() != NULL ? &m_fontCaption : OEM.GetFontMedium());
+    m_btnChangeSkin.SetFont(m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
     return TRUE;
 }
 
@@ -235,8 +233,8 @@ CMainWnd::Layout CMainWnd::ComputeLayout(int nWidth) const
     layout.rcHeader = HeaderBand(CRect(kMargin, y, nWidth - kMargin, y));
     y = layout.rcHeader.bottom + kMargin;
 
-    const int nRowHeight = std::max(PanelHeight(m_edition.GetSize(), kLineHeight),
-                               PanelHeight(m_addresses.GetSize(), kLineHeight));
+    const int nRowHeight =
+        std::max(PanelHeight(m_edition.GetSize(), kLineHeight), PanelHeight(m_addresses.GetSize(), kLineHeight));
     layout.rcEdition.SetRect(kMargin, y, kMargin + kEditionWidth, y + nRowHeight);
     layout.rcAddresses.SetRect(layout.rcEdition.right + kMargin, y, nWidth - kMargin, y + nRowHeight);
     y = layout.rcEdition.bottom + kMargin;
@@ -271,7 +269,7 @@ int CMainWnd::PanelHeight(INT_PTR nRows, int nRowHeight) const
 CRect CMainWnd::HeaderBand(const CRect& rcHeader) const
 {
     CRect rcBand = rcHeader;
-    CSkin::Instance().Draw(NULL, rcBand, DT_MYINFO);
+    CSkin::Instance().Draw(nullptr, rcBand, DT_MYINFO);
     return rcBand;
 }
 
@@ -289,7 +287,7 @@ void CMainWnd::ApplySkin()
     CRect rcClient;
     GetClientRect(&rcClient);
     m_btnChangeSkin.MoveWindow(ButtonRect(ComputeLayout(rcClient.Width()).rcHeader), FALSE);
-    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 // ---- painting ----
@@ -301,8 +299,7 @@ void CMainWnd::OnPaint()
     GetClientRect(&rcClient);
     // Painting off screen and copying once keeps the frame from flickering under the panels.
     CMemDC dcMem(&dc, rcClient.Width(), rcClient.Height());
-    if (dcMem.m_bitmap.GetSafeHandle() == NULL)
-    {
+    if (dcMem.m_bitmap.GetSafeHandle() == nullptr) {
         PaintWindow(dc, rcClient);
         return;
     }
@@ -338,12 +335,11 @@ void CMainWnd::PaintWindow(CDC& dc, const CRect& rcClient)
 }
 
 // One text at each end of a band of the main frame.
-void CMainWnd::PaintBand(CDC& dc, const CRect& rcBand, const CString& strLeft, const CString& strRight,
-                         COLORREF crText)
+void CMainWnd::PaintBand(CDC& dc, const CRect& rcBand, const CString& strLeft, const CString& strRight, COLORREF crText)
 {
     CRect rcText = rcBand;
     rcText.DeflateRect(kBandInset, 0);
-    CDCSelect font(&dc, m_fontCaption.GetSafeHandle() != NULL ? &m_fontCaption : OEM.GetFontMedium());
+    CDCSelect font(&dc, m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
     DrawLine(dc, rcText, strRight, crText, kLineFormat | DT_RIGHT);
     rcText.right -= dc.GetTextExtent(strRight).cx + kBandInset;
     DrawLine(dc, rcText, strLeft, crText);
@@ -388,14 +384,12 @@ CRect CMainWnd::PaintPanel(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle)
     return rcContent;
 }
 
-void CMainWnd::PaintPairs(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle, const CStringArray& pairs,
-                          int nLabelWidth)
+void CMainWnd::PaintPairs(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle, const CStringArray& pairs, int nLabelWidth)
 {
     const CRect rcContent = PaintPanel(dc, rcPanel, pszTitle);
     const COLORREF crValue = CSkin::Instance().m_clrNormalText;
     CDCSelect font(&dc, OEM.GetFontMedium());
-    for (INT_PTR i = 0; i < pairs.GetSize(); ++i)
-    {
+    for (INT_PTR i = 0; i < pairs.GetSize(); ++i) {
         const int y = rcContent.top + static_cast<int>(i) * kLineHeight;
         const CString& strPair = pairs[i];
         const int nTab = strPair.Find(L'\t');
@@ -410,8 +404,7 @@ void CMainWnd::PaintFonts(CDC& dc, const CRect& rcPanel)
     const CRect rcContent = PaintPanel(dc, rcPanel, L"Fonts");
     const COLORREF crValue = CSkin::Instance().m_clrNormalText;
     const int xSample = rcContent.left + kFontLabelWidth;
-    for (int i = 0; i < kFontCount; ++i)
-    {
+    for (int i = 0; i < kFontCount; ++i) {
         const int y = rcContent.top + i * kFontRowHeight;
         {
             CDCSelect font(&dc, OEM.GetFontMedium());
@@ -450,8 +443,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShootChooser();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
-    for (const CString& strName : names)
-    {
+    for (const CString& strName : names) {
         if (ShowSkin(strName))
             SaveShot(strName);
     }
@@ -464,8 +456,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 // photographs the dialog and cancels it, so the click returns with nothing changed.
 void CMainWnd::ShootChooser()
 {
-    if (SetTimer(kChooserShotTimer, kChooserShotDelay, NULL) == 0)
-    {
+    if (SetTimer(kChooserShotTimer, kChooserShotDelay, nullptr) == 0) {
         m_nExitCode = 1;
         return;
     }
@@ -479,8 +470,7 @@ void CMainWnd::OnTimer(UINT_PTR nIDEvent)
         return;
     KillTimer(kChooserShotTimer);
     const HWND hChooser = OwnedDialog(m_hWnd);
-    if (hChooser == NULL)
-    {
+    if (hChooser == nullptr) {
         m_nExitCode = 1;
         return;
     }

@@ -7,8 +7,7 @@
 
 #include <afxwin.h>
 
-class CMainWnd : public CWnd
-{
+class CMainWnd : public CWnd {
 public:
     explicit CMainWnd(const CString& strShotFolder);
 
@@ -28,15 +27,14 @@ protected:
 
 private:
     // Where each part of the client area goes; panels are outer rectangles, bars included.
-    struct Layout
-    {
-        CRect rcTitle;     // top band of the main frame
-        CRect rcHeader;    // the header band: logo, name, description, button
-        CRect rcEdition;   // panels
+    struct Layout {
+        CRect rcTitle;   // top band of the main frame
+        CRect rcHeader;  // the header band: logo, name, description, button
+        CRect rcEdition; // panels
         CRect rcAddresses;
         CRect rcFonts;
         CRect rcLibrary;
-        CRect rcStatus;    // bottom band of the main frame
+        CRect rcStatus; // bottom band of the main frame
     };
 
     CString m_strShotFolder;
@@ -62,12 +60,10 @@ private:
     void ApplySkin();
 
     void PaintWindow(CDC& dc, const CRect& rcClient);
-    void PaintBand(CDC& dc, const CRect& rcBand, const CString& strLeft, const CString& strRight,
-                   COLORREF crText);
+    void PaintBand(CDC& dc, const CRect& rcBand, const CString& strLeft, const CString& strRight, COLORREF crText);
     void PaintHeader(CDC& dc, const CRect& rcHeader);
     CRect PaintPanel(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle);
-    void PaintPairs(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle, const CStringArray& pairs,
-                    int nLabelWidth);
+    void PaintPairs(CDC& dc, const CRect& rcPanel, LPCTSTR pszTitle, const CStringArray& pairs, int nLabelWidth);
     void PaintFonts(CDC& dc, const CRect& rcPanel);
 
     bool ShowSkin(const CString& strName);

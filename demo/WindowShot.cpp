@@ -14,8 +14,7 @@ _COM_SMARTPTR_TYPEDEF(IWICStream, __uuidof(IWICStream));
 namespace {
 
 // Top-down 32-bit copy of the window's pixels, owned for the length of one save.
-class CWindowPixels
-{
+class CWindowPixels {
 public:
     explicit CWindowPixels(HWND hWnd)
     {
@@ -73,9 +72,8 @@ HRESULT Encode(const CWindowPixels& pixels, LPCWSTR pszPath)
     if (FAILED(hr))
         return hr;
     IWICBitmapPtr pBitmap;
-    hr = pFactory->CreateBitmapFromMemory(pixels.Width(), pixels.Height(), GUID_WICPixelFormat32bppBGR,
-                                          pixels.Stride(), pixels.Stride() * pixels.Height(),
-                                          pixels.Bits(), &pBitmap);
+    hr = pFactory->CreateBitmapFromMemory(pixels.Width(), pixels.Height(), GUID_WICPixelFormat32bppBGR, pixels.Stride(),
+                                          pixels.Stride() * pixels.Height(), pixels.Bits(), &pBitmap);
     if (FAILED(hr))
         return hr;
     IWICStreamPtr pStream;

@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-class CWindowShot
-{
+class CWindowShot {
 public:
     // Copies the whole window (frame included) from the screen and writes it to
     // pszPath. Returns FALSE when the window cannot be read or the file not written.

@@ -11,8 +11,7 @@
 // points to an empty CString that the window fills with the user's data folder; LPARAM is 0.
 const UINT WM_CONFIG_GET_USER_FOLDER = WM_USER + 17;
 
-class VO_API CConfig
-{
+class VO_API CConfig {
 public:
     CConfig();
     CConfig(const CConfig& other);

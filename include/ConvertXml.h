@@ -16,8 +16,7 @@
 #include <afx.h>
 #include <afxmsxml.h>
 
-class VO_API CConvertXml
-{
+class VO_API CConvertXml {
 public:
     // Parses text into a new document stored in doc; doc is left as it was unless 0 is returned.
     static HRESULT CStringToXml(CString text, IXMLDOMDocumentPtr& doc);
@@ -35,12 +34,11 @@ public:
 
 private:
     // Converts node and its subtree: the node goes into the tree under parent (or behind after).
-    static HRESULT XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent,
-                                CXmlTreeItem* after);
+    static HRESULT XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after);
     // Converts one node alone; sets item to the new item, or leaves it null when the node is
     // not converted (text, comment and CDATA nodes: result 1).
-    static HRESULT NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent,
-                              CXmlTreeItem* after, CXmlTreeItem*& item);
+    static HRESULT NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
+                              CXmlTreeItem*& item);
     // Converts item and its subtree into elements appended to parent (or to the document).
     static HRESULT TreeSaveToXml(CXmlTreeItem* item, IXMLDOMDocument* doc, IXMLDOMNode* parent);
     // Creates the element of one item (name, text, attributes) and appends it to parent.

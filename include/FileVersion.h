@@ -7,8 +7,7 @@
 #include <afx.h>
 #include <windows.h>
 
-class VO_API CFileVersion
-{
+class VO_API CFileVersion {
 public:
     CFileVersion();
     // A copy holds its own duplicate of the version block, so either object can be destroyed
@@ -41,11 +40,11 @@ public:
     CString GetFixedProductVersion() const;
 
 protected:
-    BYTE* m_lpVersionData;    // the whole version-information block, or null
-    DWORD m_dwLangCharset;    // first translation: language << 16 | code page, or 0
+    BYTE* m_lpVersionData; // the whole version-information block, or null
+    DWORD m_dwLangCharset; // first translation: language << 16 | code page, or 0
 
 private:
-    DWORD m_dwVersionSize;    // size of m_lpVersionData in bytes, needed to duplicate it
+    DWORD m_dwVersionSize; // size of m_lpVersionData in bytes, needed to duplicate it
 
     void Close();
     void CopyFrom(const CFileVersion& other);

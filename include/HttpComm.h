@@ -18,8 +18,7 @@ class CHttpConnection;
 class CHttpFile;
 class CInternetSession;
 
-class VO_API CHttpComm
-{
+class VO_API CHttpComm {
 public:
     // Stores the server URL, the default receiving window and the result message, and starts
     // the worker. No network activity until the first request.
@@ -57,16 +56,16 @@ protected:
     // when the URL is not an HTTP URL or WinInet refuses.
     CHttpConnection* GetInternetSession();
 
-    std::atomic<LONG> m_bRunning;  // 1 while the worker is meant to run
-    CKernelHandle m_hEvent;        // auto-reset, wakes the worker; lives as long as the channel
-    CPtrList m_lstJobs;            // queued CHttpCommParam pointers, under m_cs
+    std::atomic<LONG> m_bRunning; // 1 while the worker is meant to run
+    CKernelHandle m_hEvent;       // auto-reset, wakes the worker; lives as long as the channel
+    CPtrList m_lstJobs;           // queued CHttpCommParam pointers, under m_cs
     CRITICAL_SECTION m_cs;
     UINT m_nMsg;
     HWND m_hWnd;
     CKernelHandle m_hThread;
-    CString m_strObject;  // path and query of the URL
-    CString m_strServer;  // the URL as given
-    int m_nPort;          // the URL's port once split
+    CString m_strObject; // path and query of the URL
+    CString m_strServer; // the URL as given
+    int m_nPort;         // the URL's port once split
     CHttpConnection* m_pConnection;
     CInternetSession* m_pSession;
 
@@ -92,7 +91,7 @@ private:
     // Last resort of Stop: ends the worker by force and finishes what it had in hand.
     void TerminateWorker();
 
-    CHttpFile* m_pActiveRequest;                // under m_cs
-    bool m_bCancelling;                         // under m_cs
-    std::atomic<CHttpCommParam*> m_pCurrent;    // the request ToDo has in hand
+    CHttpFile* m_pActiveRequest;             // under m_cs
+    bool m_bCancelling;                      // under m_cs
+    std::atomic<CHttpCommParam*> m_pCurrent; // the request ToDo has in hand
 };

@@ -8,8 +8,7 @@
 
 #include <afx.h>
 
-class VO_API CHttpCommParam
-{
+class VO_API CHttpCommParam {
 public:
     // The param takes ownership of tree (which may be null). Result -1, no error text.
     CHttpCommParam(UINT type = 0, CXmlTreeCtrl* tree = nullptr, HWND wnd = nullptr);

@@ -8,8 +8,7 @@
 #include <afx.h>
 #include <ocidl.h>
 
-class VO_API CImageShow
-{
+class VO_API CImageShow {
 public:
     CImageShow();
     // Loads path at once (LoadFile).
@@ -40,11 +39,11 @@ public:
     int OpenImageFileDlg(HWND parent, CString& path);
 
 protected:
-    IPicture* m_pPicture;     // the loaded picture, or null
-    int m_nWidth;             // width in pixels
-    int m_nHeight;            // height in pixels
-    long m_lHimetricWidth;    // width in 0.01 mm
-    long m_lHimetricHeight;   // height in 0.01 mm
+    IPicture* m_pPicture;   // the loaded picture, or null
+    int m_nWidth;           // width in pixels
+    int m_nHeight;          // height in pixels
+    long m_lHimetricWidth;  // width in 0.01 mm
+    long m_lHimetricHeight; // height in 0.01 mm
 
 private:
     void Clear();

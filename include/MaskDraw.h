@@ -28,5 +28,4 @@ VO_API void StretchTrans(CDC* pDC, CBitmap& bitmap, CBitmap& mask, const CRect& 
 // Draws a rounded rectangle over rect, filled with crFill and outlined with a solid pen of
 // nPenWidth in crBorder; the corner ellipse is nCorner wide and high. The context's pen and
 // brush are restored.
-VO_API void FillRoundRect(CDC* pDC, const CRect& rect, COLORREF crBorder, COLORREF crFill, int nPenWidth,
-                          int nCorner);
+VO_API void FillRoundRect(CDC* pDC, const CRect& rect, COLORREF crBorder, COLORREF crFill, int nPenWidth, int nCorner);

@@ -7,8 +7,7 @@
 
 #include <afxgdi.h>
 
-class VO_API CMemDC : public CDC
-{
+class VO_API CMemDC : public CDC {
 public:
     // Creates a memory context compatible with pDC and selects a compatible bitmap of nWidth
     // by nHeight into it, painted with the context's brush (white). Without a context (pDC null

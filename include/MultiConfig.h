@@ -5,8 +5,7 @@
 
 #include "Config.h"
 
-class VO_API CMultiConfig : public CConfig
-{
+class VO_API CMultiConfig : public CConfig {
 public:
     CMultiConfig();
     CMultiConfig(const CMultiConfig& other);
@@ -29,7 +28,7 @@ public:
     // the file could not be written.
     int SaveConfig() override;
 
-    CString m_strSip;         // SIP address of the chat-room service
+    CString m_strSip; // SIP address of the chat-room service
     CString m_strRoomUrl;
     CString m_strRoomAddr;
     int m_nRoomPort;
@@ -53,7 +52,7 @@ public:
     CString m_strRoomName;
     CString m_strCaption;
     CString m_strMultiCaption;
-    int m_nHeadPage;          // which page is shown first
-    int m_bRoomShowVideo;     // per user: show video in rooms
-    int m_bGroupShowVideo;    // per user: show video in groups
+    int m_nHeadPage;       // which page is shown first
+    int m_bRoomShowVideo;  // per user: show video in rooms
+    int m_bGroupShowVideo; // per user: show video in groups
 };

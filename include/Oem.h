@@ -10,23 +10,20 @@
 #include <afxlite/CImageList.h>
 
 // Font chosen for chat messages (SetFontCurrChatMsg): any other value selects the medium font.
-enum FONT_SIZE
-{
+enum FONT_SIZE {
     FONT_SMALL = 0,
     FONT_MEDIUM = 1,
     FONT_BIG = 2,
 };
 
 // Gender code of a contact as the service sends it ("0", "1", "2").
-enum SEX_
-{
+enum SEX_ {
     SEX_FEMALE = 0,
     SEX_MALE = 1,
     SEX_UNKNOWN = 2,
 };
 
-class VO_API COem
-{
+class VO_API COem {
 public:
     // Built-in defaults: empty fonts, pictures and texts, the default service addresses.
     COem();
@@ -104,27 +101,27 @@ public:
     CFont m_fontMedium;        // 9 points
     CFont m_fontBig;           // 12 points
     int m_bLoaded;
-    CImageList m_imageList;    // one image each, made from the three logos
+    CImageList m_imageList; // one image each, made from the three logos
     CImageList m_imageList2;
     CImageList m_imageList3;
-    int m_nSpecifyDomain;      // kept for the host
-    CString m_strAppName;      // edition identifier and client type
-    CString m_strName;         // product name; also replaces %OEM% in the addresses
+    int m_nSpecifyDomain; // kept for the host
+    CString m_strAppName; // edition identifier and client type
+    CString m_strName;    // product name; also replaces %OEM% in the addresses
     CString m_strDescription;
     CString m_strWebsite;
     CString m_strCompanyName;
     CString m_strCopyright;
-    CString m_strMoneyName;    // name of the service's money unit
+    CString m_strMoneyName; // name of the service's money unit
     CString m_strReceiveFolder;
-    HICON m_hMainIcon32;       // application icon, 32 by 32
-    HICON m_hMainIcon;         // application icon at the file's own size
-    HICON m_hChatIcon;         // 28 by 28
+    HICON m_hMainIcon32; // application icon, 32 by 32
+    HICON m_hMainIcon;   // application icon at the file's own size
+    HICON m_hChatIcon;   // 28 by 28
     HICON m_hHistIcon;
     CWBitmap m_bmpSearchHead;
     CWBitmap m_bmpLogo;
     CWBitmap m_bmpLogo2;
     CWBitmap m_bmpLogo3;
-    CBitmap m_bmpFriendFace;   // strip of friends' head images
+    CBitmap m_bmpFriendFace; // strip of friends' head images
 
     // Service addresses, in the order of the keys of CONFIG\OEM\WebServer.ini.
     CString m_strUrlHomePage;

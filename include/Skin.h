@@ -59,8 +59,7 @@ struct VO_API CSkinFrameFill {
     int m_cy = 0;
 };
 
-class VO_API CSkin
-{
+class VO_API CSkin {
 public:
     // The first instance since load (or since Release) sets up the skins folder, scans it and
     // loads the current skin; later instances start empty.
@@ -169,7 +168,7 @@ protected:
     void DrawCopy(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask);
     void FillCenter(CDC* pDC, const CRect& rect, CBitmap& bmp, int cx, int cy, CBrush& brush);
 
-    static CString g_strPath;              // the skins folder; empty until the first CSkin
+    static CString g_strPath;               // the skins folder; empty until the first CSkin
     static std::vector<CString> g_vctNames; // names of the skin folders found by Refresh
 
 private:
@@ -178,8 +177,7 @@ private:
     void LoadOptionalPictures(const CString& strFolder);
     void LoadColours(const CString& strFolder);
     void DrawFrameWithCentre(CDC* pDC, const CRect& rect, CSkinFrameFill& frame);
-    void DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat,
-                      bool bTransparent);
+    void DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat, bool bTransparent);
     void DrawOutline(CDC* pDC, int nLeft, int nTop, int nRight, int nBottom);
     void StretchStrip(CDC* pDC, const CRect& rect);
 };

@@ -8,8 +8,7 @@
 
 #include <afxwin.h>
 
-class VO_API CSkinChooser : public CDialog
-{
+class VO_API CSkinChooser : public CDialog {
     DECLARE_DYNAMIC(CSkinChooser)
 
 public:

@@ -6,8 +6,7 @@
 
 #include <afx.h>
 
-class VO_API CStyle
-{
+class VO_API CStyle {
 public:
     CStyle();
     CStyle(const CStyle& other) = default;

@@ -21,5 +21,4 @@ VO_API int __cdecl UTF2TCHAR(const char* text, wchar_t** out);
 // Returns the number of UTF-8 bytes written, the terminator not counted; 0 for an empty text or
 // on failure (then nothing is allocated).
 VO_API int __cdecl TCHAR2UTF(const wchar_t* text, char** out, int size);
-
 }

@@ -23,8 +23,7 @@ VO_API CString GetFaceUrlUp();
 
 // "<folder><subfolder>\<number>.jpg": folder and subfolder are joined without a separator,
 // so subfolder normally begins with a backslash.
-VO_API void GetSysImageFile(const wchar_t* folder, const wchar_t* subfolder, int number,
-                            CString& out);
+VO_API void GetSysImageFile(const wchar_t* folder, const wchar_t* subfolder, int number, CString& out);
 // "<folder>\<name>.jpg"
 VO_API void GetPerImageFile(const wchar_t* folder, const wchar_t* name, CString& out);
 

@@ -6,8 +6,7 @@
 
 #include <afxgdi.h>
 
-class VO_API CWBitmap : public CBitmap
-{
+class VO_API CWBitmap : public CBitmap {
 public:
     CWBitmap();
     // Releases the bitmap.

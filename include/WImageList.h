@@ -8,8 +8,7 @@
 
 class CWBitmap;
 
-class VO_API CWImageList : public CImageList
-{
+class VO_API CWImageList : public CImageList {
 public:
     CWImageList() = default;
     ~CWImageList() override;

@@ -12,8 +12,7 @@
 #include <afxcmn.h>
 #include <afxmsxml.h>
 
-class VO_API CXMLBase
-{
+class VO_API CXMLBase {
 public:
     CXMLBase();
     virtual ~CXMLBase();

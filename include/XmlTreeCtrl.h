@@ -9,8 +9,7 @@
 #include <afx.h>
 #include <afxcoll.h>
 
-class VO_API CXmlTreeCtrl
-{
+class VO_API CXmlTreeCtrl {
 public:
     CXmlTreeCtrl();
     ~CXmlTreeCtrl();

@@ -10,8 +10,7 @@
 
 class CXmlTreeCtrl;
 
-class VO_API CXmlTreeItem
-{
+class VO_API CXmlTreeItem {
 public:
     // The item takes ownership of attri (which may be null).
     CXmlTreeItem(CString name = CString(), CString text = CString(), CMapStringToString* attri = nullptr);

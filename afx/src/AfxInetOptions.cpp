@@ -53,7 +53,7 @@ BOOL Query(HINTERNET hInternet, DWORD dwOption, CString& refString)
         refString.ReleaseBuffer(0);
         return FALSE;
     }
-    refString.ReleaseBuffer();  // the text is terminated; its unit of length varies by option
+    refString.ReleaseBuffer(); // the text is terminated; its unit of length varies by option
     return TRUE;
 }
 

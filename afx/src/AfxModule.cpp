@@ -38,8 +38,9 @@ std::vector<HINSTANCE> SearchOrder()
     std::vector<HINSTANCE> modules;
     {
         std::lock_guard<std::mutex> guard(state.lock);
-        modules.push_back(state.hResource ? state.hResource
-                                          : state.hInstance ? state.hInstance : GetModuleHandleW(nullptr));
+        modules.push_back(state.hResource   ? state.hResource
+                          : state.hInstance ? state.hInstance
+                                            : GetModuleHandleW(nullptr));
         for (const CDynLinkLibrary* library : state.libraries)
             modules.push_back(library->m_hResource);
     }

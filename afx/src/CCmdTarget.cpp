@@ -5,8 +5,8 @@ IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* AFXAPI CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, nullptr, nullptr, nullptr } };
-    static const AFX_MSGMAP map = { nullptr, &entries[0] };
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr, nullptr, nullptr}};
+    static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }
 
@@ -27,8 +27,7 @@ bool EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT nMessage, UINT nCode, UINT
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map;
-         map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfnDispatch; ++entry) {
             if (EntryMatches(*entry, nMessage, nCode, nID))
                 return entry;
@@ -63,6 +62,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         pHandlerInfo->pmf = entry->pfn;
         return TRUE;
     }
-    AFX_MSGCALL call = { nMsg, 0, 0, nID, nPlainCode, pExtra, 0 };
+    AFX_MSGCALL call = {nMsg, 0, 0, nID, nPlainCode, pExtra, 0};
     return entry->pfnDispatch(this, entry->pfn, call);
 }

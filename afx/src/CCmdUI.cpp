@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_nIndexMax(0), m_pMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE)
+CCmdUI::CCmdUI() : m_nID(0), m_nIndex(0), m_nIndexMax(0), m_pMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE)
 {
 }
 

@@ -35,5 +35,6 @@ void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return AfxReflectOwnerItems(*this, message, lParam, pResult) || CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return AfxReflectOwnerItems(*this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -236,15 +236,14 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                      int nSrcHeight, DWORD dwRop)
 {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, AfxGetSafeHdc(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight,
-                        dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, AfxGetSafeHdc(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
 BOOL CDC::TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
                          int nSrcWidth, int nSrcHeight, UINT clrTransparent)
 {
-    return ::TransparentBlt(m_hDC, xDest, yDest, nDestWidth, nDestHeight, AfxGetSafeHdc(pSrcDC), xSrc, ySrc,
-                            nSrcWidth, nSrcHeight, clrTransparent);
+    return ::TransparentBlt(m_hDC, xDest, yDest, nDestWidth, nDestHeight, AfxGetSafeHdc(pSrcDC), xSrc, ySrc, nSrcWidth,
+                            nSrcHeight, clrTransparent);
 }
 
 BOOL CDC::AlphaBlend(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,

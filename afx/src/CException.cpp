@@ -25,9 +25,8 @@ BOOL CException::CopyErrorMessage(const CString& text, LPTSTR lpszError, UINT nM
         *pnHelpContext = 0;
     if (!lpszError || nMaxError == 0)
         return FALSE;
-    const UINT length = static_cast<UINT>(text.GetLength()) < nMaxError - 1
-                            ? static_cast<UINT>(text.GetLength())
-                            : nMaxError - 1;
+    const UINT length =
+        static_cast<UINT>(text.GetLength()) < nMaxError - 1 ? static_cast<UINT>(text.GetLength()) : nMaxError - 1;
     wmemcpy(lpszError, text.GetString(), length);
     lpszError[length] = L'\0';
     return !text.IsEmpty();

@@ -27,8 +27,8 @@ std::vector<wchar_t> MakeFilter(LPCTSTR lpszFilter)
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd)
-    : m_ofn(), m_bOpenFileDialog(bOpenFileDialog), m_fileName(kMaxFileName, L'\0'),
-      m_filter(MakeFilter(lpszFilter)), m_strDefExt(lpszDefExt ? lpszDefExt : L"")
+    : m_ofn(), m_bOpenFileDialog(bOpenFileDialog), m_fileName(kMaxFileName, L'\0'), m_filter(MakeFilter(lpszFilter)),
+      m_strDefExt(lpszDefExt ? lpszDefExt : L"")
 {
     m_pParentWnd = pParentWnd;
     if (lpszFileName)

@@ -54,21 +54,36 @@ const OsErrorCause kOsErrorCauses[] = {
 LPCWSTR CauseText(int cause)
 {
     switch (cause) {
-    case CFileException::none: return L"No error occurred while accessing %s.";
-    case CFileException::fileNotFound: return L"%s was not found.";
-    case CFileException::badPath: return L"%s contains an incorrect path.";
-    case CFileException::tooManyOpenFiles: return L"%s could not be opened because there are too many open files.";
-    case CFileException::accessDenied: return L"Access to %s was denied.";
-    case CFileException::invalidFile: return L"An incorrect file handle was associated with %s.";
-    case CFileException::removeCurrentDir: return L"%s could not be removed because it is the current directory.";
-    case CFileException::directoryFull: return L"%s could not be created because the directory is full.";
-    case CFileException::badSeek: return L"Seek failed on %s.";
-    case CFileException::hardIO: return L"A hardware I/O error was reported while accessing %s.";
-    case CFileException::sharingViolation: return L"A sharing violation occurred while accessing %s.";
-    case CFileException::lockViolation: return L"A locking violation occurred while accessing %s.";
-    case CFileException::diskFull: return L"Disk full while accessing %s.";
-    case CFileException::endOfFile: return L"An attempt was made to access %s past its end.";
-    default: return L"An unknown error occurred while accessing %s.";
+    case CFileException::none:
+        return L"No error occurred while accessing %s.";
+    case CFileException::fileNotFound:
+        return L"%s was not found.";
+    case CFileException::badPath:
+        return L"%s contains an incorrect path.";
+    case CFileException::tooManyOpenFiles:
+        return L"%s could not be opened because there are too many open files.";
+    case CFileException::accessDenied:
+        return L"Access to %s was denied.";
+    case CFileException::invalidFile:
+        return L"An incorrect file handle was associated with %s.";
+    case CFileException::removeCurrentDir:
+        return L"%s could not be removed because it is the current directory.";
+    case CFileException::directoryFull:
+        return L"%s could not be created because the directory is full.";
+    case CFileException::badSeek:
+        return L"Seek failed on %s.";
+    case CFileException::hardIO:
+        return L"A hardware I/O error was reported while accessing %s.";
+    case CFileException::sharingViolation:
+        return L"A sharing violation occurred while accessing %s.";
+    case CFileException::lockViolation:
+        return L"A locking violation occurred while accessing %s.";
+    case CFileException::diskFull:
+        return L"Disk full while accessing %s.";
+    case CFileException::endOfFile:
+        return L"An attempt was made to access %s past its end.";
+    default:
+        return L"An unknown error occurred while accessing %s.";
     }
 }
 

@@ -19,9 +19,8 @@ CHttpConnection::CHttpConnection(CInternetSession* pSession, LPCTSTR pstrServer,
 {
 }
 
-CHttpConnection::CHttpConnection(CInternetSession* pSession, LPCTSTR pstrServer, DWORD dwFlags,
-                                 INTERNET_PORT nPort, LPCTSTR pstrUserName, LPCTSTR pstrPassword,
-                                 DWORD_PTR dwContext)
+CHttpConnection::CHttpConnection(CInternetSession* pSession, LPCTSTR pstrServer, DWORD dwFlags, INTERNET_PORT nPort,
+                                 LPCTSTR pstrUserName, LPCTSTR pstrPassword, DWORD_PTR dwContext)
     : CInternetConnection(pSession, pstrServer, nPort, dwContext), m_dwFlags(dwFlags)
 {
     Connect(INTERNET_SERVICE_HTTP, pstrUserName, pstrPassword, dwFlags);
@@ -43,12 +42,10 @@ CHttpFile* CHttpConnection::OpenRequest(LPCTSTR pstrVerb, LPCTSTR pstrObjectName
     }
 }
 
-CHttpFile* CHttpConnection::OpenRequest(int nVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer,
-                                        DWORD_PTR dwContext, LPCTSTR* ppstrAcceptTypes, LPCTSTR pstrVersion,
-                                        DWORD dwFlags)
+CHttpFile* CHttpConnection::OpenRequest(int nVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer, DWORD_PTR dwContext,
+                                        LPCTSTR* ppstrAcceptTypes, LPCTSTR pstrVersion, DWORD dwFlags)
 {
     if (nVerb < HTTP_VERB_MIN || nVerb > HTTP_VERB_MAX)
         AfxThrowInternetException(dwContext, ERROR_INVALID_PARAMETER);
-    return OpenRequest(kVerbs[nVerb], pstrObjectName, pstrReferer, dwContext, ppstrAcceptTypes, pstrVersion,
-                       dwFlags);
+    return OpenRequest(kVerbs[nVerb], pstrObjectName, pstrReferer, dwContext, ppstrAcceptTypes, pstrVersion, dwFlags);
 }

@@ -3,8 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CHttpFile, CInternetFile)
 
-CHttpFile::CHttpFile(HINTERNET hFile, HINTERNET hSession, LPCTSTR pstrObject, LPCTSTR pstrServer,
-                     LPCTSTR pstrVerb, DWORD_PTR dwContext)
+CHttpFile::CHttpFile(HINTERNET hFile, HINTERNET hSession, LPCTSTR pstrObject, LPCTSTR pstrServer, LPCTSTR pstrVerb,
+                     DWORD_PTR dwContext)
     : CInternetFile(hFile, hSession, pstrObject, pstrServer, dwContext), m_strVerb(pstrVerb)
 {
 }

@@ -9,8 +9,7 @@ IMPLEMENT_DYNAMIC(CInternetConnection, CObject)
 
 CInternetConnection::CInternetConnection(CInternetSession* pSession, LPCTSTR pstrServer, INTERNET_PORT nPort,
                                          DWORD_PTR dwContext)
-    : m_hConnection(nullptr), m_strServerName(pstrServer), m_nPort(nPort), m_pSession(pSession),
-      m_dwContext(dwContext)
+    : m_hConnection(nullptr), m_strServerName(pstrServer), m_nPort(nPort), m_pSession(pSession), m_dwContext(dwContext)
 {
     ASSERT(pSession != nullptr);
 }
@@ -31,8 +30,8 @@ void CInternetConnection::Close()
 void CInternetConnection::Connect(DWORD dwService, LPCTSTR pstrUserName, LPCTSTR pstrPassword, DWORD dwFlags)
 {
     ASSERT(m_hConnection == nullptr);
-    m_hConnection = ::InternetConnectW(*m_pSession, m_strServerName, m_nPort, pstrUserName, pstrPassword,
-                                       dwService, dwFlags, m_dwContext);
+    m_hConnection = ::InternetConnectW(*m_pSession, m_strServerName, m_nPort, pstrUserName, pstrPassword, dwService,
+                                       dwFlags, m_dwContext);
     if (!m_hConnection)
         AfxThrowInternetException(m_dwContext);
 }

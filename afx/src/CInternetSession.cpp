@@ -20,8 +20,8 @@ CString DefaultAgent()
 
 } // namespace
 
-CInternetSession::CInternetSession(LPCTSTR pstrAgent, DWORD_PTR dwContext, DWORD dwAccessType,
-                                   LPCTSTR pstrProxyName, LPCTSTR pstrProxyBypass, DWORD dwFlags)
+CInternetSession::CInternetSession(LPCTSTR pstrAgent, DWORD_PTR dwContext, DWORD dwAccessType, LPCTSTR pstrProxyName,
+                                   LPCTSTR pstrProxyBypass, DWORD dwFlags)
     : m_hSession(nullptr), m_dwContext(dwContext)
 {
     const CString agent = pstrAgent ? CString(pstrAgent) : DefaultAgent();
@@ -43,8 +43,8 @@ void CInternetSession::Close()
     }
 }
 
-CHttpConnection* CInternetSession::GetHttpConnection(LPCTSTR pstrServer, INTERNET_PORT nPort,
-                                                     LPCTSTR pstrUserName, LPCTSTR pstrPassword)
+CHttpConnection* CInternetSession::GetHttpConnection(LPCTSTR pstrServer, INTERNET_PORT nPort, LPCTSTR pstrUserName,
+                                                     LPCTSTR pstrPassword)
 {
     return new CHttpConnection(this, pstrServer, nPort, pstrUserName, pstrPassword, m_dwContext);
 }

@@ -64,7 +64,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
     LVITEMW item = {};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPTSTR>(lpszText);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const
@@ -130,7 +131,8 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const
 {
     lpRect->left = static_cast<LONG>(nCode);
-    return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const

@@ -1,7 +1,7 @@
 // CObject's run-time class and the checked downcasts.
 #include "afxlite/CObject.h"
 
-CRuntimeClass CObject::classCObject = { "CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr };
+CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr};
 static const AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 
 CRuntimeClass* CObject::GetRuntimeClass() const

@@ -64,7 +64,8 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
     ASSERT(m_hThread == nullptr);
     unsigned nThreadID = 0;
     // Started suspended so that the handle and ID are stored before the thread can use them.
-    const uintptr_t hThread = _beginthreadex(lpSecurityAttrs, nStackSize, &ThreadEntry, this, CREATE_SUSPENDED, &nThreadID);
+    const uintptr_t hThread =
+        _beginthreadex(lpSecurityAttrs, nStackSize, &ThreadEntry, this, CREATE_SUSPENDED, &nThreadID);
     if (hThread == 0)
         return FALSE;
     m_hThread = reinterpret_cast<HANDLE>(hThread);
@@ -139,7 +140,7 @@ BOOL CWinThread::PumpMessage()
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
     if (!pMsg->hwnd) {
-        AFX_MSGCALL call = { pMsg->message, pMsg->wParam, pMsg->lParam, 0, 0, nullptr, 0 };
+        AFX_MSGCALL call = {pMsg->message, pMsg->wParam, pMsg->lParam, 0, 0, nullptr, 0};
         return DispatchMessageEntry(pMsg->message, call);
     }
     CWnd* pMainWnd = GetMainWnd();

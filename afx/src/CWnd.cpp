@@ -93,8 +93,7 @@ HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
 
 // Offers a parent's message to the permanent object of hWndChild (never to the parent
 // itself, e.g. WM_CTLCOLORDLG names the dialog).
-BOOL SendChildNotify(const CWnd* pParent, HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
-                     LRESULT* pResult)
+BOOL SendChildNotify(const CWnd* pParent, HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     CWnd* pChild = CWnd::FromHandlePermanent(hWndChild);
     if (!pChild || pChild == pParent)
@@ -158,8 +157,8 @@ CMenu* FindMenuObject(HMENU hMenu, const MenuItemQuery& query, CMenu* pNearest, 
 CMenu* FindMenuObjectOf(HWND hWnd, const MenuItemQuery& query)
 {
     const AFX_THREAD_STATE* state = AfxGetThreadState();
-    const HMENU roots[] = { state->hTrackingWindow == hWnd ? state->hTrackingMenu : nullptr, ::GetMenu(hWnd),
-                            state->hLastInitMenu };
+    const HMENU roots[] = {state->hTrackingWindow == hWnd ? state->hTrackingMenu : nullptr, ::GetMenu(hWnd),
+                           state->hLastInitMenu};
     for (HMENU hRoot : roots) {
         if (!hRoot || !::IsMenu(hRoot))
             continue;
@@ -285,7 +284,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
     AFX_THREAD_STATE* state = AfxGetThreadState();
     const MSG previous = state->lastSentMsg;
-    state->lastSentMsg = MSG{ hWnd, message, wParam, lParam, 0, { 0, 0 } };
+    state->lastSentMsg = MSG{hWnd, message, wParam, lParam, 0, {0, 0}};
     if (message == WM_DESTROY)
         AfxWndProcAccess::MarkDestroying(pWnd);
 
@@ -321,22 +320,22 @@ void CWnd::OnFinalNcDestroy()
 
 // ---- Creation and destruction ----
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, LPVOID lpParam)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     ASSERT(m_hWnd == nullptr);
     if (m_hWnd)
@@ -361,8 +360,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     AfxCreationScope scope(this);
     if (!scope.IsReady())
         return FALSE;
-    HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
-                                  cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y,
+                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!hWnd && m_hWnd) {
         // Refused after the hook attached it, without the usual WM_NCDESTROY.
         m_pfnSuper = nullptr;
@@ -422,7 +421,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         HWND hWndChild = ReflectionTarget(m_hWnd, message, wParam, lParam);
         bHandled = hWndChild && SendChildNotify(this, hWndChild, message, wParam, lParam, &lResult);
         if (!bHandled) {
-            AFX_MSGCALL call = { message, wParam, lParam, 0, 0, nullptr, 0 };
+            AFX_MSGCALL call = {message, wParam, lParam, 0, 0, nullptr, 0};
             bHandled = DispatchMessageEntry(MapKey(message), call);
             lResult = call.lResult;
         }
@@ -475,7 +474,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         return TRUE;
     // The sender's control ID, as the map names it (tooltips report their tool in idFrom).
     const UINT nID = static_cast<UINT>(::GetDlgCtrlID(pNMHDR->hwndFrom));
-    AFX_NOTIFY notify = { pResult, pNMHDR };
+    AFX_NOTIFY notify = {pResult, pNMHDR};
     return OnCmdMsg(nID, MAKELONG(AFX_NOTIFY_CODE(pNMHDR->code), WM_NOTIFY), &notify, nullptr);
 }
 
@@ -498,11 +497,11 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
     if (message == WM_NOTIFY) {
         auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
-        AFX_NOTIFY notify = { pResult, pNMHDR };
+        AFX_NOTIFY notify = {pResult, pNMHDR};
         const int nCode = MAKELONG(AFX_NOTIFY_CODE(pNMHDR->code), WM_REFLECT_BASE + WM_NOTIFY);
         return CCmdTarget::OnCmdMsg(0, nCode, &notify, nullptr);
     }
-    AFX_MSGCALL call = { message, wParam, lParam, 0, 0, nullptr, 0 };
+    AFX_MSGCALL call = {message, wParam, lParam, 0, 0, nullptr, 0};
     if (!DispatchMessageEntry(WM_REFLECT_BASE + MapKey(message), call))
         return FALSE;
     *pResult = call.lResult;
@@ -606,7 +605,7 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
         HMENU hMenu = reinterpret_cast<HMENU>(lpDrawItemStruct->hwndItem);
         CMenu* pMenu = CMenu::FromHandlePermanent(hMenu);
         if (!pMenu)
-            pMenu = FindMenuObjectOf(m_hWnd, MenuItemQuery{ 0, hMenu });
+            pMenu = FindMenuObjectOf(m_hWnd, MenuItemQuery{0, hMenu});
         if (pMenu) {
             pMenu->DrawItem(lpDrawItemStruct);
             return;
@@ -618,7 +617,7 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     if (lpMeasureItemStruct->CtlType == ODT_MENU) {
-        if (CMenu* pMenu = FindMenuObjectOf(m_hWnd, MenuItemQuery{ lpMeasureItemStruct->itemID, nullptr })) {
+        if (CMenu* pMenu = FindMenuObjectOf(m_hWnd, MenuItemQuery{lpMeasureItemStruct->itemID, nullptr})) {
             pMenu->MeasureItem(lpMeasureItemStruct);
             return;
         }

@@ -51,7 +51,7 @@ RECT WorkAreaNear(HWND hWnd)
 {
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
-    RECT area = { 0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN) };
+    RECT area = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     if (::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &info))
         area = info.rcWork;
     return area;
@@ -216,7 +216,7 @@ void CWnd::CreateCaret(CBitmap* pBitmap)
 
 CPoint AFXAPI CWnd::GetCaretPos()
 {
-    POINT point = { 0, 0 };
+    POINT point = {0, 0};
     ::GetCaretPos(&point);
     return CPoint(point.x, point.y);
 }

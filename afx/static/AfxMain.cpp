@@ -2,8 +2,7 @@
 // afxlite.dll. Linked as a static library so that each executable has its own wWinMain.
 #include <windows.h>
 
-extern "C++" int __stdcall AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance,
-                                      LPWSTR lpCmdLine, int nCmdShow);
+extern "C++" int __stdcall AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
 {

@@ -19,11 +19,12 @@
 namespace {
 
 const int kRequests = 1000;
-const int kRounds = 5;  // of kRequests / kRounds requests each way
+const int kRounds = 5; // of kRequests / kRounds requests each way
 const UINT kResultMsg = WM_APP + 1;
 const DWORD kResultTimeoutMs = 30000;
-const char kAnswer[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
-                       "<tavo><ret>0</ret><user id=\"7\" state=\"online\">Ann</user><note>\xE4\xB8\xAD\xE6\x96\x87</note></tavo>";
+const char kAnswer[] =
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+    "<tavo><ret>0</ret><user id=\"7\" state=\"online\">Ann</user><note>\xE4\xB8\xAD\xE6\x96\x87</note></tavo>";
 const DWORD kRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT;
 
 CXmlTreeCtrl* Command(int index)
@@ -49,7 +50,7 @@ std::string BodyOf(int index)
     std::string body(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, xml, -1, &body[0], size, nullptr, nullptr);
     SysFreeString(xml);
-    body.resize(body.size() - 1);  // without the terminator
+    body.resize(body.size() - 1); // without the terminator
     return body;
 }
 
@@ -74,9 +75,9 @@ double RunChannel(const std::wstring& url, int count)
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"VoHttpBenchWindow";
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
-                                  nullptr);
-    int counts[2] = {0, 0};  // succeeded, failed
+    HWND window =
+        CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    int counts[2] = {0, 0}; // succeeded, failed
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(counts));
 
     std::vector<CXmlTreeCtrl*> commands;
@@ -107,14 +108,14 @@ double RunChannel(const std::wstring& url, int count)
 double RunBare(USHORT port, const std::vector<std::string>& bodies)
 {
     HINTERNET session = InternetOpenW(L"Corvala chat command", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    HINTERNET connection = session ? InternetConnectW(session, L"127.0.0.1", port, nullptr, nullptr,
-                                                      INTERNET_SERVICE_HTTP, 0, 0)
-                                   : nullptr;
+    HINTERNET connection =
+        session ? InternetConnectW(session, L"127.0.0.1", port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0)
+                : nullptr;
     bool ok = connection != nullptr;
     const double start = NowMs();
     for (size_t index = 0; ok && index < bodies.size(); ++index) {
-        HINTERNET request = HttpOpenRequestW(connection, L"POST", L"/cmd", L"HTTP/1.0", nullptr, nullptr,
-                                             kRequestFlags, 1);
+        HINTERNET request =
+            HttpOpenRequestW(connection, L"POST", L"/cmd", L"HTTP/1.0", nullptr, nullptr, kRequestFlags, 1);
         std::string body = bodies[index];
         ok = request && HttpSendRequestW(request, nullptr, 0, &body[0], static_cast<DWORD>(body.size()));
         std::string answer;
@@ -154,7 +155,7 @@ int main()
         if (server.Port() == 0 || bodies.front().empty()) {
             std::printf("the loopback server or the request bodies could not be made\n");
         } else {
-            RunBare(server.Port(), std::vector<std::string>(bodies.begin(), bodies.begin() + 20));  // warm-up
+            RunBare(server.Port(), std::vector<std::string>(bodies.begin(), bodies.begin() + 20)); // warm-up
             double channel = 0, bare = 0;
             for (int round = 0; round < kRounds && channel >= 0 && bare >= 0; ++round) {
                 const double channelRound = RunChannel(server.Url(), perRound);

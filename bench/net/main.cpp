@@ -13,11 +13,10 @@
 
 namespace {
 
-const int kContacts = 999;     // each with 9 fields: 9,990 items
-const int kHeaderFields = 9;   // plus the root: 10,000 items
+const int kContacts = 999;   // each with 9 fields: 9,990 items
+const int kHeaderFields = 9; // plus the root: 10,000 items
 const int kRepetitions = 7;
-const wchar_t* const kFields[] = {L"name", L"nick", L"sign", L"group", L"mobile",
-                                  L"mail", L"age", L"city", L"icon"};
+const wchar_t* const kFields[] = {L"name", L"nick", L"sign", L"group", L"mobile", L"mail", L"age", L"city", L"icon"};
 
 CMapStringToString* ContactAttributes(int index)
 {
@@ -79,8 +78,8 @@ bool RunOnce(CXmlTreeCtrl& command, Times& times)
     start = NowMs();
     IXMLDOMDocumentPtr alone;
     VARIANT_BOOL loaded = VARIANT_FALSE;
-    if (FAILED(alone.CreateInstance(__uuidof(DOMDocument))) ||
-        FAILED(alone->loadXML(_bstr_t(text.c_str()), &loaded)) || loaded != VARIANT_TRUE)
+    if (FAILED(alone.CreateInstance(__uuidof(DOMDocument))) || FAILED(alone->loadXML(_bstr_t(text.c_str()), &loaded)) ||
+        loaded != VARIANT_TRUE)
         return false;
     if (XmlOf(alone).size() != text.size())
         return false;

@@ -36,7 +36,8 @@ void PaintWindow(CDC* pDC)
 }
 
 // Median milliseconds of kPaintsPerRound calls of paint.
-template <class Paint> double Measure(Paint paint)
+template <class Paint>
+double Measure(Paint paint)
 {
     std::vector<double> rounds;
     for (int round = 0; round < kRounds; ++round) {

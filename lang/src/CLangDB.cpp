@@ -48,7 +48,7 @@ CString ModuleNameOf(LPCTSTR file)
     return dot < 0 ? name : name.Left(dot);
 }
 
-}  // namespace
+} // namespace
 
 CLangDB* CLangDB::Instance()
 {

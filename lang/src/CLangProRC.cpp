@@ -10,7 +10,7 @@ bool IsEmptyName(LPCTSTR name)
     return name == nullptr || *name == L'\0';
 }
 
-}  // namespace
+} // namespace
 
 CString CLangProRC::GetString(LPCTSTR id) const
 {

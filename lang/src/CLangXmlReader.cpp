@@ -16,7 +16,7 @@ const wchar_t kItemTag[] = L"item";
 // A module text file is small; anything larger than this is not one.
 const LONGLONG kMaxFileBytes = 16 * 1024 * 1024;
 
-}  // namespace
+} // namespace
 
 bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
 {
@@ -25,7 +25,7 @@ bool CLangXmlReader::Read(LPCTSTR path, CLangProRC& set)
     std::vector<BYTE> bytes;
     if (!ReadFileBytes(path, bytes))
         return false;
-    const CComApartment com;  // outlives every interface pointer below
+    const CComApartment com; // outlives every interface pointer below
     try {
         const IXMLDOMElementPtr root = LoadRoot(bytes);
         if (root == nullptr || TagName(root) != kRootTag)
@@ -50,8 +50,7 @@ bool CLangXmlReader::ReadFileBytes(LPCTSTR path, std::vector<BYTE>& bytes)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
-    return ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-           read == bytes.size();
+    return ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size();
 }
 
 // MSXML reads a byte array as a file: the XML declaration names its encoding.
@@ -80,7 +79,7 @@ bool CLangXmlReader::ToByteArray(const std::vector<BYTE>& bytes, _variant_t& arr
     VARIANT value;
     value.vt = VT_ARRAY | VT_UI1;
     value.parray = data;
-    array.Attach(value);  // the variant now owns the array
+    array.Attach(value); // the variant now owns the array
     void* target = nullptr;
     if (FAILED(SafeArrayAccessData(data, &target)))
         return false;

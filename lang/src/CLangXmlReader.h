@@ -17,8 +17,7 @@
 
 #include <vector>
 
-class CLangXmlReader
-{
+class CLangXmlReader {
 public:
     // Fills set from the file at path. False when the file is missing, malformed, has another
     // root element, or MSXML is unavailable; set may then hold part of the file.

@@ -16,8 +16,7 @@ int CConfig::LoadConfig(const wchar_t* folder, const wchar_t* name, const wchar_
 {
     const CString fileName(name);
     if (!m_bLoaded) {
-        m_strBasePath.Format(L"%s\\config\\%s", static_cast<LPCTSTR>(CString(folder)),
-                             fileName.GetString());
+        m_strBasePath.Format(L"%s\\config\\%s", static_cast<LPCTSTR>(CString(folder)), fileName.GetString());
         LoadBase();
         m_bLoaded = 1;
     }

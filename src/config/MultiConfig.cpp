@@ -60,8 +60,8 @@ bool WriteFlag(LPCTSTR file, LPCTSTR section, int flag)
 } // namespace
 
 CMultiConfig::CMultiConfig()
-    : m_strSip(kDefaultRoomSip), m_nRoomPort(0), m_nGroupPort(0), m_nGroup1Port(0), m_nHeadPage(1),
-      m_bRoomShowVideo(1), m_bGroupShowVideo(1)
+    : m_strSip(kDefaultRoomSip), m_nRoomPort(0), m_nGroupPort(0), m_nGroup1Port(0), m_nHeadPage(1), m_bRoomShowVideo(1),
+      m_bGroupShowVideo(1)
 {
 }
 

@@ -62,8 +62,7 @@ HICON LoadIconFile(const CString& file, int size)
 HICON LoadIconResource(UINT id, int size)
 {
     const LPCTSTR name = MAKEINTRESOURCE(id);
-    return static_cast<HICON>(
-        LoadImageW(AfxFindResourceHandle(name, RT_GROUP_ICON), name, IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(LoadImageW(AfxFindResourceHandle(name, RT_GROUP_ICON), name, IMAGE_ICON, size, size, 0));
 }
 
 // Icon file of the edition, else the library's icon resource.
@@ -133,8 +132,8 @@ void LoadFont(CFont& font, LPCTSTR oemFile, LPCTSTR key, int tenthsOfPoint)
 } // namespace
 
 COem::COem()
-    : m_pFontCurrChatMsg(nullptr), m_bLoaded(0), m_nSpecifyDomain(0), m_hMainIcon32(nullptr),
-      m_hMainIcon(nullptr), m_hChatIcon(nullptr), m_hHistIcon(nullptr)
+    : m_pFontCurrChatMsg(nullptr), m_bLoaded(0), m_nSpecifyDomain(0), m_hMainIcon32(nullptr), m_hMainIcon(nullptr),
+      m_hChatIcon(nullptr), m_hHistIcon(nullptr)
 {
     SetDefaultAddresses(*this);
 }

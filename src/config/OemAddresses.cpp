@@ -4,11 +4,9 @@
 
 #include <afxlite/AfxProfile.h>
 
-
 namespace {
 
-struct OemAddress
-{
+struct OemAddress {
     LPCTSTR key;
     CString COem::*field;
     LPCTSTR defaultValue;

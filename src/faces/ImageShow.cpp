@@ -43,13 +43,11 @@ bool IsTransparent(IPicture* picture)
 
 } // namespace
 
-CImageShow::CImageShow()
-    : m_pPicture(nullptr), m_nWidth(0), m_nHeight(0), m_lHimetricWidth(0), m_lHimetricHeight(0)
+CImageShow::CImageShow() : m_pPicture(nullptr), m_nWidth(0), m_nHeight(0), m_lHimetricWidth(0), m_lHimetricHeight(0)
 {
 }
 
-CImageShow::CImageShow(const wchar_t* path)
-    : CImageShow()
+CImageShow::CImageShow(const wchar_t* path) : CImageShow()
 {
     LoadFile(path);
 }
@@ -142,8 +140,8 @@ void CImageShow::Draw(HDC dc, RECT rect) const
         return;
     }
     // Source rectangles run bottom-up in 0.01 mm: start at the height, go up by it.
-    m_pPicture->Render(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0,
-                       m_lHimetricHeight, m_lHimetricWidth, -m_lHimetricHeight, nullptr);
+    m_pPicture->Render(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, m_lHimetricHeight,
+                       m_lHimetricWidth, -m_lHimetricHeight, nullptr);
 }
 
 // A transparent picture is rendered at its own size over the window colour in a memory

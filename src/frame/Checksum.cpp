@@ -11,7 +11,7 @@ namespace {
 
 using CrcTable = std::array<unsigned int, 256>;
 
-const unsigned int kCrcPolynomial = 0xEDB88320u;  // IEEE 802.3, reflected
+const unsigned int kCrcPolynomial = 0xEDB88320u; // IEEE 802.3, reflected
 
 // The scrambling constant c0..c3, c0 first in memory. It is fixed for all time: data the host
 // has scrambled can only be restored with these same four bytes.

@@ -5,13 +5,11 @@
 #include <cstring>
 #include <memory>
 
-CFileVersion::CFileVersion()
-    : m_lpVersionData(nullptr), m_dwLangCharset(0), m_dwVersionSize(0)
+CFileVersion::CFileVersion() : m_lpVersionData(nullptr), m_dwLangCharset(0), m_dwVersionSize(0)
 {
 }
 
-CFileVersion::CFileVersion(const CFileVersion& other)
-    : CFileVersion()
+CFileVersion::CFileVersion(const CFileVersion& other) : CFileVersion()
 {
     CopyFrom(other);
 }
@@ -63,9 +61,8 @@ int CFileVersion::Open(const wchar_t* file)
     // Each translation entry is a language identifier followed by a code page.
     WORD* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(data.get(), L"\\VarFileInfo\\Translation",
-                        reinterpret_cast<void**>(&translation), &length)
-        || translation == nullptr || length < 2 * sizeof(WORD))
+    if (!VerQueryValueW(data.get(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+        translation == nullptr || length < 2 * sizeof(WORD))
         return 0;
     m_dwLangCharset = (static_cast<DWORD>(translation[0]) << 16) | translation[1];
     m_lpVersionData = data.release();
@@ -78,24 +75,47 @@ CString CFileVersion::QueryValue(const wchar_t* name, unsigned long langCharset)
     if (m_lpVersionData == nullptr || name == nullptr)
         return CString();
     CString path;
-    path.Format(L"\\StringFileInfo\\%08lx\\%s", langCharset != 0 ? langCharset : m_dwLangCharset,
-                name);
+    path.Format(L"\\StringFileInfo\\%08lx\\%s", langCharset != 0 ? langCharset : m_dwLangCharset, name);
     wchar_t* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(m_lpVersionData, path, reinterpret_cast<void**>(&value), &length)
-        || value == nullptr || length == 0)
+    if (!VerQueryValueW(m_lpVersionData, path, reinterpret_cast<void**>(&value), &length) || value == nullptr ||
+        length == 0)
         return CString();
     return CString(value);
 }
 
-CString CFileVersion::GetFileDescription() const { return QueryValue(L"FileDescription"); }
-CString CFileVersion::GetFileVersion() const { return QueryValue(L"FileVersion"); }
-CString CFileVersion::GetInternalName() const { return QueryValue(L"InternalName"); }
-CString CFileVersion::GetCompanyName() const { return QueryValue(L"CompanyName"); }
-CString CFileVersion::GetLegalCopyright() const { return QueryValue(L"LegalCopyright"); }
-CString CFileVersion::GetOriginalFilename() const { return QueryValue(L"OriginalFilename"); }
-CString CFileVersion::GetProductName() const { return QueryValue(L"ProductName"); }
-CString CFileVersion::GetProductVersion() const { return QueryValue(L"ProductVersion"); }
+CString CFileVersion::GetFileDescription() const
+{
+    return QueryValue(L"FileDescription");
+}
+CString CFileVersion::GetFileVersion() const
+{
+    return QueryValue(L"FileVersion");
+}
+CString CFileVersion::GetInternalName() const
+{
+    return QueryValue(L"InternalName");
+}
+CString CFileVersion::GetCompanyName() const
+{
+    return QueryValue(L"CompanyName");
+}
+CString CFileVersion::GetLegalCopyright() const
+{
+    return QueryValue(L"LegalCopyright");
+}
+CString CFileVersion::GetOriginalFilename() const
+{
+    return QueryValue(L"OriginalFilename");
+}
+CString CFileVersion::GetProductName() const
+{
+    return QueryValue(L"ProductName");
+}
+CString CFileVersion::GetProductVersion() const
+{
+    return QueryValue(L"ProductVersion");
+}
 
 int CFileVersion::GetFixedInfo(VS_FIXEDFILEINFO& info) const
 {
@@ -103,8 +123,8 @@ int CFileVersion::GetFixedInfo(VS_FIXEDFILEINFO& info) const
         return 0;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(m_lpVersionData, L"\\", reinterpret_cast<void**>(&fixed), &length)
-        || fixed == nullptr || length < sizeof(VS_FIXEDFILEINFO))
+    if (!VerQueryValueW(m_lpVersionData, L"\\", reinterpret_cast<void**>(&fixed), &length) || fixed == nullptr ||
+        length < sizeof(VS_FIXEDFILEINFO))
         return 0;
     info = *fixed;
     return 1;
@@ -129,7 +149,7 @@ CString CFileVersion::GetFixedProductVersion() const
 CString CFileVersion::FormatVersion(DWORD mostSignificant, DWORD leastSignificant)
 {
     CString text;
-    text.Format(L"%u,%u,%u,%u", HIWORD(mostSignificant), LOWORD(mostSignificant),
-                HIWORD(leastSignificant), LOWORD(leastSignificant));
+    text.Format(L"%u,%u,%u,%u", HIWORD(mostSignificant), LOWORD(mostSignificant), HIWORD(leastSignificant),
+                LOWORD(leastSignificant));
     return text;
 }

@@ -29,8 +29,7 @@ int SetValueString(const wchar_t* name, const wchar_t* value, wchar_t* subkey, H
     if (!key)
         return 1;
     const DWORD bytes = static_cast<DWORD>(wcslen(value) * sizeof(wchar_t));
-    const LONG result =
-        RegSetValueExW(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
+    const LONG result = RegSetValueExW(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
     return result == ERROR_SUCCESS ? 0 : 1;
 }
 
@@ -43,17 +42,15 @@ int GetRegData(const wchar_t* name, wchar_t* data, unsigned long size, wchar_t* 
     if (!key)
         return 1;
     DWORD bytes = size;
-    const LONG result =
-        RegQueryValueExW(key.Get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes);
+    const LONG result = RegQueryValueExW(key.Get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes);
     return result == ERROR_SUCCESS ? 0 : 1;
 }
 
 int CreateRegUpdate()
 {
     HKEY key = nullptr;
-    const LONG result = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr,
-                                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                                        nullptr);
+    const LONG result = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
     const CRegKeyHandle owner(result == ERROR_SUCCESS ? key : nullptr);
     return static_cast<int>(result);
 }

@@ -17,19 +17,15 @@ const int kWindowClassLength = 256;
 // How EnableControls treats a child, chosen by the beginning of its class name.
 enum class ChildAction { Enable, MakeReadOnly, Ignore };
 
-struct ClassPrefixRule
-{
+struct ClassPrefixRule {
     const wchar_t* prefix;
     ChildAction action;
 };
 
 // Checked in this order; the first prefix that matches decides.
 const ClassPrefixRule kClassPrefixRules[] = {
-    {L"Button", ChildAction::Enable},
-    {L"ComboBox", ChildAction::Enable},
-    {L"SysListView", ChildAction::Enable},
-    {L"Richedit", ChildAction::Enable},
-    {L"Edit", ChildAction::MakeReadOnly},
+    {L"Button", ChildAction::Enable},   {L"ComboBox", ChildAction::Enable},   {L"SysListView", ChildAction::Enable},
+    {L"Richedit", ChildAction::Enable}, {L"Edit", ChildAction::MakeReadOnly},
 };
 
 ChildAction ActionForClass(const wchar_t* className)
@@ -79,8 +75,7 @@ void EnableControls(CWnd* parent, int enable)
     const HWND parentWindow = AfxGetSafeHwnd(parent);
     if (parentWindow == nullptr)
         return;
-    for (HWND child = ::GetWindow(parentWindow, GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = ::GetWindow(parentWindow, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
         EnableChild(child, enable != 0);
 }
 
@@ -100,8 +95,8 @@ void Parent2Here(CWnd* window, CDC* target)
     const CScopedGetDC source(parent);
     if (source.Get() == nullptr)
         return;
-    ::BitBlt(targetDC, 0, 0, area.right - area.left, area.bottom - area.top, source.Get(),
-             area.left, area.top, SRCCOPY);
+    ::BitBlt(targetDC, 0, 0, area.right - area.left, area.bottom - area.top, source.Get(), area.left, area.top,
+             SRCCOPY);
 }
 
 HWND FindWindowByClassName(const wchar_t* className)

@@ -19,8 +19,7 @@ void Transfer(HDC hTarget, HDC hMem, HBITMAP hSource, const CRect& rect, const C
                  rectSrc.Width(), rectSrc.Height(), dwRop);
 }
 
-void TransferThroughMask(CDC* pDC, CBitmap& bitmap, CBitmap& mask, const CRect& rect, CDC* pMemDC,
-                         const CRect& rectSrc)
+void TransferThroughMask(CDC* pDC, CBitmap& bitmap, CBitmap& mask, const CRect& rect, CDC* pMemDC, const CRect& rectSrc)
 {
     if (!pDC || !pDC->m_hDC || !pMemDC || !pMemDC->m_hDC || !bitmap.m_hObject)
         return;

@@ -2,8 +2,7 @@
 
 #include <MemDC.h>
 
-CMemDC::CMemDC(CDC* pDC, int nWidth, int nHeight)
-    : m_hOldBitmap(nullptr)
+CMemDC::CMemDC(CDC* pDC, int nWidth, int nHeight) : m_hOldBitmap(nullptr)
 {
     if (!pDC || !pDC->m_hDC || !CreateCompatibleDC(pDC))
         return;

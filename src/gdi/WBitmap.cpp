@@ -2,8 +2,7 @@
 
 #include <WBitmap.h>
 
-CWBitmap::CWBitmap()
-    : m_nWidth(0), m_nHeight(0)
+CWBitmap::CWBitmap() : m_nWidth(0), m_nHeight(0)
 {
 }
 

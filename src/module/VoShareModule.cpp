@@ -3,8 +3,7 @@
 // The linker's symbol for the start of this module's image, i.e. its module handle.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-CVoShareModule::CVoShareModule(HMODULE module)
-    : m_record(), m_bJoined(false)
+CVoShareModule::CVoShareModule(HMODULE module) : m_record(), m_bJoined(false)
 {
     if (!AfxInitExtensionModule(m_record, module))
         return;

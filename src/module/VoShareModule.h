@@ -4,8 +4,7 @@
 
 #include <afxdllx.h>
 
-class CVoShareModule
-{
+class CVoShareModule {
 public:
     explicit CVoShareModule(HMODULE module);
     ~CVoShareModule();

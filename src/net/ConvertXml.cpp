@@ -15,8 +15,8 @@
 
 namespace {
 
-const HRESULT kNothingDone = S_FALSE;  // 1: nothing done, or the input was refused
-const wchar_t kDeclarationName[] = L"xml";  // name of the item an XML declaration becomes
+const HRESULT kNothingDone = S_FALSE;      // 1: nothing done, or the input was refused
+const wchar_t kDeclarationName[] = L"xml"; // name of the item an XML declaration becomes
 
 // Runs one conversion step; an exception becomes its failure code.
 template <typename Step>
@@ -103,7 +103,7 @@ HRESULT CConvertXml::LoadXmlToTree(const wchar_t* path, CXmlTreeCtrl* tree)
         VARIANT_BOOL loaded = VARIANT_FALSE;
         hr = doc->load(_variant_t(path), &loaded);
         if (FAILED(hr) || loaded != VARIANT_TRUE)
-            return kNothingDone;  // missing file or not well-formed
+            return kNothingDone; // missing file or not well-formed
         return ConvertXmlToTree(doc, tree);
     });
 }
@@ -150,8 +150,7 @@ HRESULT CConvertXml::SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree)
 // item its conversion goes under. Children are converted from the first to the last, each put
 // in front of the ones before it, so every level comes out in reverse document order. A child
 // that is not converted (text, comment) is passed over; a DOM failure ends the walk.
-HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent,
-                                  CXmlTreeItem* after)
+HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after)
 {
     struct Level {
         IXMLDOMNodePtr next;
@@ -194,8 +193,8 @@ HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTre
 
 // The attribute collection is read first: a node without one is not converted, so its name and
 // text are never needed.
-HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent,
-                                CXmlTreeItem* after, CXmlTreeItem*& item)
+HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
+                                CXmlTreeItem*& item)
 {
     item = nullptr;
     CMapStringToString* attriRead = nullptr;
@@ -327,7 +326,7 @@ HRESULT CConvertXml::ItemToElement(CXmlTreeItem* item, IXMLDOMDocument* doc, IXM
     IXMLDOMElementPtr created;
     HRESULT hr = doc->createElement(ToBstr(item->GetName()), &created);
     if (FAILED(hr) || !created)
-        return kNothingDone;  // a name the DOM refuses
+        return kNothingDone; // a name the DOM refuses
     hr = created->put_text(ToBstr(item->GetText()));
     if (FAILED(hr))
         return hr;

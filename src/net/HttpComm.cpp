@@ -17,11 +17,11 @@
 
 namespace {
 
-const DWORD kPollMs = 2000;        // the worker looks at the queue at least this often
-const DWORD kStopWaitMs = 3000;    // Stop's wait for the request in hand
-const DWORD kCancelWaitMs = 1000;  // Stop's wait once that request is cancelled
-const UINT kReadChunk = 1023;      // bytes read from the answer at a time
-const UINT kMaxErrorText = 1024;   // a WinInet error text is cut to 1023 characters
+const DWORD kPollMs = 2000;       // the worker looks at the queue at least this often
+const DWORD kStopWaitMs = 3000;   // Stop's wait for the request in hand
+const DWORD kCancelWaitMs = 1000; // Stop's wait once that request is cancelled
+const UINT kReadChunk = 1023;     // bytes read from the answer at a time
+const UINT kMaxErrorText = 1024;  // a WinInet error text is cut to 1023 characters
 const char kEndTag[] = "</tavo>";
 const size_t kEndTagLength = sizeof(kEndTag) - 1;
 const wchar_t kAgent[] = L"Corvala chat command";
@@ -100,8 +100,7 @@ std::string ReadAnswer(CHttpFile& file)
 
 CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
     : m_bRunning(0), m_lstJobs(10), m_nMsg(msg), m_hWnd(wnd), m_strServer(server), m_nPort(port),
-      m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false),
-      m_pCurrent(nullptr)
+      m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false), m_pCurrent(nullptr)
 {
     ::InitializeCriticalSection(&m_cs);
     m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
@@ -305,7 +304,7 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
     } catch (CInternetException* e) {
         err = ErrorTextOf(*e);
         e->Delete();
-        CloseInternetSession();  // the next request opens a new session
+        CloseInternetSession(); // the next request opens a new session
         return 0;
     } catch (CException* e) {
         err = ErrorTextOf(*e);
@@ -369,7 +368,7 @@ void CHttpComm::CancelActiveRequest(bool cancelling)
     CCriticalSectionLock lock(m_cs);
     m_bCancelling = cancelling;
     if (cancelling && m_pActiveRequest)
-        m_pActiveRequest->Close();  // WinInet fails the blocked send or read
+        m_pActiveRequest->Close(); // WinInet fails the blocked send or read
 }
 
 bool CHttpComm::WaitForWorker(DWORD timeoutMs) const
@@ -383,7 +382,7 @@ void CHttpComm::TerminateWorker()
     // in hand. Its request (already closed) and its session are released; the request's window
     // gets the request back as cancelled, as it would have from the worker itself.
     if (!::TerminateThread(m_hThread.Get(), 1))
-        return;  // the worker may still use what it has in hand: leave it alone
+        return; // the worker may still use what it has in hand: leave it alone
     ::WaitForSingleObject(m_hThread.Get(), kCancelWaitMs);
     m_bRunning = 0;
     delete m_pActiveRequest;

@@ -10,8 +10,7 @@
 #include <utility>
 #include <vector>
 
-CXmlTreeCtrl::CXmlTreeCtrl()
-    : m_nCount(0), m_pFirst(nullptr), m_pLast(nullptr)
+CXmlTreeCtrl::CXmlTreeCtrl() : m_nCount(0), m_pFirst(nullptr), m_pLast(nullptr)
 {
 }
 
@@ -20,8 +19,8 @@ CXmlTreeCtrl::~CXmlTreeCtrl()
     DeleteAllItem();
 }
 
-CXmlTreeItem* CXmlTreeCtrl::InsertItem(CString name, CString text, CMapStringToString* attri,
-                                       CXmlTreeItem* parent, CXmlTreeItem* after)
+CXmlTreeItem* CXmlTreeCtrl::InsertItem(CString name, CString text, CMapStringToString* attri, CXmlTreeItem* parent,
+                                       CXmlTreeItem* after)
 {
     // The tree owns attri from here on, even when the item cannot be allocated.
     std::unique_ptr<CMapStringToString> attriOwner(attri);
@@ -149,9 +148,18 @@ CXmlTreeItem* CXmlTreeCtrl::GetItemByName(CString name, CXmlTreeItem* start) con
     return nullptr;
 }
 
-CXmlTreeItem* CXmlTreeCtrl::GetFirstItem() const { return m_pFirst; }
-CXmlTreeItem* CXmlTreeCtrl::GetLastItem() const { return m_pLast; }
-int CXmlTreeCtrl::GetItemCount() const { return m_nCount; }
+CXmlTreeItem* CXmlTreeCtrl::GetFirstItem() const
+{
+    return m_pFirst;
+}
+CXmlTreeItem* CXmlTreeCtrl::GetLastItem() const
+{
+    return m_pLast;
+}
+int CXmlTreeCtrl::GetItemCount() const
+{
+    return m_nCount;
+}
 
 CXmlTreeItem* CXmlTreeCtrl::GetNextItem(CXmlTreeItem* item) const
 {

@@ -6,22 +6,22 @@
 
 namespace {
 
-const DWORD kFieldMax = 0xFFFF;  // largest depth or sibling index a position word holds
+const DWORD kFieldMax = 0xFFFF; // largest depth or sibling index a position word holds
 
-DWORD DepthOf(DWORD position) { return position & kFieldMax; }
-DWORD IndexOf(DWORD position) { return position >> 16; }
+DWORD DepthOf(DWORD position)
+{
+    return position & kFieldMax;
+}
+DWORD IndexOf(DWORD position)
+{
+    return position >> 16;
+}
 
 } // namespace
 
 CXmlTreeItem::CXmlTreeItem(CString name, CString text, CMapStringToString* attri)
-    : m_pAttri(attri),
-      m_strName(std::move(name)),
-      m_strText(std::move(text)),
-      m_pNext(nullptr),
-      m_pChild(nullptr),
-      m_pParent(nullptr),
-      m_pPrev(nullptr),
-      m_dwPosition(0)
+    : m_pAttri(attri), m_strName(std::move(name)), m_strText(std::move(text)), m_pNext(nullptr), m_pChild(nullptr),
+      m_pParent(nullptr), m_pPrev(nullptr), m_dwPosition(0)
 {
 }
 
@@ -101,11 +101,35 @@ void CXmlTreeItem::LinkPrev(CXmlTreeItem* prev)
         m_pPrev = prev;
 }
 
-CString CXmlTreeItem::GetName() const { return m_strName; }
-CString CXmlTreeItem::GetText() const { return m_strText; }
-CMapStringToString* CXmlTreeItem::GetAttri() const { return m_pAttri; }
-CXmlTreeItem* CXmlTreeItem::GetChild() const { return m_pChild; }
-CXmlTreeItem* CXmlTreeItem::GetNext() const { return m_pNext; }
-CXmlTreeItem* CXmlTreeItem::GetParent() const { return m_pParent; }
-CXmlTreeItem* CXmlTreeItem::GetPrev() const { return m_pPrev; }
-DWORD CXmlTreeItem::GetPosition() const { return m_dwPosition; }
+CString CXmlTreeItem::GetName() const
+{
+    return m_strName;
+}
+CString CXmlTreeItem::GetText() const
+{
+    return m_strText;
+}
+CMapStringToString* CXmlTreeItem::GetAttri() const
+{
+    return m_pAttri;
+}
+CXmlTreeItem* CXmlTreeItem::GetChild() const
+{
+    return m_pChild;
+}
+CXmlTreeItem* CXmlTreeItem::GetNext() const
+{
+    return m_pNext;
+}
+CXmlTreeItem* CXmlTreeItem::GetParent() const
+{
+    return m_pParent;
+}
+CXmlTreeItem* CXmlTreeItem::GetPrev() const
+{
+    return m_pPrev;
+}
+DWORD CXmlTreeItem::GetPosition() const
+{
+    return m_dwPosition;
+}

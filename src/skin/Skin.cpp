@@ -30,10 +30,10 @@ const COLORREF kDefaultVideoBk = 0xD6D1AF;
 const COLORREF kDefaultNarrowBk = 0xFF6363;
 
 // The elements whose centre cell is also a fill pattern, and the other nine-cell elements.
-CSkinFrameFill CSkin::*const kFillFrames[] = {&CSkin::m_viewlogo, &CSkin::m_viewpage, &CSkin::m_main,
-                                               &CSkin::m_myAlbum, &CSkin::m_lbtn};
-CSkinFrame CSkin::*const kFrames[] = {&CSkin::m_normalt, &CSkin::m_normalb, &CSkin::m_wide, &CSkin::m_richtop,
-                                      &CSkin::m_richbottom, &CSkin::m_myinfo, &CSkin::m_tbtn};
+CSkinFrameFill CSkin::*const kFillFrames[] = {&CSkin::m_viewlogo, &CSkin::m_viewpage, &CSkin::m_main, &CSkin::m_myAlbum,
+                                              &CSkin::m_lbtn};
+CSkinFrame CSkin::*const kFrames[] = {&CSkin::m_normalt,    &CSkin::m_normalb, &CSkin::m_wide, &CSkin::m_richtop,
+                                      &CSkin::m_richbottom, &CSkin::m_myinfo,  &CSkin::m_tbtn};
 
 // Plain pictures with their files: the required ones, then the optional ones.
 struct PlainPicture {
@@ -69,7 +69,8 @@ struct FrameTarget {
     int* cy;
 };
 
-template <class Frame> FrameTarget Target(const wchar_t* file, Frame& frame)
+template <class Frame>
+FrameTarget Target(const wchar_t* file, Frame& frame)
 {
     return {file, &frame.m_bmp, &frame.m_mask, &frame.m_cx, &frame.m_cy};
 }
@@ -95,7 +96,8 @@ void ReadColour(const CString& strFile, LPCTSTR lpszKey, COLORREF& colour)
 }
 
 // Releases the pictures of an element; the cell sizes stay.
-template <class Frame> void EmptyFrame(Frame& frame)
+template <class Frame>
+void EmptyFrame(Frame& frame)
 {
     frame.m_bmp.DeleteObject();
     frame.m_mask.DeleteObject();
@@ -107,7 +109,8 @@ void MoveGdiObject(CGdiObject& to, CGdiObject& from)
         to.Attach(from.Detach());
 }
 
-template <class Frame> void MoveFrame(Frame& to, Frame& from)
+template <class Frame>
+void MoveFrame(Frame& to, Frame& from)
 {
     MoveGdiObject(to.m_bmp, from.m_bmp);
     MoveGdiObject(to.m_mask, from.m_mask);
@@ -151,8 +154,7 @@ void CSkin::Release()
     // A second Release finds the folder already cleared; writing then would aim at a
     // "\config.ini" in the root of the current drive.
     if (!g_strPath.IsEmpty())
-        ::WritePrivateProfileStringW(L"config", L"current", g_pSkinInstance->m_strCurrName,
-                                     g_strPath + kSettingsFile);
+        ::WritePrivateProfileStringW(L"config", L"current", g_pSkinInstance->m_strCurrName, g_strPath + kSettingsFile);
     g_strPath.Empty();
     std::vector<CString>().swap(g_vctNames);
 }

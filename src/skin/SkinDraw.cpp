@@ -90,8 +90,7 @@ void CSkin::DrawLeft(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, i
     CDC memDC;
     if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
         return;
-    StretchTrans(pDC, bmp, mask, CRect(rect.left, rect.top, rect.left + cx, rect.bottom), &memDC,
-                 Cell(0, 1, cx, cy));
+    StretchTrans(pDC, bmp, mask, CRect(rect.left, rect.top, rect.left + cx, rect.bottom), &memDC, Cell(0, 1, cx, cy));
 }
 
 void CSkin::DrawLR(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
@@ -255,14 +254,13 @@ void CSkin::StretchStrip(CDC* pDC, const CRect& rect)
         return;
     CDCSelect select(&memDC, &m_richbottom.m_bmp);
     const int nSourceHeight = rect.Height() < info.bmHeight ? rect.Height() : info.bmHeight;
-    pDC->StretchBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memDC, m_richbottom.m_cx, 0,
-                    m_richbottom.m_cx, nSourceHeight, SRCCOPY);
+    pDC->StretchBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memDC, m_richbottom.m_cx, 0, m_richbottom.m_cx,
+                    nSourceHeight, SRCCOPY);
 }
 
 // ---- control borders ----
 
-void CSkin::DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat,
-                         bool bTransparent)
+void CSkin::DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat, bool bTransparent)
 {
     if (lpszTitle == nullptr)
         return;
@@ -334,8 +332,7 @@ void CSkin::DrawVideoOne(CDC* pDC, CWnd* pPane, const CRect& rect, LPCTSTR lpszT
     CRect client;
     pPane->GetClientRect(&client);
     pDC->FillSolidRect(&client, mode == CM_CHAT ? m_clrChatVideoBk : m_clrVideoBk);
-    DrawOutline(pDC, rect.left - kOutlineWidth, rect.top - kOutlineWidth, rect.right + kOutlineWidth,
-                client.bottom);
+    DrawOutline(pDC, rect.left - kOutlineWidth, rect.top - kOutlineWidth, rect.right + kOutlineWidth, client.bottom);
     // The caption strip runs from the picture's bottom to one pixel above the client bottom.
     const int nStripBottom = client.bottom - kOutlineWidth;
     StretchStrip(pDC, CRect(rect.left, rect.bottom, rect.right, nStripBottom));

@@ -18,8 +18,8 @@ const DWORD kValueChars = 511;
 // The line colours start swapped against the file's defaults: a new object and one loaded
 // without a style file differ in these two colours.
 CStyle::CStyle()
-    : m_clrTintLine(0xF2D6CA), m_clrFuscousLine(0xC19587), m_clrBtn(0xAEF7BF), m_clrReserved(0),
-      m_clrMultBtn(0xFCD8BA), m_clrMultVideoBK(0xE8DEC0), m_clrMultVideoBorder(0xD5D5D5), m_clrMultBK(0xFFFFFF)
+    : m_clrTintLine(0xF2D6CA), m_clrFuscousLine(0xC19587), m_clrBtn(0xAEF7BF), m_clrReserved(0), m_clrMultBtn(0xFCD8BA),
+      m_clrMultVideoBK(0xE8DEC0), m_clrMultVideoBorder(0xD5D5D5), m_clrMultBK(0xFFFFFF)
 {
 }
 

@@ -31,7 +31,7 @@ const wchar_t kTreeKey[] = L"tree";
 const wchar_t kDeclarationTarget[] = L"xml";
 const wchar_t kDeclarationData[] = L"version='1.0' encoding='gbk'";
 
-const int kTextColumn = 1;  // column of a message's text; attribute k > 0 goes to column k + 1
+const int kTextColumn = 1; // column of a message's text; attribute k > 0 goes to column k + 1
 
 void Check(HRESULT hr)
 {
@@ -341,7 +341,7 @@ bool CXMLBase::AddFolderElement(CTreeCtrl* tree, IXMLDOMElementPtr& element, HTR
             continue;
         }
         std::unique_ptr<CString> text(new CString(value));
-        map->SetAt(name, text.get());  // attribute names are unique within an element
+        map->SetAt(name, text.get()); // attribute names are unique within an element
         text.release();
     }
     if (display.IsEmpty())
@@ -351,7 +351,7 @@ bool CXMLBase::AddFolderElement(CTreeCtrl* tree, IXMLDOMElementPtr& element, HTR
                              parent ? parent : TVI_ROOT, TVI_LAST);
     if (!under)
         return false;
-    map.release();  // now the item's, and with it the caller's
+    map.release(); // now the item's, and with it the caller's
     return true;
 }
 

@@ -115,15 +115,17 @@ TEST(CArrayTest, GrowsInsertsAndRemoves)
     array[0] = 10;
     EXPECT_EQ(3, array.Add(40));
     array.InsertAt(1, 7, 2);
-    EXPECT_EQ((std::vector<int>{10, 7, 7, 0, 0, 40}), std::vector<int>(array.GetData(), array.GetData() + array.GetSize()));
+    EXPECT_EQ((std::vector<int>{10, 7, 7, 0, 0, 40}),
+              std::vector<int>(array.GetData(), array.GetData() + array.GetSize()));
     array.RemoveAt(1, 3);
     array.SetAtGrow(5, 9);
-    EXPECT_EQ((std::vector<int>{10, 0, 40, 0, 0, 9}), std::vector<int>(array.GetData(), array.GetData() + array.GetSize()));
+    EXPECT_EQ((std::vector<int>{10, 0, 40, 0, 0, 9}),
+              std::vector<int>(array.GetData(), array.GetData() + array.GetSize()));
 
     CStringArray strings;
     strings.Add(L"first");
     for (int i = 0; i < 20; ++i)
-        strings.Add(strings[0]);  // the argument lives in the block that grows
+        strings.Add(strings[0]); // the argument lives in the block that grows
     EXPECT_STREQ(L"first", strings[20]);
 }
 

@@ -47,7 +47,7 @@ public:
     BOOL OnInitDialog() override
     {
         ++m_nInitDialogs;
-        for (LPCTSTR item : { L"red", L"green", L"blue" }) {
+        for (LPCTSTR item : {L"red", L"green", L"blue"}) {
             SendDlgItemMessageW(m_hWnd, IDC_AFXTEST_CHOICE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
             SendDlgItemMessageW(m_hWnd, IDC_AFXTEST_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
         }
@@ -225,7 +225,7 @@ TEST(ModelessDialogTest, EscapeClosesItAndItsWindowFreesTheObjectAndItsControls)
     auto* pDlg = new CSelfFreeingDialog;
     ASSERT_TRUE(pDlg->Create(IDD_AFXTEST_DATA));
     HWND hWnd = pDlg->m_hWnd;
-    EXPECT_FALSE(pDlg->IsWindowVisible());  // the template has no WS_VISIBLE
+    EXPECT_FALSE(pDlg->IsWindowVisible()); // the template has no WS_VISIBLE
     CButton cancel;
     ASSERT_TRUE(cancel.SubclassDlgItem(IDCANCEL, pDlg));
     EXPECT_FALSE(CButton().SubclassDlgItem(0x7BFF, pDlg));

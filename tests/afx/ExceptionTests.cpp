@@ -66,28 +66,29 @@ public:
 };
 int CCountedException::s_deleted = 0;
 
-void RethrowFromCatch()
+void RethrowFromCatch(){TRY{throw new CCountedException;
+} // namespace
+CATCH(CCountedException, e)
 {
-    TRY {
-        throw new CCountedException;
-    }
-    CATCH(CCountedException, e) {
-        THROW_LAST();
-    }
-    END_CATCH
+    THROW_LAST();
+}
+END_CATCH
 }
 
 TEST(FrameworkExceptionTest, CatchMacrosDeleteUnlessRethrown)
 {
     CCountedException::s_deleted = 0;
     bool caught = false;
-    TRY {
+    TRY
+    {
         THROW(new CCountedException);
     }
-    CATCH(CFileException, e) {
+    CATCH(CFileException, e)
+    {
         ADD_FAILURE() << "wrong handler";
     }
-    AND_CATCH_ALL(e) {
+    AND_CATCH_ALL(e)
+    {
         caught = true;
     }
     END_CATCH_ALL
@@ -101,7 +102,7 @@ TEST(FrameworkExceptionTest, CatchMacrosDeleteUnlessRethrown)
         e->Delete();
     }
     EXPECT_EQ(2, CCountedException::s_deleted);
-    CCountedException(FALSE).Delete();  // not on the heap: only its destructor runs
+    CCountedException(FALSE).Delete(); // not on the heap: only its destructor runs
     EXPECT_EQ(3, CCountedException::s_deleted);
 }
 

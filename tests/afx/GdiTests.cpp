@@ -8,7 +8,7 @@
 
 namespace {
 
-const UINT kStripBitmapId = 0x7A10;  // three 4x4 images: red, green, blue; top-left pixel magenta
+const UINT kStripBitmapId = 0x7A10; // three 4x4 images: red, green, blue; top-left pixel magenta
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);

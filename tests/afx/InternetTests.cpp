@@ -14,7 +14,7 @@
 
 namespace {
 
-const DWORD kWaitMs = 10000;  // bound of every wait, so a failing test cannot hang
+const DWORD kWaitMs = 10000; // bound of every wait, so a failing test cannot hang
 
 // Runs action; the error code of the CInternetException it throws (deleted here), 0 for none.
 template <typename Action>
@@ -33,7 +33,7 @@ DWORD InternetErrorOf(Action action)
 std::string ReadAll(CHttpFile& file)
 {
     std::string body;
-    char buffer[7];  // small, so that the body takes several reads
+    char buffer[7]; // small, so that the body takes several reads
     UINT read;
     while ((read = file.Read(buffer, sizeof(buffer))) > 0)
         body.append(buffer, read);
@@ -65,9 +65,11 @@ TEST(AfxParseUrlTest, SplitsServiceServerObjectAndPort)
         INTERNET_PORT port;
     };
     const Case cases[] = {
-        {L"http://example.org:8080/cmd/run.php?id=7&x=1", AFX_INET_SERVICE_HTTP, L"example.org", L"/cmd/run.php?id=7&x=1", 8080},
+        {L"http://example.org:8080/cmd/run.php?id=7&x=1", AFX_INET_SERVICE_HTTP, L"example.org",
+         L"/cmd/run.php?id=7&x=1", 8080},
         {L"http://example.org", AFX_INET_SERVICE_HTTP, L"example.org", L"/", INTERNET_DEFAULT_HTTP_PORT},
-        {L"https://secure.example.org/a", AFX_INET_SERVICE_HTTPS, L"secure.example.org", L"/a", INTERNET_DEFAULT_HTTPS_PORT},
+        {L"https://secure.example.org/a", AFX_INET_SERVICE_HTTPS, L"secure.example.org", L"/a",
+         INTERNET_DEFAULT_HTTPS_PORT},
         {L"ftp://files.example.org/pub/readme.txt", AFX_INET_SERVICE_FTP, L"files.example.org", L"/pub/readme.txt", 21},
     };
     for (const Case& c : cases) {
@@ -235,10 +237,10 @@ TEST(HttpFileTest, CloseFromAnotherThreadIsSafeWhileARequestBlocks)
     if (sent.wait_for(std::chrono::milliseconds(1000)) != std::future_status::ready)
         server.reset();
     ASSERT_EQ(std::future_status::ready, sent.wait_for(std::chrono::milliseconds(kWaitMs)));
-    sent.get();  // failed or not (an empty answer may pass for HTTP/0.9): it has ended
+    sent.get(); // failed or not (an empty answer may pass for HTTP/0.9): it has ended
     DWORD status = 0;
     EXPECT_FALSE(file->QueryInfoStatusCode(status)) << "the request is closed";
-    file->Close();  // and the destructor closes once more: nothing left to close
+    file->Close(); // and the destructor closes once more: nothing left to close
 }
 
 } // namespace

@@ -20,8 +20,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(afxtest::CreateHiddenFrame(m_frame));
-        ASSERT_TRUE(m_list.Create(WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS, CRect(0, 0, 280, 160), &m_frame, kListId));
-        ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, CRect(0, 0, 280, 160), &m_frame, kTreeId));
+        ASSERT_TRUE(
+            m_list.Create(WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS, CRect(0, 0, 280, 160), &m_frame, kListId));
+        ASSERT_TRUE(
+            m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, CRect(0, 0, 280, 160), &m_frame, kTreeId));
     }
     void TearDown() override
     {
@@ -86,7 +88,7 @@ TEST_F(ListTreeCtrlTest, ListItemsAndSubitemsReadBackInBothForms)
     EXPECT_STREQ(L"\u77ed\u4fe1 third", m_list.GetItemText(1, 2));
     EXPECT_STREQ(L"", m_list.GetItemText(7, 0));
     wchar_t buffer[4] = {L'x', L'x', L'x', L'x'};
-    EXPECT_EQ(3, m_list.GetItemText(1, 2, buffer, 4));  // cut to the buffer, null-terminated
+    EXPECT_EQ(3, m_list.GetItemText(1, 2, buffer, 4)); // cut to the buffer, null-terminated
     EXPECT_EQ(std::wstring(L"\u77ed\u4fe1 "), buffer);
 
     // Texts longer than the first buffer of the CString form, or filling it exactly, come back whole.
@@ -104,10 +106,10 @@ TEST_F(ListTreeCtrlTest, ListSelectionPositionsFollowDeletion)
     EXPECT_EQ(nullptr, m_list.GetFirstSelectedItemPosition());
     for (int item : {0, 3, 4})
         EXPECT_TRUE(m_list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED));
-    EXPECT_EQ((std::vector<int>{0, 3, 4}), SelectedItems(m_list));  // item 0 has a position too
+    EXPECT_EQ((std::vector<int>{0, 3, 4}), SelectedItems(m_list)); // item 0 has a position too
 
     EXPECT_TRUE(m_list.SetItemState(3, 0, LVIS_SELECTED));
-    EXPECT_TRUE(m_list.DeleteItem(0));  // the selected item 4 moves up to 3
+    EXPECT_TRUE(m_list.DeleteItem(0)); // the selected item 4 moves up to 3
     EXPECT_EQ((std::vector<int>{3}), SelectedItems(m_list));
 }
 
@@ -128,7 +130,7 @@ TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
     EXPECT_EQ(nullptr, m_tree.SetImageList(&images, TVSIL_NORMAL));
-    EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));  // the owning wrapper, not a temporary one
+    EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL)); // the owning wrapper, not a temporary one
     EXPECT_EQ(&images, m_tree.SetImageList(nullptr, TVSIL_NORMAL));
 
     EXPECT_STREQ(L"", m_tree.GetItemText(nullptr));
@@ -149,12 +151,12 @@ TEST_F(ListTreeCtrlTest, TreeExpandsSortsAndDeletesSubtrees)
 
     EXPECT_FALSE(m_tree.ItemHasChildren(apple));
     EXPECT_FALSE(IsExpanded(pear));
-    m_tree.EnsureVisible(pip);  // expands the parents on the way
+    m_tree.EnsureVisible(pip); // expands the parents on the way
     EXPECT_TRUE(IsExpanded(root) && IsExpanded(pear));
 
     EXPECT_TRUE(m_tree.SortChildren(root));
     EXPECT_EQ(L"root(apple,fig,pear(pip,skin))", Walk(m_tree.GetRootItem()));
-    EXPECT_TRUE(m_tree.DeleteItem(pear));  // with its two children
+    EXPECT_TRUE(m_tree.DeleteItem(pear)); // with its two children
     EXPECT_EQ(3u, m_tree.GetCount());
     EXPECT_EQ(L"root(apple,fig)", Walk(m_tree.GetRootItem()));
     EXPECT_TRUE(m_tree.DeleteAllItems());

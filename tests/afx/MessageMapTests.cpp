@@ -40,7 +40,7 @@ protected:
     afx_msg LRESULT OnSetText(WPARAM, LPARAM)
     {
         ++m_nSetTexts;
-        return Default();  // the window's own procedure stores the text
+        return Default(); // the window's own procedure stores the text
     }
     afx_msg void OnUpdateOpen(CCmdUI* pCmdUI)
     {
@@ -133,7 +133,8 @@ TEST_F(MessageMapTest, UpdateHandlersRunWhenPopupOpensButNotForTheSystemMenu)
     m_wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(0, TRUE));
     EXPECT_EQ(0u, ::GetMenuState(hPopup, ID_AFXTEST_OPEN, MF_BYCOMMAND) & MF_GRAYED);
     m_wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(0, FALSE));
-    EXPECT_EQ(UINT(MF_GRAYED | MF_CHECKED), ::GetMenuState(hPopup, ID_AFXTEST_OPEN, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
+    EXPECT_EQ(UINT(MF_GRAYED | MF_CHECKED),
+              ::GetMenuState(hPopup, ID_AFXTEST_OPEN, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
     EXPECT_EQ(0u, ::GetMenuState(hPopup, ID_AFXTEST_CLOSE, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
 }
 

@@ -112,7 +112,10 @@ public:
         const ULONG_PTR b = lpCompareItemStruct->itemData2;
         return a < b ? -1 : a > b ? 1 : 0;
     }
-    void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override { m_deleted.push_back(lpDeleteItemStruct->itemData); }
+    void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override
+    {
+        m_deleted.push_back(lpDeleteItemStruct->itemData);
+    }
 };
 
 // Handles its own NM_CLICK, sharing it with the parent on request.
@@ -257,10 +260,10 @@ TEST_F(ReflectionTest, MenuItemsGoToTheObjectOfTheirPopupOrTheNearestMenuAboveIt
     COwnerMenu popup;
     ASSERT_TRUE(popup.Attach(hPopup));
     measureAndDraw(ID_AFXTEST_CLOSE, ID_AFXTEST_OPEN);
-    popup.Detach();  // the menu bar owns the popup
+    popup.Detach(); // the menu bar owns the popup
     EXPECT_EQ((std::vector<UINT>{ID_AFXTEST_CLOSE}), popup.m_measured);
     EXPECT_EQ((std::vector<UINT>{ID_AFXTEST_OPEN}), popup.m_drawn);
-    EXPECT_EQ(1, m_parent.m_nDrawItems);  // the parent's handler ran first and passed it on
+    EXPECT_EQ(1, m_parent.m_nDrawItems); // the parent's handler ran first and passed it on
 
     COwnerMenu ownerBar;
     ASSERT_TRUE(ownerBar.Attach(bar.Detach()));

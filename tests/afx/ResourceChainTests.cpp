@@ -63,8 +63,8 @@ TEST(ResourceChainTest, TerminatingTheModuleRemovesAllItsEntries)
     AFX_EXTENSION_MODULE record;
     EXPECT_FALSE(AfxInitExtensionModule(record, nullptr));
     ASSERT_TRUE(AfxInitExtensionModule(record, hExt));
-    new CDynLinkLibrary(record);     // a second entry for the module
-    AfxTermExtensionModule(record);  // removes both entries of the module
+    new CDynLinkLibrary(record);    // a second entry for the module
+    AfxTermExtensionModule(record); // removes both entries of the module
     EXPECT_FALSE(CString().LoadString(IDS_AFXTEST_EXT_ONLY));
     ::FreeLibrary(hExt);
 }

@@ -48,7 +48,7 @@ TEST(RuntimeClassTest, ClassLeavesTheListWhenItsRegistrarIsDestroyed)
 {
     CRuntimeClass transient = {"CTransient", 1, 0xFFFF, nullptr, nullptr};
     {
-        const AFX_CLASSINIT registrar(&transient);  // as IMPLEMENT_DYNAMIC makes it
+        const AFX_CLASSINIT registrar(&transient); // as IMPLEMENT_DYNAMIC makes it
         EXPECT_EQ(&transient, CRuntimeClass::FromName(L"CTransient"));
     }
     EXPECT_EQ(nullptr, CRuntimeClass::FromName(L"CTransient"));

@@ -51,7 +51,9 @@ TEST(ScopedHandleTest, KernelHandlesAreReallyClosed)
 {
     HANDLE event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     ASSERT_NE(nullptr, event);
-    { const CKernelHandle owner(event); }
+    {
+        const CKernelHandle owner(event);
+    }
     DWORD flags = 0;
     EXPECT_FALSE(::GetHandleInformation(event, &flags)) << "closed with its owner";
 }

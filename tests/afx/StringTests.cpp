@@ -62,7 +62,7 @@ TEST(CStringTest, EditsReportCountsAndLengths)
     EXPECT_EQ(2, s.Replace(L"-", L"++"));
     EXPECT_EQ(0, s.Replace(L"", L"x"));
     EXPECT_EQ(2, s.Replace(L"++", nullptr));
-    EXPECT_EQ(5, s.Insert(100, L"de"));  // positions past either end are clamped
+    EXPECT_EQ(5, s.Insert(100, L"de")); // positions past either end are clamped
     EXPECT_EQ(6, s.Insert(-5, L'_'));
     EXPECT_EQ(3, s.Delete(3, 100));
     EXPECT_STREQ(L"_ab", s);

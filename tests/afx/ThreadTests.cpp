@@ -40,7 +40,7 @@ DWORD RunToEnd(CWinThread* pThread)
     DWORD exitCode = 0;
     if (::WaitForSingleObject(pThread->m_hThread, 5000) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "the thread did not end";
-        return 0;  // the object stays with the running thread
+        return 0; // the object stays with the running thread
     }
     EXPECT_TRUE(::GetExitCodeThread(pThread->m_hThread, &exitCode));
     delete pThread;

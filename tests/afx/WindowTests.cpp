@@ -140,7 +140,8 @@ class ForeignWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_hWnd = ::CreateWindowExW(0, L"STATIC", L"foreign", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+        m_hWnd =
+            ::CreateWindowExW(0, L"STATIC", L"foreign", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(nullptr, m_hWnd);
     }
     void TearDown() override
@@ -172,7 +173,7 @@ TEST_F(ForeignWindowTest, SubclassRoutesMessagesThroughTheObjectUntilUnsubclasse
     ASSERT_TRUE(probe.SubclassWindow(m_hWnd));
     EXPECT_EQ(1, probe.m_nPreSubclass);
     EXPECT_EQ(5, ::SendMessageW(m_hWnd, WM_AFXTEST_PING, 4, 0));
-    probe.SetWindowText(L"changed");  // unhandled: the control's own procedure stores it
+    probe.SetWindowText(L"changed"); // unhandled: the control's own procedure stores it
     CString text;
     probe.GetWindowText(text);
     EXPECT_STREQ(L"changed", text);

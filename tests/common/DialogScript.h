@@ -52,5 +52,6 @@ auto RunDialogScript(RunModal runModal, const std::function<void(HWND)>& script)
 
 inline void ClickButton(HWND hDialog, int nID)
 {
-    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
+    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
 }

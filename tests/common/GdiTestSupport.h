@@ -25,8 +25,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const int kGdiCountSlack = 8;
 
 // A memory context over a 32-bit bitmap of the given size filled with one colour.
-class CDibTarget
-{
+class CDibTarget {
 public:
     CDibTarget(int nWidth, int nHeight, COLORREF crFill)
     {
@@ -56,8 +55,7 @@ private:
     std::optional<CDCSelect> m_select;
 };
 
-struct PixelCheck
-{
+struct PixelCheck {
     int x, y;
     COLORREF colour;
 };

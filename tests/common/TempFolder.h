@@ -18,8 +18,7 @@ inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
     return fclose(out) == 0 && bWritten;
 }
 
-class CTempFolder
-{
+class CTempFolder {
 public:
     // Process ids are reused, and a folder an earlier run could not remove (a dialog left it as
     // the current directory) may still be there: such a name is skipped, never shared.
@@ -29,8 +28,8 @@ public:
         wchar_t temp[MAX_PATH] = {};
         ::GetTempPathW(MAX_PATH, temp);
         for (int attempt = 0; attempt < 100 && !m_bReady; ++attempt) {
-            m_path = std::wstring(temp) + L"vo_test_" + std::to_wstring(::GetCurrentProcessId()) + L"_"
-                     + std::to_wstring(++counter);
+            m_path = std::wstring(temp) + L"vo_test_" + std::to_wstring(::GetCurrentProcessId()) + L"_" +
+                     std::to_wstring(++counter);
             m_bReady = ::CreateDirectoryW(m_path.c_str(), nullptr) != FALSE;
             if (!m_bReady && ::GetLastError() != ERROR_ALREADY_EXISTS)
                 break;

@@ -39,7 +39,8 @@ inline bool WriteTextFile(const std::wstring& path, const std::wstring& text)
     return WriteFile(path, std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t)));
 }
 
-template <typename T> void Append(std::string& bytes, const T& value)
+template <typename T>
+void Append(std::string& bytes, const T& value)
 {
     bytes.append(reinterpret_cast<const char*>(&value), sizeof(value));
 }
@@ -48,7 +49,7 @@ template <typename T> void Append(std::string& bytes, const T& value)
 inline std::string MakeBmpFile(int width, int height, const std::function<COLORREF(int, int)>& pixel)
 {
     const int stride = (width * 3 + 3) & ~3;
-    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB,
+    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER),           width, height, 1, 24, BI_RGB,
                                    static_cast<DWORD>(stride * height)};
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
@@ -123,8 +124,7 @@ inline LOGFONT LogFontOf(CFont& font)
 
 // A temporary installation folder made the current directory, where the branding tests write
 // the edition's oem.ini, WebServer.ini and pictures before a load.
-class OemFolder : public ::testing::Test
-{
+class OemFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -13,8 +13,7 @@ namespace {
 using configtest::WriteTextFile;
 
 // Counts the reads the base class asks for.
-class CCountingConfig : public CConfig
-{
+class CCountingConfig : public CConfig {
 public:
     int LoadBase() override { return ++m_nBaseReads; }
     int LoadSaved() override { return ++m_nSavedReads; }
@@ -24,8 +23,7 @@ public:
 };
 
 // A host's main window that answers the user-folder request with a fixed folder.
-class CUserFolderWnd : public CWnd
-{
+class CUserFolderWnd : public CWnd {
 public:
     explicit CUserFolderWnd(const CString& folder) : m_strFolder(folder) {}
 
@@ -130,8 +128,7 @@ TEST(Config, CopiesTakeBothPathsAndBothFlags)
 }
 
 // One key of multichat.ini, the member it fills and the query a page address gets.
-struct MultiKey
-{
+struct MultiKey {
     const wchar_t* section;
     const wchar_t* key;
     const wchar_t* value;
@@ -181,8 +178,7 @@ std::wstring FullBaseFile()
 }
 
 // A configuration loaded from folder\config\multichat.ini and folder\user\savemultichat.ini.
-class MultiConfigFiles : public ::testing::Test
-{
+class MultiConfigFiles : public ::testing::Test {
 protected:
     void WriteBase(const std::wstring& text)
     {

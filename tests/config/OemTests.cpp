@@ -45,7 +45,7 @@ TEST_F(OemFolder, FontsAndEditionTextsComeFromOemIni)
     ExpectFont(metrics.lfCaptionFont, oem.m_fontBig, "big: empty value, the caption font");
     EXPECT_STREQ(L"Partner", oem.GetClientType());
     const std::pair<CString, const wchar_t*> texts[] = {
-        {oem.m_strName, L"Acme Talk"},   {oem.m_strDescription, L"Calls"},     {oem.m_strWebsite, L"www.acme.test"},
+        {oem.m_strName, L"Acme Talk"},   {oem.m_strDescription, L"Calls"},  {oem.m_strWebsite, L"www.acme.test"},
         {oem.m_strCompanyName, L"Acme"}, {oem.m_strCopyright, L"(c) Acme"}, {oem.m_strMoneyName, L"Beans"}};
     for (const auto& text : texts)
         EXPECT_STREQ(text.second, text.first);
@@ -65,9 +65,9 @@ TEST_F(OemFolder, MissingFilesAndEmptyOrMalformedValuesGiveTheDefaults)
         ExpectFont(PointLogFont(85, L"宋体"), oem.m_fontSmall, "small");
         ExpectFont(PointLogFont(120, L"宋体"), oem.m_fontBig, "big: absent key, default face at 12 points");
         EXPECT_STREQ(L"Corvala", oem.m_strAppName);
-        const std::pair<CString, UINT> texts[] = {{oem.m_strName, 6128},        {oem.m_strDescription, 6015},
-                                                  {oem.m_strWebsite, 6016},     {oem.m_strCompanyName, 6017},
-                                                  {oem.m_strCopyright, 6018},   {oem.m_strMoneyName, 171}};
+        const std::pair<CString, UINT> texts[] = {{oem.m_strName, 6128},      {oem.m_strDescription, 6015},
+                                                  {oem.m_strWebsite, 6016},   {oem.m_strCompanyName, 6017},
+                                                  {oem.m_strCopyright, 6018}, {oem.m_strMoneyName, 171}};
         for (const auto& text : texts)
             EXPECT_EQ(LibraryString(text.second), text.first) << text.second;
         EXPECT_EQ(0, oem.m_nSpecifyDomain);
@@ -82,7 +82,8 @@ TEST_F(OemFolder, AddressesAreReadWithTheirPlaceholdersReplacedAndOverLongValues
     const std::wstring longFace(300, L'F');
     const std::wstring longPath = L"http://help.example.test/" + std::wstring(3000, L'h');
     WriteOemIni(L"name=" + longName + L"\r\nfontsmall=" + longFace + L"\r\n");
-    WriteWebServerIni(L"Help=" + longPath + L"/%LANG%/\r\nForum=http://forum.acme.test/%OEM%/%LANG%/?f=%d\r\n"
+    WriteWebServerIni(L"Help=" + longPath +
+                      L"/%LANG%/\r\nForum=http://forum.acme.test/%OEM%/%LANG%/?f=%d\r\n"
                       L"Stun=\r\nSip=sip.acme.test\r\nProductionDomain=acme.test\r\n");
     COem defaults;
     COem oem;
@@ -91,7 +92,8 @@ TEST_F(OemFolder, AddressesAreReadWithTheirPlaceholdersReplacedAndOverLongValues
     // A face name longer than a font can hold is cut to the longest one it can.
     EXPECT_STREQ(longFace.substr(0, LF_FACESIZE - 1).c_str(), LogFontOf(oem.m_fontSmall).lfFaceName);
     EXPECT_EQ(CString(longPath.c_str()) + L"/" + Language() + L"/", oem.UrlGetHelp());
-    EXPECT_EQ(L"http://forum.acme.test/" + CString(longName.c_str()) + L"/" + Language() + L"/?f=%d", oem.UrlGetForum());
+    EXPECT_EQ(L"http://forum.acme.test/" + CString(longName.c_str()) + L"/" + Language() + L"/?f=%d",
+              oem.UrlGetForum());
     EXPECT_FALSE(oem.UrlGetStun().IsEmpty());
     EXPECT_EQ(defaults.UrlGetStun(), oem.UrlGetStun()) << "an empty value keeps the default";
     EXPECT_STREQ(L"sip.acme.test", oem.UrlGetSip());
@@ -123,8 +125,12 @@ TEST_F(OemFolder, EditionChecksLowerCaseTheIdentifier)
     COem partner;
     partner.load();
     EXPECT_STREQ(L"ZX", partner.m_strAppName);
-    const struct { const wchar_t* name; const wchar_t* lower; int zx; int oem; } editions[] = {
-        {L"ZX", L"zx", 1, 1}, {L"CorVala", L"corvala", 0, 0}, {L"zx2", L"zx2", 0, 1}};
+    const struct {
+        const wchar_t* name;
+        const wchar_t* lower;
+        int zx;
+        int oem;
+    } editions[] = {{L"ZX", L"zx", 1, 1}, {L"CorVala", L"corvala", 0, 0}, {L"zx2", L"zx2", 0, 1}};
     for (const auto& edition : editions) {
         partner.m_strAppName = edition.name;
         EXPECT_EQ(edition.zx, partner.IsOEMZX() != 0) << edition.name;
@@ -142,9 +148,11 @@ TEST_F(OemFolder, GenderCodesOfTheServiceAndTheLocalisedWordExceptInEditionZx)
     const CString male = texts->GetString(L"IDS_MALE");
     ASSERT_FALSE(male.IsEmpty());
     const CString previous = OEM.m_strAppName;
-    const struct { const wchar_t* text; int gender; } own[] = {
-        {L"2", SEX_UNKNOWN}, {L"1", SEX_MALE},    {L"0", SEX_FEMALE}, {L"M", SEX_MALE},   {male, SEX_MALE},
-        {L"F", SEX_FEMALE},  {L"m", SEX_FEMALE},  {L" 1", SEX_FEMALE}, {L"", SEX_FEMALE}, {nullptr, SEX_FEMALE}};
+    const struct {
+        const wchar_t* text;
+        int gender;
+    } own[] = {{L"2", SEX_UNKNOWN}, {L"1", SEX_MALE},   {L"0", SEX_FEMALE},  {L"M", SEX_MALE},  {male, SEX_MALE},
+               {L"F", SEX_FEMALE},  {L"m", SEX_FEMALE}, {L" 1", SEX_FEMALE}, {L"", SEX_FEMALE}, {nullptr, SEX_FEMALE}};
     OEM.m_strAppName = L"Corvala";
     for (const auto& code : own)
         EXPECT_EQ(code.gender, GetGender(code.text)) << (code.text ? code.text : L"(null)");

@@ -13,8 +13,7 @@
 namespace {
 
 // What the user saw and did in a file dialog.
-struct FileDialogAnswer
-{
+struct FileDialogAnswer {
     bool bShown = false;
     CString strFirstFileType;
 };
@@ -69,11 +68,17 @@ TEST(FileDialog, FilterBarsBecomeTheSystemsNullSeparatedListAndLongNamesAreCut)
 TEST_F(FileDialogTest, DialogsReturnTheChosenFileAndItsParts)
 {
     ASSERT_TRUE(m_folder.Write(L"photo.test.jpg", "any bytes"));
-    const struct { BOOL bOpen; const wchar_t* defaultExt; const wchar_t* answer; INT_PTR nResult;
-                   const wchar_t* file; const wchar_t* title; const wchar_t* ext; } cases[] = {
-        {TRUE, L"jpg", L"photo.test.jpg", IDOK, L"photo.test.jpg", L"photo.test", L"jpg"},
-        {FALSE, L"txt", L"report", IDOK, L"report.txt", L"report", L"txt"},
-        {TRUE, nullptr, nullptr, IDCANCEL, L"", L"", L""}};
+    const struct {
+        BOOL bOpen;
+        const wchar_t* defaultExt;
+        const wchar_t* answer;
+        INT_PTR nResult;
+        const wchar_t* file;
+        const wchar_t* title;
+        const wchar_t* ext;
+    } cases[] = {{TRUE, L"jpg", L"photo.test.jpg", IDOK, L"photo.test.jpg", L"photo.test", L"jpg"},
+                 {FALSE, L"txt", L"report", IDOK, L"report.txt", L"report", L"txt"},
+                 {TRUE, nullptr, nullptr, IDCANCEL, L"", L"", L""}};
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << test.file);
         CFileDialog dialog(test.bOpen, test.defaultExt, nullptr, OFN_HIDEREADONLY, L"All|*.*||");
@@ -114,7 +119,10 @@ TEST_F(FileDialogTest, OpenImageFileDlgLoadsTheChosenPictureWithTheLanguageFilte
 TEST_F(FileDialogTest, OpenImageFileDlgCancelledOrWithNoPictureReturnsZero)
 {
     ASSERT_TRUE(m_folder.Write(L"notes.jpg", "plain text, not a picture"));
-    const struct { const wchar_t* answer; int nWidthAfter; } cases[] = {{nullptr, 20}, {L"notes.jpg", 0}};
+    const struct {
+        const wchar_t* answer;
+        int nWidthAfter;
+    } cases[] = {{nullptr, 20}, {L"notes.jpg", 0}};
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << (test.answer ? test.answer : L"cancel"));
         CImageShow image;

@@ -11,8 +11,7 @@
 namespace {
 
 // Exposes the picture for reference counting.
-class CImageShowProbe : public CImageShow
-{
+class CImageShowProbe : public CImageShow {
 public:
     using CImageShow::CImageShow;
     IPicture* Picture() const { return m_pPicture; }
@@ -29,13 +28,12 @@ CSize PixelSize(const CImageShow& image)
 bool Near(COLORREF expected, COLORREF actual)
 {
     const int kTolerance = 24;
-    return std::abs(GetRValue(expected) - GetRValue(actual)) <= kTolerance
-           && std::abs(GetGValue(expected) - GetGValue(actual)) <= kTolerance
-           && std::abs(GetBValue(expected) - GetBValue(actual)) <= kTolerance;
+    return std::abs(GetRValue(expected) - GetRValue(actual)) <= kTolerance &&
+           std::abs(GetGValue(expected) - GetGValue(actual)) <= kTolerance &&
+           std::abs(GetBValue(expected) - GetBValue(actual)) <= kTolerance;
 }
 
-class ImageShowTest : public PictureTest
-{
+class ImageShowTest : public PictureTest {
 protected:
     void SetUp() override
     {
@@ -68,7 +66,8 @@ TEST_F(ImageShowTest, LoadsBmpOfKnownSizeAndDrawsItAtItsSizeAndScaled)
     EXPECT_EQ(CSize(20, 12), PixelSize(image));
     CDibTarget target(44, 28, kCyan);
     image.Draw(*target.GetDC(), RECT{2, 2, 22, 14});
-    ExpectPixels(target, {{2, 2, kRed}, {21, 2, kGreen}, {2, 13, kBlue}, {21, 13, kYellow}, {22, 14, kCyan}, {1, 1, kCyan}});
+    ExpectPixels(target,
+                 {{2, 2, kRed}, {21, 2, kGreen}, {2, 13, kBlue}, {21, 13, kYellow}, {22, 14, kCyan}, {1, 1, kCyan}});
     CDibTarget scaled(44, 28, kCyan);
     image.Draw(*scaled.GetDC(), RECT{2, 2, 42, 26});
     ExpectPixels(scaled, {{20, 12, kRed}, {23, 12, kGreen}, {20, 15, kBlue}, {41, 25, kYellow}, {42, 26, kCyan}});

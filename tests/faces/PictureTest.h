@@ -17,17 +17,20 @@ inline std::string ResourceBytes(UINT id)
     return bytes ? std::string(bytes, ::SizeofResource(nullptr, resource)) : std::string();
 }
 
-class PictureTest : public ::testing::Test
-{
+class PictureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ::GetCurrentDirectoryW(MAX_PATH, m_szStartFolder);
         ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
         ASSERT_TRUE(m_folder.IsReady());
-        const struct { const wchar_t* name; UINT id; } pictures[] = {
-            {L"quadrants.bmp", IDR_TEST_QUADRANTS_BMP}, {L"quadrants.jpg", IDR_TEST_QUADRANTS_JPG},
-            {L"disc.gif", IDR_TEST_DISC_GIF},           {L"frames.gif", IDR_TEST_FRAMES_GIF}};
+        const struct {
+            const wchar_t* name;
+            UINT id;
+        } pictures[] = {{L"quadrants.bmp", IDR_TEST_QUADRANTS_BMP},
+                        {L"quadrants.jpg", IDR_TEST_QUADRANTS_JPG},
+                        {L"disc.gif", IDR_TEST_DISC_GIF},
+                        {L"frames.gif", IDR_TEST_FRAMES_GIF}};
         for (const auto& picture : pictures) {
             const std::string bytes = ResourceBytes(picture.id);
             ASSERT_FALSE(bytes.empty());

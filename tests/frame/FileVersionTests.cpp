@@ -14,8 +14,7 @@
 namespace {
 
 // Exposes the block pointer so tests can see whether two objects share it.
-class InspectableFileVersion : public CFileVersion
-{
+class InspectableFileVersion : public CFileVersion {
 public:
     const BYTE* Block() const { return m_lpVersionData; }
 };

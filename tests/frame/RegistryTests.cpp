@@ -24,8 +24,8 @@ bool KeyExists(HKEY root, const wchar_t* subkey)
 TEST(Registry, StringValuesRoundTripAndMissingKeysOrValuesFail)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                             &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     const wchar_t text[] = L"Corvala \u8BED\u97F3";
     ASSERT_EQ(0, SetValueString(L"Greeting", text, kTestKey, HKEY_CURRENT_USER));
     wchar_t data[64] = {};

@@ -27,11 +27,10 @@ void RegisterTestClass(const wchar_t* name, WNDPROC procedure)
     }
 }
 
-HWND CreateTestWindow(const wchar_t* className, DWORD style, int x, int y, int width, int height,
-                      HWND parent = nullptr)
+HWND CreateTestWindow(const wchar_t* className, DWORD style, int x, int y, int width, int height, HWND parent = nullptr)
 {
-    return CreateWindowExW(0, className, L"", style, x, y, width, height, parent, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, className, L"", style, x, y, width, height, parent, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
 INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM)
@@ -92,8 +91,10 @@ LRESULT CALLBACK PaintedWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    const struct { RECT area; COLORREF colour; } parts[] = {
-        {{0, 0, 100, 50}, kRed}, {{100, 0, 400, 50}, kBlue}, {{0, 50, 400, 300}, kGreen}};
+    const struct {
+        RECT area;
+        COLORREF colour;
+    } parts[] = {{{0, 0, 100, 50}, kRed}, {{100, 0, 400, 50}, kBlue}, {{0, 50, 400, 300}, kGreen}};
     for (const auto& part : parts) {
         HBRUSH brush = CreateSolidBrush(part.colour);
         FillRect(dc, &part.area, brush);

@@ -74,11 +74,11 @@ void CheckImageNames()
 
 void CheckUtf8()
 {
-    const char utf8[] = "\x41\xE4\xB8\xAD";  // "A中"
+    const char utf8[] = "\x41\xE4\xB8\xAD"; // "A中"
     wchar_t* wide = nullptr;
     CHECK(UTF2TCHAR(utf8, &wide) == 3);
     CHECK(wide != nullptr && wcscmp(wide, L"A\u4E2D") == 0);
-    delete[] wide;  // the shared C++ runtime's allocator
+    delete[] wide; // the shared C++ runtime's allocator
 
     char* bytes = nullptr;
     CHECK(TCHAR2UTF(L"A\u4E2D", &bytes, 0) == 4);
@@ -139,13 +139,11 @@ void CheckWindows()
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"VoHostCheckWindow";
     CHECK(RegisterClassW(&windowClass) != 0);
-    HWND parent = CreateWindowExW(WS_EX_TOOLWINDOW, L"VoHostCheckWindow", L"", WS_POPUP | WS_VISIBLE,
-                                  10, 10, 120, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND parent = CreateWindowExW(WS_EX_TOOLWINDOW, L"VoHostCheckWindow", L"", WS_POPUP | WS_VISIBLE, 10, 10, 120, 80,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     CHECK(parent != nullptr);
-    HWND button = CreateWindowExW(0, L"Button", L"b", WS_CHILD, 5, 5, 30, 20, parent, nullptr,
-                                  nullptr, nullptr);
-    HWND edit = CreateWindowExW(0, L"Edit", L"e", WS_CHILD, 5, 30, 30, 20, parent, nullptr,
-                                nullptr, nullptr);
+    HWND button = CreateWindowExW(0, L"Button", L"b", WS_CHILD, 5, 5, 30, 20, parent, nullptr, nullptr, nullptr);
+    HWND edit = CreateWindowExW(0, L"Edit", L"e", WS_CHILD, 5, 30, 30, 20, parent, nullptr, nullptr, nullptr);
     UpdateWindow(parent);
 
     CHECK(FindWindowByClassName(L"vohostcheckwindow") == parent);
@@ -198,8 +196,8 @@ void CheckRegistry()
 {
     wchar_t key[] = L"Software\\Ostrel\\VoHostCheck";
     HKEY created = nullptr;
-    CHECK(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
-                          nullptr) == ERROR_SUCCESS);
+    CHECK(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr) ==
+          ERROR_SUCCESS);
     RegCloseKey(created);
     CHECK(SetValueString(L"Value", L"host \u4E2D", key, HKEY_CURRENT_USER) == 0);
     wchar_t data[32] = {};

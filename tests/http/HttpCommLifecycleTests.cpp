@@ -50,7 +50,7 @@ TEST(HttpCommLifecycleTest, StopCancelsARequestToASilentServerAndQueuedRequestsR
     ASSERT_TRUE(server.WaitForRequests(1, 15000));
 
     EXPECT_LT(MillisecondsOf([&] { comm.Stop(); }), kStopBoundMs);
-    comm.Stop();  // a second Stop does nothing
+    comm.Stop(); // a second Stop does nothing
     ExpectResult(window, 1, -1);
     EXPECT_EQ(0u, window.Pending()) << "the second request stays queued";
     EXPECT_EQ(0, comm.NewRequest(nullptr, 3, Command()));
@@ -59,7 +59,7 @@ TEST(HttpCommLifecycleTest, StopCancelsARequestToASilentServerAndQueuedRequestsR
 
     server.SetScript(Answer(kAnswer));
     comm.Start();
-    comm.Start();  // a running worker is not started twice
+    comm.Start(); // a running worker is not started twice
     ExpectResult(window, 2, 0);
     ExpectResult(window, 3, 0);
     EXPECT_EQ(3u, server.Requests().size());

@@ -36,8 +36,8 @@ void ExpectFailure(const Result& result, const wchar_t* error, const char* what)
     const CString text = result.param->GetErrInfo();
     if (error == kAnyText || error == kWinInetText) {
         EXPECT_FALSE(text.IsEmpty());
-        for (const wchar_t* fixed : {kInitError, kCommandError, kXmlError, L"Error: receive infomation maybe not whole!",
-                                     L"error:can not connect server!"})
+        for (const wchar_t* fixed : {kInitError, kCommandError, kXmlError,
+                                     L"Error: receive infomation maybe not whole!", L"error:can not connect server!"})
             EXPECT_TRUE(error == kAnyText || text != fixed) << text.GetString();
     } else {
         EXPECT_STREQ(error, text);
@@ -135,7 +135,7 @@ TEST(HttpCommTest, EveryFailingServerGivesItsResult)
         const char* what;
         LoopbackServer::Script script;
         const wchar_t* error;
-        std::wstring url = L"";  // the server's when empty
+        std::wstring url = L""; // the server's when empty
     };
     const Case cases[] = {
         {"empty answer", Answer(""), L""},
@@ -144,7 +144,8 @@ TEST(HttpCommTest, EveryFailingServerGivesItsResult)
         {"closed before the end", {Behaviour::CloseEarly, kNormalAnswer, 200, 30}, kXmlError},
         {"an HTML error page", htmlPage, kXmlError},
         {"reset before answering", Answer("", Behaviour::ResetAtOnce), kWinInetText},
-        {"reset mid-answer", {Behaviour::Reset, "<tavo><list>" + std::string(5000, 'x') + "</list></tavo>", 200, 2500},
+        {"reset mid-answer",
+         {Behaviour::Reset, "<tavo><list>" + std::string(5000, 'x') + "</list></tavo>", 200, 2500},
          kAnyText},
         {"connection refused", Answer(""), kWinInetText, refused},
     };
@@ -166,7 +167,7 @@ TEST(HttpCommTest, RequestsWithoutTreeOrElementsSendNothing)
     // The queue runs in order, so a message for the tree-less request would come first.
     comm.NewRequest(nullptr, 1, nullptr);
     comm.NewRequest(nullptr, 2, new CXmlTreeCtrl);
-    auto* declarationOnly = new CXmlTreeCtrl;  // the declaration item of a read document, no element
+    auto* declarationOnly = new CXmlTreeCtrl; // the declaration item of a read document, no element
     declarationOnly->InsertItem(L"xml", L"", new CountedAttributes);
     comm.NewRequest(nullptr, 3, declarationOnly);
     comm.NewRequest(nullptr, 4, Command());

@@ -97,8 +97,8 @@ private:
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.hwnd == m_hWnd && msg.message >= WM_APP)
-                m_results.push_back(
-                    {msg.message, msg.wParam, std::unique_ptr<CHttpCommParam>(reinterpret_cast<CHttpCommParam*>(msg.lParam))});
+                m_results.push_back({msg.message, msg.wParam,
+                                     std::unique_ptr<CHttpCommParam>(reinterpret_cast<CHttpCommParam*>(msg.lParam))});
             else
                 DispatchMessageW(&msg);
         }
@@ -117,8 +117,8 @@ inline LoopbackServer::Script Answer(const std::string& body,
 
 inline std::string Utf8(const std::wstring& text)
 {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr, nullptr);
     return bytes;

@@ -36,8 +36,8 @@ public:
     };
 
     struct Request {
-        std::string requestLine;  // "POST /cmd HTTP/1.0"
-        std::string headers;      // the header lines, each ending in \r\n
+        std::string requestLine; // "POST /cmd HTTP/1.0"
+        std::string headers;     // the header lines, each ending in \r\n
         std::string body;
     };
 
@@ -55,7 +55,7 @@ public:
     {
         if (m_thread.joinable()) {
             m_stopping = true;
-            Connect(m_port);  // wakes the blocking accept
+            Connect(m_port); // wakes the blocking accept
             m_thread.join();
         }
         for (SOCKET held : m_held)
@@ -153,7 +153,7 @@ private:
 
     void Serve(SOCKET client)
     {
-        const DWORD timeoutMs = 5000;  // a client that sends half a request is dropped
+        const DWORD timeoutMs = 5000; // a client that sends half a request is dropped
         setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs), sizeof(timeoutMs));
         Request request;
         if (!ReadRequest(client, request)) {
@@ -178,18 +178,18 @@ private:
         if (behaviour == Behaviour::Stall)
             return;
         if (behaviour != Behaviour::ResetAtOnce) {
-            std::string answer = "HTTP/1.0 " + std::to_string(script.status) + " Status\r\nContent-Type: " +
-                                 script.contentType + "\r\n";
+            std::string answer =
+                "HTTP/1.0 " + std::to_string(script.status) + " Status\r\nContent-Type: " + script.contentType + "\r\n";
             if (behaviour != Behaviour::KeepOpen)
                 answer += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
             const bool cut = behaviour == Behaviour::CloseEarly || behaviour == Behaviour::Reset;
             answer += "\r\n" + script.body.substr(0, cut ? script.cut : std::string::npos);
-            send(client, answer.data(), static_cast<int>(answer.size()), 0);  // blocking: sends it all
+            send(client, answer.data(), static_cast<int>(answer.size()), 0); // blocking: sends it all
         }
         if (behaviour == Behaviour::KeepOpen)
             return;
         if (behaviour == Behaviour::ResetAtOnce)
-            Sleep(50);  // lets the client wait for the answer: a reset that comes sooner may read as an end
+            Sleep(50); // lets the client wait for the answer: a reset that comes sooner may read as an end
         if (behaviour == Behaviour::Reset || behaviour == Behaviour::ResetAtOnce) {
             const linger abort = {1, 0};
             setsockopt(client, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof(abort));
@@ -235,7 +235,7 @@ private:
     USHORT m_port = 0;
     std::atomic<bool> m_stopping{false};
     std::thread m_thread;
-    std::vector<SOCKET> m_held;  // used by the server thread only, then by the destructor
+    std::vector<SOCKET> m_held; // used by the server thread only, then by the destructor
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_received;

@@ -23,7 +23,7 @@ CLangProRC* LoadVoShare(CLangDB& db)
     return db.get(L"vo_share");
 }
 
-}  // namespace
+} // namespace
 
 TEST(LangDB, InstanceIsOneDatabaseThatLoadsEachModuleOnce)
 {
@@ -50,18 +50,26 @@ TEST(LangDB, ChineseSetHoldsTheDefaultTextsAndDialogsAndUnknownIdsGiveEmptyResul
     CLangDB db(ShippedBase().c_str());
     CLangProRC* set = LoadVoShare(db);
     ASSERT_NE(set, nullptr);
-    const struct { const wchar_t* id; const wchar_t* text; } expected[] = {
-        {L"IDS_LINK_ACCEPT", L"接受"}, {L"IDS_WAIT_ACCEPT", L" 等待对方接收"},
-        {L"IDS_AUDIO_CONV", L" 您已经邀请 %s 开始音频对话，请等待回应或"}, {L"IDS_OR", L" 或者 "},
-        {L"IDS_FILE_EXT", L"所有文件(*.*)|*.*||"}, {L"IDS_FILE_SAVETO", L"文件保存到 "},
-        {L"IDS_E_CREATESOCKET", L"创建socket失败。"}, {L"IDS_INVI_AV_ACCEPTED", L"音视频对话请求已接受。"},
-        {L"IDS_MALE", L"男"}, {L"IDS_NEXT_PAGE", L"下一页"},
+    const struct {
+        const wchar_t* id;
+        const wchar_t* text;
+    } expected[] = {
+        {L"IDS_LINK_ACCEPT", L"接受"},
+        {L"IDS_WAIT_ACCEPT", L" 等待对方接收"},
+        {L"IDS_AUDIO_CONV", L" 您已经邀请 %s 开始音频对话，请等待回应或"},
+        {L"IDS_OR", L" 或者 "},
+        {L"IDS_FILE_EXT", L"所有文件(*.*)|*.*||"},
+        {L"IDS_FILE_SAVETO", L"文件保存到 "},
+        {L"IDS_E_CREATESOCKET", L"创建socket失败。"},
+        {L"IDS_INVI_AV_ACCEPTED", L"音视频对话请求已接受。"},
+        {L"IDS_MALE", L"男"},
+        {L"IDS_NEXT_PAGE", L"下一页"},
         {L"IDS_ROOMNAME", L"聊天室"},
     };
     for (const auto& entry : expected)
         EXPECT_STREQ(entry.text, set->GetString(entry.id).GetString()) << entry.id;
     EXPECT_TRUE(set->GetString(L"IDS_NO_SUCH_TEXT").IsEmpty());
-    EXPECT_TRUE(set->GetString(L"ids_link_accept").IsEmpty());  // identifiers are exact
+    EXPECT_TRUE(set->GetString(L"ids_link_accept").IsEmpty()); // identifiers are exact
     EXPECT_TRUE(set->GetString(nullptr).IsEmpty());
     EXPECT_EQ(nullptr, set->GetDialog(L"CNoSuchDialog"));
     EXPECT_EQ(nullptr, set->GetDialog(nullptr));
@@ -75,7 +83,7 @@ TEST(LangDB, ChineseSetHoldsTheDefaultTextsAndDialogsAndUnknownIdsGiveEmptyResul
     ASSERT_NE(chooser, nullptr);
     EXPECT_STREQ(L"更换皮肤", chooser->m_strCaption.GetString());
     EXPECT_STREQ(L"刷新", chooser->GetDlgItemTextW(L"IDC_REFRESH").GetString());
-    EXPECT_STREQ(L"确定", chooser->GetDlgItemText(L"IDOK").GetString());  // the windows.h spelling
+    EXPECT_STREQ(L"确定", chooser->GetDlgItemText(L"IDOK").GetString()); // the windows.h spelling
     EXPECT_STREQ(L"取消", chooser->GetDlgItemTextW(L"IDCANCEL").GetString());
 }
 
@@ -86,7 +94,8 @@ TEST(LangDB, EnglishSetHasExactlyTheIdentifiersOfTheChineseSet)
     CTempFolder tree;
     ASSERT_TRUE(tree.Write(L"lang.ini", "[Language]\r\ncurrent=en\r\n"));
     ASSERT_TRUE(CreateDirectoryW(tree.Path(L"en").c_str(), nullptr));
-    ASSERT_TRUE(CopyFileW((ShippedBase() + L"\\en\\vo_share.xml").c_str(), tree.Path(L"en\\vo_share.xml").c_str(), TRUE));
+    ASSERT_TRUE(
+        CopyFileW((ShippedBase() + L"\\en\\vo_share.xml").c_str(), tree.Path(L"en\\vo_share.xml").c_str(), TRUE));
     CLangDB english(tree.Path().c_str());
     EXPECT_STREQ(L"en", english.GetLangString(-1).GetString());
     CLangProRC* en = LoadVoShare(english);
@@ -108,14 +117,17 @@ TEST(LangDB, EnglishSetHasExactlyTheIdentifiersOfTheChineseSet)
 
 TEST(LangDB, CurrentLanguageFallsBackToChineseUnlessItNamesAFolder)
 {
-    const struct { const char* settings; const wchar_t* language; } cases[] = {
-        {nullptr, L"chs"},                                // no settings file
-        {"[Language]\r\n", L"chs"},                       // no key
-        {"[Language]\r\ncurrent=\r\n", L"chs"},           // empty value
-        {"[Language]\r\ncurrent=fr\r\n", L"chs"},         // no such folder
-        {"[Language]\r\ncurrent=..\\en\r\n", L"chs"},     // not a plain folder name
+    const struct {
+        const char* settings;
+        const wchar_t* language;
+    } cases[] = {
+        {nullptr, L"chs"},                            // no settings file
+        {"[Language]\r\n", L"chs"},                   // no key
+        {"[Language]\r\ncurrent=\r\n", L"chs"},       // empty value
+        {"[Language]\r\ncurrent=fr\r\n", L"chs"},     // no such folder
+        {"[Language]\r\ncurrent=..\\en\r\n", L"chs"}, // not a plain folder name
         {"[Language]\r\ncurrent= en \r\n", L"en"},
-        {"[language]\r\nCURRENT=en\r\n", L"en"},          // profile names ignore case
+        {"[language]\r\nCURRENT=en\r\n", L"en"}, // profile names ignore case
     };
     for (const auto& entry : cases) {
         CTempFolder tree;

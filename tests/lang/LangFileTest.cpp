@@ -16,8 +16,7 @@ const char kHeader[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
 const char kSmallModule[] = "<resources><string id=\"IDS_A\" text=\"a\"/></resources>";
 
 // A scratch tree whose current language "chs" holds vo_share.xml with the given bytes.
-class LangFileTest : public ::testing::Test
-{
+class LangFileTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(CreateDirectoryW(m_tree.Path(L"chs").c_str(), nullptr)); }
 
@@ -26,7 +25,7 @@ protected:
     CTempFolder m_tree;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(LangFileTest, ReadsTextsVerbatimAndSkipsWhatItDoesNotKnow)
 {
@@ -62,10 +61,10 @@ TEST_F(LangFileTest, MissingOrUnusableFilesFailAndALaterLoadFindsAGoodFile)
     for (const wchar_t* name : {L"vo_share.xml", L"", static_cast<const wchar_t*>(nullptr)})
         EXPECT_EQ(0, db.load(name, 0, 0));
     const std::string files[] = {
-        "",                                                                       // empty file
-        std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\">",     // cut short
+        "",                                                                   // empty file
+        std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\">", // cut short
         std::string(kHeader) + "<resources><string id=\"IDS_A\" text=\"a\"/></wrong>",
-        std::string(kHeader) + "<strings><string id=\"IDS_A\" text=\"a\"/></strings>",  // other root
+        std::string(kHeader) + "<strings><string id=\"IDS_A\" text=\"a\"/></strings>", // other root
     };
     for (const std::string& bytes : files) {
         WriteModule(bytes);
@@ -95,7 +94,7 @@ TEST_F(LangFileTest, LoadsOnThreadsWithAndWithoutComAndLeavesTheirComAsItWas)
 {
     WriteModule(std::string(kHeader) + kSmallModule);
     const std::wstring base = m_tree.Path();
-    const DWORD apartments[] = {0, COINIT_APARTMENTTHREADED, COINIT_MULTITHREADED};  // 0: none
+    const DWORD apartments[] = {0, COINIT_APARTMENTTHREADED, COINIT_MULTITHREADED}; // 0: none
     for (const DWORD apartment : apartments) {
         int loaded = 0;
         HRESULT after = E_FAIL;

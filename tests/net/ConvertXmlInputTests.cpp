@@ -46,7 +46,7 @@ TEST_F(ConvertXmlTest, WideDocumentHugeTextAndManyAttributesArriveWhole)
     CXmlTreeCtrl tree;
     ASSERT_EQ(S_OK, Parse(text, tree));
     EXPECT_EQ(kChildren + 3, tree.GetItemCount());
-    const CXmlTreeItem* heavy = tree.GetFirstItem()->GetChild();  // last in the document
+    const CXmlTreeItem* heavy = tree.GetFirstItem()->GetChild(); // last in the document
     ASSERT_NE(nullptr, heavy->GetAttri());
     EXPECT_EQ(kAttributes, heavy->GetAttri()->GetCount());
     EXPECT_EQ(L"v4321", Attribute(heavy, L"a4321"));
@@ -69,7 +69,8 @@ TEST_F(ConvertXmlTest, EntitiesNeitherReadFilesNorExplode)
     ASSERT_TRUE(WriteFileBytes(secret, "TOPSECRET"));
     CXmlTreeCtrl tree;
     const HRESULT hr = Parse(L"<?xml version=\"1.0\"?><!DOCTYPE tavo [<!ENTITY e SYSTEM \"file:///" + secret +
-                             L"\">]><tavo>[&e;]</tavo>", tree);
+                                 L"\">]><tavo>[&e;]</tavo>",
+                             tree);
     EXPECT_FALSE(FAILED(hr)) << hr;
     if (const CXmlTreeItem* tavo = tree.GetItemByName(L"tavo")) {
         EXPECT_EQ(-1, tavo->GetText().Find(L"TOPSECRET"));
@@ -83,7 +84,7 @@ TEST_F(ConvertXmlTest, EntitiesNeitherReadFilesNorExplode)
         bomb += L"\">";
     }
     CXmlTreeCtrl exploded;
-    const HRESULT bombResult = Parse(bomb + L"]><b>&e9;</b>", exploded);  // 2e9 characters
+    const HRESULT bombResult = Parse(bomb + L"]><b>&e9;</b>", exploded); // 2e9 characters
     const bool bounded = bombResult == S_OK && exploded.GetFirstItem()->GetText().GetLength() < (1 << 24);
     EXPECT_TRUE(bombResult == 1 || bounded) << bombResult;
 }
@@ -93,7 +94,7 @@ TEST_F(ConvertXmlTest, WithoutComTheDomFailsWithANegativeResult)
     HRESULT results[4] = {};
     bool docLeftEmpty = false;
     const std::wstring path = TempFile(L"nocom.xml");
-    std::thread([&] {  // a thread that never initialised COM
+    std::thread([&] { // a thread that never initialised COM
         CXmlTreeCtrl tree;
         tree.InsertItem(L"tavo");
         IXMLDOMDocumentPtr doc;
@@ -102,7 +103,8 @@ TEST_F(ConvertXmlTest, WithoutComTheDomFailsWithANegativeResult)
         docLeftEmpty = !doc;
         results[2] = CConvertXml::LoadXmlToTree(path.c_str(), &tree);
         results[3] = CConvertXml::SaveToXml(path.c_str(), &tree);
-    }).join();
+    })
+        .join();
     for (HRESULT hr : results)
         EXPECT_LT(hr, 0);
     EXPECT_TRUE(docLeftEmpty);
@@ -114,7 +116,8 @@ TEST_F(ConvertXmlTest, RepeatedRoundTripsDoNotGrowTheHeaps)
 {
     std::wstring text = L"<tavo>";
     for (int index = 0; index < 500; ++index)
-        text += L"<item id=\"" + std::to_wstring(index) + L"\" kind=\"k\"><v>" + std::to_wstring(index) + L"</v></item>";
+        text +=
+            L"<item id=\"" + std::to_wstring(index) + L"\" kind=\"k\"><v>" + std::to_wstring(index) + L"</v></item>";
     text += L"</tavo>";
     auto roundTrip = [&] {
         CXmlTreeCtrl tree;

@@ -17,7 +17,7 @@ TEST_F(ConvertXmlTest, SiblingsComeOutInReverseOrderWithJoinedTextsAndAttributeM
     EXPECT_STREQ(L"1234", root->GetText());
     CXmlTreeItem* y = tree.GetItemByName(L"y");
     EXPECT_STREQ(L"23", y->GetText());
-    EXPECT_EQ(nullptr, y->GetChild());  // neither text nor CDATA nodes become items
+    EXPECT_EQ(nullptr, y->GetChild()); // neither text nor CDATA nodes become items
     EXPECT_EQ(root, y->GetParent());
     EXPECT_EQ(1u, y->GetPosition() & 0xFFFF);
     EXPECT_EQ(7, tree.GetItemCount());
@@ -44,7 +44,7 @@ TEST_F(ConvertXmlTest, EmptyOrMalformedInputsGiveOneAndChangeNothing)
 
     CXmlTreeCtrl tree;
     EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&tree, doc));
-    ASSERT_NE(nullptr, doc.GetInterfacePtr());  // the new, empty document stays
+    ASSERT_NE(nullptr, doc.GetInterfacePtr()); // the new, empty document stays
     EXPECT_EQ(1, CConvertXml::ConvertXmlToTree(doc, &tree));
     EXPECT_EQ(1, CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr(), &tree));
     EXPECT_EQ(1, CConvertXml::ConvertXmlToTree(doc, nullptr));
@@ -64,7 +64,7 @@ TEST_F(ConvertXmlTest, SaveAndReloadKeepNamesAttributesAndLeafTextsButReverseChi
     CXmlTreeItem* root = tree.InsertItem(L"tavo", L"", attri);
     tree.InsertItem(L"first", L"one", nullptr, root);
     tree.InsertItem(L"leaf", L"two", nullptr, tree.InsertItem(L"second", L"", nullptr, root));
-    tree.InsertItem(L"empty", L"", nullptr, root);  // children now: empty, second, first
+    tree.InsertItem(L"empty", L"", nullptr, root); // children now: empty, second, first
 
     const std::wstring path = TempFile(L"saved.xml");
     ASSERT_EQ(S_OK, CConvertXml::SaveToXml(path.c_str(), &tree));
@@ -76,7 +76,7 @@ TEST_F(ConvertXmlTest, SaveAndReloadKeepNamesAttributesAndLeafTextsButReverseChi
     EXPECT_EQ(L"\u5f20\u4e09 <&>\"", Attribute(loaded, L"user"));
     EXPECT_EQ(L"first,second,empty", Names(loaded->GetChild()));
     EXPECT_STREQ(L"two", back.GetItemByName(L"leaf")->GetText());
-    EXPECT_STREQ(L"twoone", loaded->GetText());  // in the saved document's order
+    EXPECT_STREQ(L"twoone", loaded->GetText()); // in the saved document's order
 
     ASSERT_EQ(S_OK, CConvertXml::SaveToXml(path.c_str(), &back));
     CXmlTreeCtrl twice;
@@ -90,16 +90,16 @@ TEST_F(ConvertXmlTest, OnlyOneTopLevelElementAndNoDeclarationItemGoIntoADocument
     ASSERT_EQ(S_OK, Parse(L"<?xml version=\"1.0\" encoding=\"gbk\"?><tavo>\u4e2d\u6587</tavo>", tree));
     EXPECT_STREQ(L"\u4e2d\u6587", tree.GetFirstItem()->GetText()) << "a declared GBK alters no Unicode text";
     IXMLDOMDocumentPtr doc;
-    EXPECT_EQ(S_OK, CConvertXml::ConvertTreeToXml(&tree, doc));  // root + declaration item
+    EXPECT_EQ(S_OK, CConvertXml::ConvertTreeToXml(&tree, doc)); // root + declaration item
     EXPECT_EQ(L"<tavo>", XmlOf(doc).substr(0, 6));
 
     tree.InsertItem(L"extra", L"", nullptr, nullptr, tree.GetFirstItem());
-    EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&tree, doc));  // a second element is refused
+    EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&tree, doc)); // a second element is refused
     EXPECT_EQ(std::wstring::npos, XmlOf(doc).find(L"extra"));
     EXPECT_EQ(1, CConvertXml::SaveToXml(TempFile(L"two.xml").c_str(), &tree));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(TempFile(L"two.xml").c_str()));
 
     CXmlTreeCtrl unnamed;
     unnamed.InsertItem(L"", L"text");
-    EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&unnamed, doc));  // a name the DOM refuses
+    EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&unnamed, doc)); // a name the DOM refuses
 }

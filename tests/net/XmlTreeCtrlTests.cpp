@@ -11,8 +11,14 @@ namespace {
 
 const DWORD kLimit = 0xFFFF;
 
-DWORD Depth(const CXmlTreeItem* item) { return item->GetPosition() & 0xFFFF; }
-DWORD Index(const CXmlTreeItem* item) { return item->GetPosition() >> 16; }
+DWORD Depth(const CXmlTreeItem* item)
+{
+    return item->GetPosition() & 0xFFFF;
+}
+DWORD Index(const CXmlTreeItem* item)
+{
+    return item->GetPosition() >> 16;
+}
 
 // Names of a sibling list from first, checking that every prev link points back.
 std::wstring Siblings(const CXmlTreeItem* first)
@@ -57,7 +63,7 @@ TEST(XmlTree, ChildrenGoInFrontAndItemsInsertedBehindMergeTheirIndexIntoTheFollo
     EXPECT_EQ(L"RQP", Siblings(root->GetChild()));
     EXPECT_EQ(0u, Index(r));
     EXPECT_EQ(1u, Index(q));
-    EXPECT_EQ(1u, Index(p));  // kept from when Q came in front of it
+    EXPECT_EQ(1u, Index(p)); // kept from when Q came in front of it
     for (CXmlTreeItem* child : {p, q, r}) {
         EXPECT_EQ(root, child->GetParent());
         EXPECT_EQ(1u, Depth(child));
@@ -81,14 +87,14 @@ TEST(XmlTreeItem, SettersMergeDepthAndIndexWithOr)
 {
     CXmlTreeItem shallow, deeper, item;
     ASSERT_EQ(1, deeper.SetParent(&shallow));
-    ASSERT_EQ(1, item.SetParent(&deeper));   // depth 2
-    ASSERT_EQ(1, item.SetParent(&shallow));  // 2 | 1
+    ASSERT_EQ(1, item.SetParent(&deeper));  // depth 2
+    ASSERT_EQ(1, item.SetParent(&shallow)); // 2 | 1
     EXPECT_EQ(3u, Depth(&item));
     EXPECT_EQ(&shallow, item.GetParent());
-    ASSERT_EQ(1, item.SetPrev(&deeper));     // deeper has index 0: 1 << 16
+    ASSERT_EQ(1, item.SetPrev(&deeper)); // deeper has index 0: 1 << 16
     EXPECT_EQ(0x00010003u, item.GetPosition());
     EXPECT_EQ(1, item.SetParent(nullptr));
-    EXPECT_EQ(0x00010003u, item.GetPosition());  // a null link changes nothing else
+    EXPECT_EQ(0x00010003u, item.GetPosition()); // a null link changes nothing else
 }
 
 // The 65,536th level has depth 65535 and the 65,536th sibling index 65535: the item setters
@@ -115,13 +121,13 @@ TEST(XmlTree, PositionLimitsRefuseTheSettersButNotTheLinks)
 
     CXmlTreeItem* tooDeep = tree.InsertItem(L"beyond", L"", nullptr, deepest);
     EXPECT_EQ(deepest, tooDeep->GetParent());
-    EXPECT_EQ(0u, Depth(tooDeep));  // the refused depth is left out of the position
+    EXPECT_EQ(0u, Depth(tooDeep)); // the refused depth is left out of the position
     CXmlTreeItem* beyond = tree.InsertItem(L"beyond", L"", nullptr, nullptr, last);
     EXPECT_EQ(last, beyond->GetPrev());
     EXPECT_EQ(beyond, last->GetNext());
     EXPECT_EQ(0u, Index(beyond));
-    EXPECT_EQ(tooDeep, tree.GetItemByName(L"beyond"));  // found 65,536 levels down
-    EXPECT_EQ(1, tree.DeleteAllItem());  // 131,074 items, no recursion
+    EXPECT_EQ(tooDeep, tree.GetItemByName(L"beyond")); // found 65,536 levels down
+    EXPECT_EQ(1, tree.DeleteAllItem());                // 131,074 items, no recursion
     EXPECT_EQ(0, tree.GetItemCount());
 }
 
@@ -132,31 +138,31 @@ TEST(XmlTree, DeletingRelinksParentsSiblingsAndTheFirstSlotAndCountsTheSubtree)
     CXmlTreeItem* c = tree.InsertItem(L"c", L"", nullptr, root);
     CXmlTreeItem* b = tree.InsertItem(L"b", L"", nullptr, root);
     CXmlTreeItem* a = tree.InsertItem(L"a", L"", nullptr, root);
-    CXmlTreeItem* behind = tree.InsertItem(L"x", L"", nullptr, nullptr, a);  // no parent link
+    CXmlTreeItem* behind = tree.InsertItem(L"x", L"", nullptr, nullptr, a); // no parent link
     tree.InsertItem(L"deep", L"", nullptr, tree.InsertItem(L"leaf", L"", nullptr, b));
     ASSERT_EQ(7, tree.GetItemCount());
 
-    ASSERT_EQ(1, tree.DeleteItem(a));  // the first child: the parent's link moves on
+    ASSERT_EQ(1, tree.DeleteItem(a)); // the first child: the parent's link moves on
     EXPECT_EQ(behind, root->GetChild());
     EXPECT_EQ(root, behind->GetParent());
     EXPECT_EQ(L"xbc", Siblings(root->GetChild()));
-    ASSERT_EQ(1, tree.DeleteItem(b));  // a middle child with two descendants: its neighbours join
+    ASSERT_EQ(1, tree.DeleteItem(b)); // a middle child with two descendants: its neighbours join
     EXPECT_EQ(L"xc", Siblings(root->GetChild()));
     EXPECT_EQ(behind, c->GetPrev());
     EXPECT_EQ(3, tree.GetItemCount());
 
     CXmlTreeItem* top = tree.InsertItem(L"top");
-    ASSERT_EQ(1, tree.DeleteItem(top));  // the first top-level item: the first slot moves on
+    ASSERT_EQ(1, tree.DeleteItem(top)); // the first top-level item: the first slot moves on
     EXPECT_EQ(root, tree.GetFirstItem());
     EXPECT_EQ(nullptr, root->GetPrev());
     ASSERT_EQ(1, tree.DeleteChildItem(root));
-    EXPECT_EQ(nullptr, root->GetChild());  // no link left to a destroyed item
+    EXPECT_EQ(nullptr, root->GetChild()); // no link left to a destroyed item
     EXPECT_EQ(1, tree.GetItemCount());
     EXPECT_EQ(0, tree.DeleteItem(nullptr));
     ASSERT_EQ(1, tree.DeleteItem(root));
     EXPECT_EQ(nullptr, tree.GetFirstItem());
     EXPECT_EQ(0, tree.GetItemCount());
-    EXPECT_NE(nullptr, tree.InsertItem(L"again"));  // an emptied tree is usable
+    EXPECT_NE(nullptr, tree.InsertItem(L"again")); // an emptied tree is usable
 }
 
 TEST(XmlTree, GetItemByNameWalksItemThenSubtreeThenFollowingSiblings)
@@ -164,20 +170,20 @@ TEST(XmlTree, GetItemByNameWalksItemThenSubtreeThenFollowingSiblings)
     CXmlTreeCtrl tree;
     EXPECT_EQ(nullptr, tree.GetItemByName(L"a"));
     CXmlTreeItem* second = tree.InsertItem(L"top");
-    CXmlTreeItem* first = tree.InsertItem(L"top");               // top-level: first, second
+    CXmlTreeItem* first = tree.InsertItem(L"top"); // top-level: first, second
     CXmlTreeItem* inner = tree.InsertItem(L"x", L"", nullptr, first);
     CXmlTreeItem* innerDeep = tree.InsertItem(L"x", L"", nullptr, inner);
     CXmlTreeItem* secondX = tree.InsertItem(L"x", L"", nullptr, second);
-    tree.InsertItem(L"y", L"", nullptr, first);                   // first's children: y, x
+    tree.InsertItem(L"y", L"", nullptr, first); // first's children: y, x
 
-    EXPECT_EQ(first, tree.GetItemByName(L"top"));                // an item before its subtree
-    EXPECT_EQ(inner, tree.GetItemByName(L"x"));                  // a subtree before the siblings
-    EXPECT_EQ(nullptr, tree.GetItemByName(L"X"));                // case-sensitive
-    EXPECT_EQ(nullptr, tree.GetItemByName(L"to"));               // whole name
+    EXPECT_EQ(first, tree.GetItemByName(L"top"));  // an item before its subtree
+    EXPECT_EQ(inner, tree.GetItemByName(L"x"));    // a subtree before the siblings
+    EXPECT_EQ(nullptr, tree.GetItemByName(L"X"));  // case-sensitive
+    EXPECT_EQ(nullptr, tree.GetItemByName(L"to")); // whole name
     EXPECT_EQ(innerDeep, tree.GetItemByName(L"x", innerDeep));
     EXPECT_EQ(secondX, tree.GetItemByName(L"x", second));
-    EXPECT_EQ(nullptr, tree.GetItemByName(L"top", inner));       // ancestors are not visited
-    EXPECT_EQ(nullptr, tree.GetItemByName(L"y", inner));         // nor earlier siblings
+    EXPECT_EQ(nullptr, tree.GetItemByName(L"top", inner)); // ancestors are not visited
+    EXPECT_EQ(nullptr, tree.GetItemByName(L"y", inner));   // nor earlier siblings
 }
 
 TEST(XmlTree, ItemsOwnTheirAttributeMaps)
@@ -188,13 +194,13 @@ TEST(XmlTree, ItemsOwnTheirAttributeMaps)
         CXmlTreeItem* root = tree.InsertItem(L"root", L"", new CountedMap);
         CXmlTreeItem* child = tree.InsertItem(L"child", L"", new CountedMap, root);
         tree.InsertItem(L"grandchild", L"", new CountedMap, child);
-        EXPECT_EQ(1, tree.SetItemAttri(child, child->GetAttri()));  // handing back the held map keeps it
+        EXPECT_EQ(1, tree.SetItemAttri(child, child->GetAttri())); // handing back the held map keeps it
         EXPECT_EQ(0, g_mapsDestroyed);
-        EXPECT_EQ(1, root->SetAttri(new CountedMap));  // replacing destroys the old one
+        EXPECT_EQ(1, root->SetAttri(new CountedMap)); // replacing destroys the old one
         EXPECT_EQ(1, g_mapsDestroyed);
-        EXPECT_EQ(1, tree.DeleteItem(child));           // with its subtree's maps
+        EXPECT_EQ(1, tree.DeleteItem(child)); // with its subtree's maps
         EXPECT_EQ(3, g_mapsDestroyed);
         tree.InsertItem(L"other", L"", new CountedMap);
     }
-    EXPECT_EQ(5, g_mapsDestroyed);  // the tree's destructor destroys the rest
+    EXPECT_EQ(5, g_mapsDestroyed); // the tree's destructor destroys the rest
 }

@@ -41,15 +41,21 @@ TEST(BrandingResources, IconsHaveTheSizesTheirUsersLoad)
 {
     ASSERT_NE(nullptr, Library());
     // Main icon, chat icon (also 28 pixels), history icon.
-    const struct { UINT id; int size; } entries[] = {{6128, 32}, {6128, 16}, {6129, 28}, {6129, 32},
-                                                     {6129, 16}, {6253, 32}, {6253, 16}};
+    const struct {
+        UINT id;
+        int size;
+    } entries[] = {{6128, 32}, {6128, 16}, {6129, 28}, {6129, 32}, {6129, 16}, {6253, 32}, {6253, 16}};
     for (const auto& entry : entries)
         EXPECT_TRUE(HasIconEntry(entry.id, entry.size)) << "icon " << entry.id << ", " << entry.size << " pixels";
 }
 
 TEST(BrandingResources, BitmapsHaveTheirSizesAndMagentaWhereTransparent)
 {
-    const struct { UINT id; CSize size; bool masked; } bitmaps[] = {
+    const struct {
+        UINT id;
+        CSize size;
+        bool masked;
+    } bitmaps[] = {
         {6019, CSize(128, 16), true},  // friends' head images, 16 by 16 each
         {6355, CSize(320, 48), false}, // search window header
         {6004, CSize(112, 32), true},  // logo
@@ -72,13 +78,15 @@ TEST(BrandingResources, BitmapsHaveTheirSizesAndMagentaWhereTransparent)
 
 TEST(BrandingResources, TextsOfTheCorvalaEdition)
 {
-    const struct { UINT id; const wchar_t* text; } texts[] = {
-        {6128, L"Corvala"},
-        {6015, L"Corvala: voice and video calls, instant messages and file sharing over the Internet"},
-        {6016, L"www.corvala.net"},
-        {6017, L"Ostrel"},
-        {6018, L"Copyright \u00A9 Ostrel. All rights reserved."},
-        {171, L"Corvala Credits"}};
+    const struct {
+        UINT id;
+        const wchar_t* text;
+    } texts[] = {{6128, L"Corvala"},
+                 {6015, L"Corvala: voice and video calls, instant messages and file sharing over the Internet"},
+                 {6016, L"www.corvala.net"},
+                 {6017, L"Ostrel"},
+                 {6018, L"Copyright \u00A9 Ostrel. All rights reserved."},
+                 {171, L"Corvala Credits"}};
     for (const auto& expected : texts)
         EXPECT_STREQ(expected.text, LibraryString(expected.id)) << "string " << expected.id;
 }

@@ -22,8 +22,7 @@ COLORREF HalfColour(int x, int y)
 }
 
 // A picture with its mask built as the skin builds it, and a memory context to draw through.
-struct MaskedPicture
-{
+struct MaskedPicture {
     MaskedPicture(int nWidth, int nHeight, COLORREF (*colourAt)(int, int))
     {
         picture.Attach(MakePicture(nWidth, nHeight, colourAt));
@@ -58,7 +57,8 @@ TEST(CreateBitmapMask, MagentaPixelsBecomeWhiteInMaskAndBlackInPicture)
                 if (bInside) {
                     EXPECT_EQ(bTransparent ? kWhite : kBlack, BitmapPixel(mask, x, y)) << x << "," << y;
                 }
-                EXPECT_EQ(bTransparent && bInside ? kBlack : PatternColour(x, y), BitmapPixel(picture, x, y)) << x << "," << y;
+                EXPECT_EQ(bTransparent && bInside ? kBlack : PatternColour(x, y), BitmapPixel(picture, x, y))
+                    << x << "," << y;
             }
     }
     EXPECT_EQ(nullptr, CreateBitmapMask(nullptr, 4, 4, kMagenta));
@@ -104,14 +104,21 @@ TEST(DrawTrans, ShowsTargetWhereMagentaPictureElsewhereAndNothingWithoutMask)
 TEST(StretchTrans, StretchesSourceRectangleThroughMask)
 {
     // 2 by 2: magenta, red / green, blue, stretched to 8 by 8 quadrants at (1, 1).
-    MaskedPicture source(2, 2, [](int x, int y) { return y == 0 ? (x == 0 ? kMagenta : kRed) : (x == 0 ? kGreen : kBlue); });
+    MaskedPicture source(2, 2,
+                         [](int x, int y) { return y == 0 ? (x == 0 ? kMagenta : kRed) : (x == 0 ? kGreen : kBlue); });
     CDibTarget target(10, 10, kYellow);
     const int nStretchMode = target.GetDC()->GetStretchBltMode();
 
     StretchTrans(target.GetDC(), source.picture, source.mask, CRect(1, 1, 9, 9), &source.memDC, CRect(0, 0, 2, 2));
 
-    ExpectPixels(target, {{0, 0, kYellow}, {1, 1, kYellow}, {4, 4, kYellow}, {5, 1, kRed},
-                          {8, 4, kRed}, {1, 5, kGreen}, {8, 8, kBlue}, {9, 9, kYellow}});
+    ExpectPixels(target, {{0, 0, kYellow},
+                          {1, 1, kYellow},
+                          {4, 4, kYellow},
+                          {5, 1, kRed},
+                          {8, 4, kRed},
+                          {1, 5, kGreen},
+                          {8, 8, kBlue},
+                          {9, 9, kYellow}});
     EXPECT_EQ(nStretchMode, target.GetDC()->GetStretchBltMode());
 }
 
@@ -125,7 +132,8 @@ TEST(FillRoundRect, FillsInsideBorderAndLeavesCornersAndSelection)
     FillRoundRect(dc, CRect(2, 2, 22, 22), kRed, kBlue, 3, 10);
 
     // Top border 3 pixels wide, left border, fill, rounded corner, outside.
-    ExpectPixels(target, {{12, 2, kRed}, {12, 3, kRed}, {2, 12, kRed}, {12, 12, kBlue}, {2, 2, kWhite}, {23, 12, kWhite}});
+    ExpectPixels(target,
+                 {{12, 2, kRed}, {12, 3, kRed}, {2, 12, kRed}, {12, 12, kBlue}, {2, 2, kWhite}, {23, 12, kWhite}});
     EXPECT_EQ(pen, ::GetCurrentObject(*dc, OBJ_PEN));
     EXPECT_EQ(brush, ::GetCurrentObject(*dc, OBJ_BRUSH));
 }

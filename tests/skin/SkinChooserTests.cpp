@@ -14,8 +14,7 @@ const int kDefaultBlue = 200;
 const int kSecondBlue = 90;
 
 // The chooser with its preview painting reachable from the test.
-class CTestChooser : public CSkinChooser
-{
+class CTestChooser : public CSkinChooser {
 public:
     using CSkinChooser::DrawPreview;
 };
@@ -30,7 +29,8 @@ INT_PTR RunChooser(const std::function<void(HWND)>& script)
 void Select(HWND hDialog, const wchar_t* name, bool bNotify = true)
 {
     HWND hList = ::GetDlgItem(hDialog, kSkinList);
-    const LRESULT nIndex = ::SendMessageW(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+    const LRESULT nIndex =
+        ::SendMessageW(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
     ::SendMessageW(hList, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
     if (bNotify)
         ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(kSkinList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
@@ -58,8 +58,7 @@ COLORREF PreviewCorner(HWND hDialog)
     return target.Pixel(area.left, area.top);
 }
 
-class SkinChooserTest : public SkinFolderTest
-{
+class SkinChooserTest : public SkinFolderTest {
 protected:
     void SetUp() override
     {
@@ -90,8 +89,7 @@ protected:
 // load puts the selection back, and selected again without notification is not handed over.
 TEST_F(SkinChooserTest, OkHandsOverOnlyAnotherSkinThatLoads)
 {
-    const struct
-    {
+    const struct {
         std::vector<const wchar_t*> selections;
         bool bRepeatSilently; // the last selection again, without the list telling the dialog
         INT_PTR nResult;

@@ -14,8 +14,7 @@ COLORREF Cell(int nColumn, int nRow)
     return CellColour(nColumn, nRow, kSkinBlue);
 }
 
-class SkinDrawTest : public SkinFolderTest
-{
+class SkinDrawTest : public SkinFolderTest {
 protected:
     void SetUp() override
     {
@@ -36,13 +35,21 @@ TEST_F(SkinDrawTest, NineCellFrameCopiesCornersAndStretchesEdges)
     CRect rect(0, 0, 100, 80);
     m_skin.Draw(target.GetDC(), rect, DT_NORMALT);
     ExpectPixels(target, {// corners unscaled: exactly 10 by 10 pixels each
-                          {0, 0, Cell(0, 0)}, {9, 9, Cell(0, 0)}, {90, 0, Cell(2, 0)}, {0, 79, Cell(0, 2)},
+                          {0, 0, Cell(0, 0)},
+                          {9, 9, Cell(0, 0)},
+                          {90, 0, Cell(2, 0)},
+                          {0, 79, Cell(0, 2)},
                           {99, 70, Cell(2, 2)},
                           // edges stretched along the sides
-                          {10, 5, Cell(1, 0)}, {89, 9, Cell(1, 0)}, {50, 75, Cell(1, 2)}, {5, 10, Cell(0, 1)},
-                          {5, 69, Cell(0, 1)}, {95, 40, Cell(2, 1)},
+                          {10, 5, Cell(1, 0)},
+                          {89, 9, Cell(1, 0)},
+                          {50, 75, Cell(1, 2)},
+                          {5, 10, Cell(0, 1)},
+                          {5, 69, Cell(0, 1)},
+                          {95, 40, Cell(2, 1)},
                           // the centre left alone
-                          {10, 10, kGrey}, {89, 69, kGrey}});
+                          {10, 10, kGrey},
+                          {89, 69, kGrey}});
 
     CDibTarget main(60, 50, kGrey);
     CRect mainRect(0, 0, 60, 50);
@@ -65,7 +72,8 @@ TEST_F(SkinDrawTest, DrawTopOnOneCellHighRectangleDrawsNoSideEdges)
 {
     CDibTarget target(60, 40, kGrey);
     m_skin.DrawTop(target.GetDC(), CRect(0, 0, 60, kTestCell), DT_MAIN);
-    ExpectPixels(target, {{0, 0, Cell(0, 0)}, {30, 9, Cell(1, 0)}, {59, 9, Cell(2, 0)}, {0, 10, kGrey}, {59, 10, kGrey}});
+    ExpectPixels(target,
+                 {{0, 0, Cell(0, 0)}, {30, 9, Cell(1, 0)}, {59, 9, Cell(2, 0)}, {0, 10, kGrey}, {59, 10, kGrey}});
     m_skin.DrawTop(target.GetDC(), CRect(0, 0, 60, 30), DT_MAIN);
     // Higher: side edges down to the bottom, open at the bottom.
     ExpectPixels(target, {{0, 29, Cell(0, 1)}, {59, 29, Cell(2, 1)}, {30, 20, kGrey}});
@@ -84,8 +92,11 @@ TEST_F(SkinDrawTest, MyinfoBandSetsTheCallersRectangleAndCopyTypesDoNotScale)
     m_skin.Draw(band.GetDC(), left, DT_LBTN);
     CRect copy(40, 40, 55, 55);
     m_skin.Draw(band.GetDC(), copy, DT_LBTN_COPY);
-    ExpectPixels(band, {{25, 0, Cell(2, 0)}, {15, 40, Cell(1, 1)}, {0, 79, Cell(0, 2)},
-                        {54, 54, Cell(1, 1)}, {55, 55, kGrey}}); // the copy: source pixel (14, 14)
+    ExpectPixels(band, {{25, 0, Cell(2, 0)},
+                        {15, 40, Cell(1, 1)},
+                        {0, 79, Cell(0, 2)},
+                        {54, 54, Cell(1, 1)},
+                        {55, 55, kGrey}}); // the copy: source pixel (14, 14)
 }
 
 TEST_F(SkinDrawTest, CentreBrushIsMadeOnceAndRemadeForANewSkin)
@@ -131,16 +142,23 @@ TEST_F(SkinDrawTest, RicheditBordersGrowAndOutlineBelowTheTopBar)
     CRect rect(10, 50, 110, 150);
     m_skin.DrawRicheditBorder(target.GetDC(), nullptr, rect, CT_RICHEDIT, nullptr);
     EXPECT_EQ(CRect(9, 26, 111, 151), rect);
-    ExpectPixels(target, {{9, 26, Cell(0, 0)}, {60, 48, Cell(1, 2)}, // top bar from richtop
-                          {9, 49, kOutline}, {110, 100, kOutline}, {60, 150, kOutline},
-                          {111, 100, kGrey}, {60, 151, kGrey}});
+    ExpectPixels(target, {{9, 26, Cell(0, 0)},
+                          {60, 48, Cell(1, 2)}, // top bar from richtop
+                          {9, 49, kOutline},
+                          {110, 100, kOutline},
+                          {60, 150, kOutline},
+                          {111, 100, kGrey},
+                          {60, 151, kGrey}});
 
     CDibTarget bars(130, 190, kGrey);
     CRect barsRect(10, 50, 110, 150);
     m_skin.DrawRicheditBorder(bars.GetDC(), nullptr, barsRect, CT_RICHEDIT_BARS, nullptr);
     EXPECT_EQ(CRect(9, 26, 111, 174), barsRect);
-    ExpectPixels(bars, {{60, 150, Cell(1, 0)}, {60, 173, Cell(1, 2)}, {60, 174, kGrey}, // bottom bar rows 150-173
-                        {60, 149, kOutline}, {9, 149, kOutline}});                     // the outline ends above it
+    ExpectPixels(bars, {{60, 150, Cell(1, 0)},
+                        {60, 173, Cell(1, 2)},
+                        {60, 174, kGrey}, // bottom bar rows 150-173
+                        {60, 149, kOutline},
+                        {9, 149, kOutline}}); // the outline ends above it
 
     CRect list(10, 50, 110, 150);
     m_skin.DrawUserListBorder(target.GetDC(), nullptr, list, L"Users");

@@ -13,12 +13,18 @@ namespace {
 // Every GDI handle of a skin's required pictures, masks and logo fill.
 std::vector<HGDIOBJ> RequiredHandles(const CSkin& skin)
 {
-    std::vector<HGDIOBJ> handles = {skin.m_bmpMini.GetSafeHandle(),  skin.m_bmpMax.GetSafeHandle(),
-                                    skin.m_bmpClose.GetSafeHandle(), skin.m_bmpUp.GetSafeHandle(),
-                                    skin.m_bmpDown.GetSafeHandle(),  skin.m_bmpWindo.GetSafeHandle(),
+    std::vector<HGDIOBJ> handles = {skin.m_bmpMini.GetSafeHandle(),
+                                    skin.m_bmpMax.GetSafeHandle(),
+                                    skin.m_bmpClose.GetSafeHandle(),
+                                    skin.m_bmpUp.GetSafeHandle(),
+                                    skin.m_bmpDown.GetSafeHandle(),
+                                    skin.m_bmpWindo.GetSafeHandle(),
                                     skin.m_hLogoFill};
-    auto add = [&handles](const auto& frame) { handles.insert(handles.end(), {frame.m_bmp.GetSafeHandle(), frame.m_mask.GetSafeHandle()}); };
-    for (const CSkinFrameFill* frame : {&skin.m_main, &skin.m_viewpage, &skin.m_viewlogo, &skin.m_lbtn, &skin.m_myAlbum})
+    auto add = [&handles](const auto& frame) {
+        handles.insert(handles.end(), {frame.m_bmp.GetSafeHandle(), frame.m_mask.GetSafeHandle()});
+    };
+    for (const CSkinFrameFill* frame :
+         {&skin.m_main, &skin.m_viewpage, &skin.m_viewlogo, &skin.m_lbtn, &skin.m_myAlbum})
         add(*frame);
     for (const CSkinFrame* frame : {&skin.m_normalt, &skin.m_normalb, &skin.m_wide, &skin.m_myinfo, &skin.m_tbtn,
                                     &skin.m_richtop, &skin.m_richbottom})
@@ -133,7 +139,7 @@ TEST_F(SkinLoadTest, AssignMovesEveryPictureOnce)
         for (HGDIOBJ hObject : handles(giver))
             EXPECT_EQ(nullptr, hObject);
         EXPECT_EQ(CString(L"blue"), giver.GetCurrName()); // name and colours stay with the giver too
-    } // the giver's destructor must release nothing of what it gave
+    }                                                     // the giver's destructor must release nothing of what it gave
     const std::vector<HGDIOBJ> received = handles(receiver);
     EXPECT_EQ(moved, received);
     EXPECT_EQ(CString(L"blue"), receiver.GetCurrName());
@@ -143,7 +149,7 @@ TEST_F(SkinLoadTest, AssignMovesEveryPictureOnce)
         EXPECT_TRUE(IsLiveGdiObject(hObject));
     for (HGDIOBJ hObject : oldHandles)
         EXPECT_FALSE(IsLiveGdiObject(hObject)); // the receiver's own skin was released first
-    receiver.Assign(receiver); // taking from itself changes nothing
+    receiver.Assign(receiver);                  // taking from itself changes nothing
     EXPECT_EQ(received, handles(receiver));
 }
 

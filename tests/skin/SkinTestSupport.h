@@ -20,10 +20,12 @@ inline COLORREF CellColour(int nColumn, int nRow, int nBlue)
 }
 
 // Writes a 24-bit bottom-up bitmap file with colourAt(x, y) at each pixel.
-inline bool WriteBmp(const std::wstring& path, int nWidth, int nHeight, const std::function<COLORREF(int, int)>& colourAt)
+inline bool WriteBmp(const std::wstring& path, int nWidth, int nHeight,
+                     const std::function<COLORREF(int, int)>& colourAt)
 {
     const int nRowBytes = (nWidth * 3 + 3) & ~3;
-    const BITMAPINFOHEADER info = {sizeof(info), nWidth, nHeight, 1, 24, BI_RGB, static_cast<DWORD>(nRowBytes * nHeight)};
+    const BITMAPINFOHEADER info = {
+        sizeof(info), nWidth, nHeight, 1, 24, BI_RGB, static_cast<DWORD>(nRowBytes * nHeight)};
     const DWORD nOffset = sizeof(BITMAPFILEHEADER) + sizeof(info);
     const BITMAPFILEHEADER file = {0x4D42, nOffset + info.biSizeImage, 0, 0, nOffset};
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
@@ -32,7 +34,8 @@ inline bool WriteBmp(const std::wstring& path, int nWidth, int nHeight, const st
     for (int y = 0; y < nHeight; ++y)
         for (int x = 0; x < nWidth; ++x) {
             const COLORREF colour = colourAt(x, y);
-            const char bgr[3] = {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)), static_cast<char>(GetRValue(colour))};
+            const char bgr[3] = {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
+                                 static_cast<char>(GetRValue(colour))};
             bytes.replace(nOffset + (nHeight - 1 - y) * nRowBytes + x * 3, 3, bgr, 3);
         }
     return WriteFileBytes(path, bytes);
@@ -45,19 +48,18 @@ const int kTestCell = kTestPicture / 3;
 const int kTestBarPicture = 24;
 
 // A temporary skins folder.
-class CTempSkins : public CTempFolder
-{
+class CTempSkins : public CTempFolder {
 public:
     // A complete skin (every required picture, and the optional ones with bOptional) with the
     // given settings text.
     void AddSkin(const std::wstring& name, int nBlue, const std::string& settings = std::string(),
                  bool bOptional = true) const
     {
-        static const wchar_t* const kNineCell[] = {L"main", L"viewpage", L"viewlogo", L"normalt", L"normalb",
-                                                   L"wide", L"lbtn",     L"myinfo",   L"tbtn",    L"myAlbum",
-                                                   L"windo", L"richtop", L"richbottom"};
+        static const wchar_t* const kNineCell[] = {L"main",  L"viewpage", L"viewlogo",  L"normalt", L"normalb",
+                                                   L"wide",  L"lbtn",     L"myinfo",    L"tbtn",    L"myAlbum",
+                                                   L"windo", L"richtop",  L"richbottom"};
         static const wchar_t* const kPlain[] = {L"mini", L"max", L"close", L"up", L"down", L"logofill"};
-        static const wchar_t* const kPlayer[] = {L"open",  L"play", L"pause", L"stop",   L"begin",     L"end",
+        static const wchar_t* const kPlayer[] = {L"open", L"play",  L"pause",   L"stop",   L"begin",     L"end",
                                                  L"mute", L"sound", L"playpos", L"volumn", L"playpos_bg"};
         const std::wstring folder = Path(name) + L"\\";
         ::CreateDirectoryW(folder.c_str(), nullptr);
@@ -86,8 +88,7 @@ public:
 };
 
 // A CSkin whose class-wide folder and names the tests reach.
-class CTestSkin : public CSkin
-{
+class CTestSkin : public CSkin {
 public:
     static CString& Folder() { return g_strPath; }
     static std::vector<CString>& Names() { return g_vctNames; }
@@ -95,8 +96,7 @@ public:
 
 // Points the class-wide skins folder at a temporary one for the test and puts the library's
 // folder and names back afterwards.
-class SkinFolderTest : public ::testing::Test
-{
+class SkinFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

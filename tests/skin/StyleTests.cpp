@@ -7,8 +7,7 @@
 
 namespace {
 
-class StyleTest : public ::testing::Test
-{
+class StyleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

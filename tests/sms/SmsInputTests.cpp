@@ -13,9 +13,10 @@ IXMLDOMElementPtr AppendElement(IXMLDOMDocumentPtr& doc, IXMLDOMNode* parent, co
 {
     IXMLDOMElementPtr element;
     IXMLDOMNodePtr appended;
-    EXPECT_TRUE(SUCCEEDED(doc->createElement(_bstr_t(name), &element)) &&
-                SUCCEEDED(element->setAttribute(_bstr_t(name[0] == L's' ? L"value" : L"name"), _variant_t(value.c_str()))) &&
-                SUCCEEDED(parent->appendChild(element, &appended)));
+    EXPECT_TRUE(
+        SUCCEEDED(doc->createElement(_bstr_t(name), &element)) &&
+        SUCCEEDED(element->setAttribute(_bstr_t(name[0] == L's' ? L"value" : L"name"), _variant_t(value.c_str()))) &&
+        SUCCEEDED(parent->appendChild(element, &appended)));
     return element;
 }
 

@@ -8,9 +8,10 @@
 TEST_F(SmsStoreTest, MessagesFillFirstTextAndFurtherColumnsAndAppend)
 {
     CXMLBase store;
-    ASSERT_EQ(0, store.Load(Parse(L"<tavo><sms value=\"1\"><node a=\"x\" b=\"y\">hello</node><other a=\"ignored\"/>"
-                                  L"<node a=\"x2\" b=\"y2\" c=\"z2\">second<node a=\"inner\">!</node></node>"
-                                  L"</sms><room><node a=\"not a message\"/></room><sms><node>third</node></sms></tavo>")));
+    ASSERT_EQ(0,
+              store.Load(Parse(L"<tavo><sms value=\"1\"><node a=\"x\" b=\"y\">hello</node><other a=\"ignored\"/>"
+                               L"<node a=\"x2\" b=\"y2\" c=\"z2\">second<node a=\"inner\">!</node></node>"
+                               L"</sms><room><node a=\"not a message\"/></room><sms><node>third</node></sms></tavo>")));
     ASSERT_EQ(0, store.Out(&m_list));
     ASSERT_EQ(0, store.Out(&m_list)); // a second call appends the same rows again
     ASSERT_EQ(6, m_list.GetItemCount());
@@ -26,7 +27,8 @@ TEST_F(SmsStoreTest, TextsOutsideTheAnsiCodePageArriveWhole)
     // Chinese, Korean and a character outside the basic plane: no ANSI code page holds them all.
     const std::wstring text = L"\u4f60\u597d \uc548\ub155 \U0001F600 caf\u00e9";
     CXMLBase store;
-    ASSERT_EQ(0, store.Load(Parse(L"<tavo><sms><node from=\"\uc548\">" + text + L"</node></sms>"
+    ASSERT_EQ(0, store.Load(Parse(L"<tavo><sms><node from=\"\uc548\">" + text +
+                                  L"</node></sms>"
                                   L"<node name=\"\u6587\u4ef6\u5939 \uc548\" note=\"\U0001F600\"/></tavo>")));
     ASSERT_EQ(0, store.Out(&m_list));
     EXPECT_EQ(text, m_list.GetItemText(0, 1).GetString());
@@ -39,11 +41,12 @@ TEST_F(SmsStoreTest, TextsOutsideTheAnsiCodePageArriveWhole)
 TEST_F(SmsStoreTest, FoldersFollowNodesWithGroupsAtTheirOwnLevel)
 {
     CXMLBase store;
-    ASSERT_EQ(0, store.Load(Parse(L"<tavo><sms value=\"tree\"><node name=\"inbox\" id=\"1\" kind=\"in\" color=\"red\">"
-                                  L"<node name=\"friends\"/><room><node name=\"work\"/></room>"
-                                  L"<node><node name=\"hidden below an unnamed folder\"/></node>"
-                                  L"<node name=\"\"/><other><node name=\"ignored\"/></other></node>"
-                                  L"<node name=\"outbox\"/></sms><room><node name=\"drafts\"/></room><node name=\"top\"/></tavo>")));
+    ASSERT_EQ(0, store.Load(Parse(
+                     L"<tavo><sms value=\"tree\"><node name=\"inbox\" id=\"1\" kind=\"in\" color=\"red\">"
+                     L"<node name=\"friends\"/><room><node name=\"work\"/></room>"
+                     L"<node><node name=\"hidden below an unnamed folder\"/></node>"
+                     L"<node name=\"\"/><other><node name=\"ignored\"/></other></node>"
+                     L"<node name=\"outbox\"/></sms><room><node name=\"drafts\"/></room><node name=\"top\"/></tavo>")));
     ASSERT_EQ(0, store.Out(&m_tree));
     EXPECT_EQ(L"inbox(friends,work),outbox,drafts,top", TreeText());
     HTREEITEM inbox = m_tree.GetRootItem();
@@ -52,7 +55,7 @@ TEST_F(SmsStoreTest, FoldersFollowNodesWithGroupsAtTheirOwnLevel)
     EXPECT_EQ(L"red", MapValue(inbox, L"color"));
     EXPECT_EQ(L"(none)", MapValue(inbox, L"name"));
     EXPECT_EQ(0, MapCount(m_tree.GetChildItem(inbox))); // an empty map all the same
-    ASSERT_EQ(0, store.Out(&m_tree)); // a second call adds the folders again at the top level
+    ASSERT_EQ(0, store.Out(&m_tree));                   // a second call adds the folders again at the top level
     EXPECT_EQ(12u, m_tree.GetCount());
 }
 

@@ -43,8 +43,8 @@ TEST_F(SmsStoreTest, SavesUnderTheFileKeyTheDocumentNames)
     VARIANT_BOOL loaded = VARIANT_FALSE;
     ASSERT_TRUE(SUCCEEDED(doc.CreateInstance(__uuidof(DOMDocument))) &&
                 SUCCEEDED(doc->put_preserveWhiteSpace(VARIANT_TRUE)) &&
-                SUCCEEDED(doc->loadXML(_bstr_t(L"<tavo>\r\n <!-- kept -->\r\n <sms value=\"5\"><node>t</node></sms></tavo>"),
-                                       &loaded)));
+                SUCCEEDED(doc->loadXML(
+                    _bstr_t(L"<tavo>\r\n <!-- kept -->\r\n <sms value=\"5\"><node>t</node></sms></tavo>"), &loaded)));
     ASSERT_EQ(VARIANT_TRUE, loaded);
     ASSERT_EQ(0, store.Load(doc));
     EXPECT_EQ(0, Save(store));
@@ -65,9 +65,9 @@ TEST_F(SmsStoreTest, WritesOneGbkDeclarationAtTheStartAndChineseComesBack)
         ASSERT_EQ(0u, bytes.find("<?xml ")) << round;
         EXPECT_EQ(1u, Occurrences(bytes, "<?xml")) << round;
         EXPECT_NE(std::string::npos, bytes.substr(0, bytes.find("?>")).find("gbk")) << round;
-        EXPECT_NE(std::string::npos, bytes.find("\xC4\xE3\xBA\xC3")) << round;  // 你好 in GBK
-        EXPECT_NE(std::string::npos, bytes.find("\xB6\xCC\xD0\xC5")) << round;  // 短信 in GBK
-        EXPECT_EQ(std::string::npos, bytes.find("\xE4\xBD\xA0")) << round;      // 你 in UTF-8
+        EXPECT_NE(std::string::npos, bytes.find("\xC4\xE3\xBA\xC3")) << round; // 你好 in GBK
+        EXPECT_NE(std::string::npos, bytes.find("\xB6\xCC\xD0\xC5")) << round; // 短信 in GBK
+        EXPECT_EQ(std::string::npos, bytes.find("\xE4\xBD\xA0")) << round;     // 你 in UTF-8
         ASSERT_EQ(0, reader.Load(PathOf(L"sms\\77.xml").c_str()));
         ASSERT_EQ(0, Save(reader));
     }
@@ -85,8 +85,8 @@ TEST_F(SmsStoreTest, DocumentsThatNameNoFileAreNotSaved)
     EXPECT_EQ(-102, Save(store)); // no document at all
     ASSERT_EQ(0, store.Load(Parse(L"<answer><sms value=\"1\"/></answer>")));
     EXPECT_EQ(-102, Save(store));
-    for (const wchar_t* text : {L"<tavo/>", L"<tavo><other value=\"1\"/><sms value=\"2\"/></tavo>",
-                                L"<tavo><sms key=\"3\"/></tavo>"}) {
+    for (const wchar_t* text :
+         {L"<tavo/>", L"<tavo><other value=\"1\"/><sms value=\"2\"/></tavo>", L"<tavo><sms key=\"3\"/></tavo>"}) {
         ASSERT_EQ(0, store.Load(Parse(text)));
         EXPECT_EQ(0, Save(store, &folder));
         EXPECT_EQ(m_base, folder.GetString()) << "nothing named: the caller's folder is untouched";
@@ -101,8 +101,14 @@ TEST_F(SmsStoreTest, KeysThatAreNoFileNameAreRefused)
 {
     CXMLBase store;
     const std::pair<const wchar_t*, const wchar_t*> keys[] = {
-        {L"..\\escaped", L"..\\escaped"}, {L"../escaped", L"../escaped"}, {L"sub\\1", L"sub\\1"},
-        {L"c:1", L"c:1"}, {L"..", L".."}, {L"a*b", L"a*b"}, {L"a?b", L"a?b"}, {L"a|b", L"a|b"},
+        {L"..\\escaped", L"..\\escaped"},
+        {L"../escaped", L"../escaped"},
+        {L"sub\\1", L"sub\\1"},
+        {L"c:1", L"c:1"},
+        {L"..", L".."},
+        {L"a*b", L"a*b"},
+        {L"a?b", L"a?b"},
+        {L"a|b", L"a|b"},
         {L"a&#9;b", L"a\tb"}}; // the document's text and the key it gives
     for (const auto& key : keys) {
         ASSERT_EQ(0, store.Load(Parse(SmsDocument(key.first))));

@@ -38,8 +38,11 @@ AFX_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 AFX_API void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
 
 #ifdef _DEBUG
-#define ASSERT(f) \
-    do { if (!(f)) AfxAssertFailedLine(__FILE__, __LINE__); } while (0)
+#define ASSERT(f)                                                                                                      \
+    do {                                                                                                               \
+        if (!(f))                                                                                                      \
+            AfxAssertFailedLine(__FILE__, __LINE__);                                                                   \
+    } while (0)
 #define VERIFY(f) ASSERT(f)
 #define TRACE AfxTrace
 #else
@@ -48,6 +51,6 @@ AFX_API void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
 #define TRACE(...) ((void)0)
 #endif
 
-#define ASSERT_VALID(pOb) ASSERT((pOb) != NULL)
+#define ASSERT_VALID(pOb) ASSERT((pOb) != nullptr)
 #define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
 #define UNUSED_ALWAYS(x) ((void)(x))

@@ -66,17 +66,17 @@ struct AFX_CMDHANDLERINFO {
 typedef BOOL (*AFX_PDISPATCH)(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call);
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;                    // message, WM_COMMAND / WM_NOTIFY, or reflected number
-    UINT nCode;                       // notification code (low word for WM_NOTIFY codes)
-    UINT nID;                         // first control ID (0 for window messages)
-    UINT nLastID;                     // last control ID of a range
-    const UINT* pnRegisteredMessage;  // ON_REGISTERED_MESSAGE: the variable holding the number
-    AFX_PDISPATCH pfnDispatch;        // null ends the table
+    UINT nMessage;                   // message, WM_COMMAND / WM_NOTIFY, or reflected number
+    UINT nCode;                      // notification code (low word for WM_NOTIFY codes)
+    UINT nID;                        // first control ID (0 for window messages)
+    UINT nLastID;                    // last control ID of a range
+    const UINT* pnRegisteredMessage; // ON_REGISTERED_MESSAGE: the variable holding the number
+    AFX_PDISPATCH pfnDispatch;       // null ends the table
     AFX_PMSG pfn;
 };
 
 struct AFX_MSGMAP {
-    const AFX_MSGMAP* (AFXAPI* pfnGetBaseMap)(); // null for CCmdTarget's own map
+    const AFX_MSGMAP*(AFXAPI* pfnGetBaseMap)(); // null for CCmdTarget's own map
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
@@ -85,8 +85,7 @@ struct AFX_MSGMAP {
 template <class Sig>
 BOOL AfxDispatchEntry(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)
 {
-    return Sig::Call(static_cast<typename Sig::Target*>(pTarget),
-                     reinterpret_cast<typename Sig::Pmf>(pfn), call);
+    return Sig::Call(static_cast<typename Sig::Target*>(pTarget), reinterpret_cast<typename Sig::Pmf>(pfn), call);
 }
 
 // The handler type Pmf with its class replaced by TClass: R (TClass::*)(A...).
@@ -101,34 +100,40 @@ struct AfxMemberOf<R (TBase::*)(A...), TClass> {
 // of one of its bases with exactly the signature Sig::Pmf. The first cast rejects other
 // classes and signatures (and picks the right one of overloads), the second views the member
 // from the adapter's target class.
-#define AFX_HANDLER(Sig, memberFxn) \
+#define AFX_HANDLER(Sig, memberFxn)                                                                                    \
     reinterpret_cast<AFX_PMSG>(static_cast<Sig::Pmf>(static_cast<AfxMemberOf<Sig::Pmf, ThisClass>::type>(memberFxn)))
 
 // One table entry of a map (used between BEGIN_MESSAGE_MAP and END_MESSAGE_MAP).
-#define AFX_MSG_ENTRY(message, code, id, lastId, Sig, memberFxn) \
-    { (message), static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(lastId), nullptr, \
-      &AfxDispatchEntry<Sig>, AFX_HANDLER(Sig, memberFxn) },
+#define AFX_MSG_ENTRY(message, code, id, lastId, Sig, memberFxn)                                                       \
+    {(message), static_cast<UINT>(code), static_cast<UINT>(id),      static_cast<UINT>(lastId),                        \
+     nullptr,   &AfxDispatchEntry<Sig>,  AFX_HANDLER(Sig, memberFxn)},
 
-#define DECLARE_MESSAGE_MAP() \
-protected: \
-    static const AFX_MSGMAP* AFXAPI GetThisMessageMap(); \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP* AFXAPI GetThisMessageMap();                                                               \
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass) \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* AFXAPI theClass::GetThisMessageMap() \
-    { \
-        typedef theClass ThisClass; \
-        typedef baseClass TheBaseClass; \
-        static_assert(std::is_base_of<TheBaseClass, ThisClass>::value, \
-                      "BEGIN_MESSAGE_MAP: the second class must be a base of the first"); \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                                  \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const AFX_MSGMAP* AFXAPI theClass::GetThisMessageMap()                                                             \
+    {                                                                                                                  \
+        typedef theClass ThisClass;                                                                                    \
+        typedef baseClass TheBaseClass;                                                                                \
+        static_assert(std::is_base_of<TheBaseClass, ThisClass>::value,                                                 \
+                      "BEGIN_MESSAGE_MAP: the second class must be a base of the first");                              \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP() \
-            { 0, 0, 0, 0, nullptr, nullptr, nullptr } \
-        }; \
-        static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, &_messageEntries[0] }; \
-        return &messageMap; \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, 0, nullptr, nullptr, nullptr                                                                          \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};                      \
+    return &messageMap;                                                                                                \
     }
 
 // Marks message handlers in class declarations (documentation only).
@@ -139,7 +144,11 @@ protected: \
 struct AfxSigCmd_v {
     typedef CCmdTarget Target;
     typedef void (CCmdTarget::*Pmf)();
-    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL&) { (p->*f)(); return TRUE; }
+    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL&)
+    {
+        (p->*f)();
+        return TRUE;
+    }
 };
 
 struct AfxSigCmd_b {
@@ -151,7 +160,11 @@ struct AfxSigCmd_b {
 struct AfxSigCmd_v_u {
     typedef CCmdTarget Target;
     typedef void (CCmdTarget::*Pmf)(UINT);
-    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m) { (p->*f)(m.nID); return TRUE; }
+    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m)
+    {
+        (p->*f)(m.nID);
+        return TRUE;
+    }
 };
 
 struct AfxSigCmd_b_u {
@@ -163,7 +176,11 @@ struct AfxSigCmd_b_u {
 struct AfxSigCmd_UI {
     typedef CCmdTarget Target;
     typedef void (CCmdTarget::*Pmf)(CCmdUI*);
-    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m) { (p->*f)(static_cast<CCmdUI*>(m.pExtra)); return TRUE; }
+    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m)
+    {
+        (p->*f)(static_cast<CCmdUI*>(m.pExtra));
+        return TRUE;
+    }
 };
 
 struct AfxSigNotify_v {
@@ -212,17 +229,17 @@ struct AfxSigNotify_b_u {
 
 #define ON_COMMAND(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, id, AfxSigCmd_v, memberFxn)
 #define ON_COMMAND_EX(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, id, AfxSigCmd_b_u, memberFxn)
-#define ON_COMMAND_RANGE(id, idLast, memberFxn) \
+#define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                                        \
     AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, AfxSigCmd_v_u, memberFxn)
-#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                            \
     AFX_MSG_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, AfxSigCmd_UI, memberFxn)
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                                              \
     AFX_MSG_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, idLast, AfxSigCmd_UI, memberFxn)
 
 // ---- Control notifications (WM_COMMAND from a child control) ----
 
 #define ON_CONTROL(code, id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, code, id, id, AfxSigCmd_v, memberFxn)
-#define ON_CONTROL_RANGE(code, id, idLast, memberFxn) \
+#define ON_CONTROL_RANGE(code, id, idLast, memberFxn)                                                                  \
     AFX_MSG_ENTRY(WM_COMMAND, code, id, idLast, AfxSigCmd_v_u, memberFxn)
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
@@ -245,23 +262,23 @@ struct AfxSigNotify_b_u {
 
 #define AFX_NOTIFY_CODE(code) LOWORD(static_cast<UINT>(code))
 
-#define ON_NOTIFY(code, id, memberFxn) \
+#define ON_NOTIFY(code, id, memberFxn)                                                                                 \
     AFX_MSG_ENTRY(WM_NOTIFY, AFX_NOTIFY_CODE(code), id, id, AfxSigNotify_v, memberFxn)
-#define ON_NOTIFY_RANGE(code, id, idLast, memberFxn) \
+#define ON_NOTIFY_RANGE(code, id, idLast, memberFxn)                                                                   \
     AFX_MSG_ENTRY(WM_NOTIFY, AFX_NOTIFY_CODE(code), id, idLast, AfxSigNotify_v_u, memberFxn)
-#define ON_NOTIFY_EX(code, id, memberFxn) \
+#define ON_NOTIFY_EX(code, id, memberFxn)                                                                              \
     AFX_MSG_ENTRY(WM_NOTIFY, AFX_NOTIFY_CODE(code), id, id, AfxSigNotify_b_u, memberFxn)
-#define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn) \
+#define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn)                                                                \
     AFX_MSG_ENTRY(WM_NOTIFY, AFX_NOTIFY_CODE(code), id, idLast, AfxSigNotify_b_u, memberFxn)
 
 // ---- Reflected notifications, handled by the control that sent them ----
 // The _EX forms return TRUE when they handled the notification; FALSE lets the parent see it.
 
-#define ON_CONTROL_REFLECT(code, memberFxn) \
+#define ON_CONTROL_REFLECT(code, memberFxn)                                                                            \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxSigCmd_v, memberFxn)
-#define ON_CONTROL_REFLECT_EX(code, memberFxn) \
+#define ON_CONTROL_REFLECT_EX(code, memberFxn)                                                                         \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxSigCmd_b, memberFxn)
-#define ON_NOTIFY_REFLECT(code, memberFxn) \
+#define ON_NOTIFY_REFLECT(code, memberFxn)                                                                             \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_NOTIFY, AFX_NOTIFY_CODE(code), 0, 0, AfxSigNotify_v, memberFxn)
-#define ON_NOTIFY_REFLECT_EX(code, memberFxn) \
+#define ON_NOTIFY_REFLECT_EX(code, memberFxn)                                                                          \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_NOTIFY, AFX_NOTIFY_CODE(code), 0, 0, AfxSigNotify_b, memberFxn)

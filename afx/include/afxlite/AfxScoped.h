@@ -57,6 +57,7 @@ public:
         m_h = nullptr;
         return h;
     }
+
 private:
     Handle m_h = nullptr;
 };

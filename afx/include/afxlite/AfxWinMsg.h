@@ -26,11 +26,11 @@ inline CPoint AfxPointFromLParam(LPARAM lParam)
 // ---- Signature adapters of window messages (target: CWnd) ----
 // Each: the handler type (Pmf) and how the message's parameters and result map onto it.
 
-#define AFX_WND_SIG(name, pmfType, body) \
-    struct name { \
-        typedef CWnd Target; \
-        typedef pmfType; \
-        static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m) { body } \
+#define AFX_WND_SIG(name, pmfType, body)                                                                               \
+    struct name {                                                                                                      \
+        typedef CWnd Target;                                                                                           \
+        typedef pmfType;                                                                                               \
+        static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m) { body }                                                    \
     };
 
 AFX_WND_SIG(AfxSig_v_v, void (CWnd::*Pmf)(), (p->*f)(); return TRUE;)
@@ -39,21 +39,26 @@ AFX_WND_SIG(AfxSig_u_v, UINT (CWnd::*Pmf)(), m.lResult = (p->*f)(); return TRUE;
 AFX_WND_SIG(AfxSig_b_b, BOOL (CWnd::*Pmf)(BOOL), m.lResult = (p->*f)(static_cast<BOOL>(m.wParam)); return TRUE;)
 AFX_WND_SIG(AfxSig_v_b, void (CWnd::*Pmf)(BOOL), (p->*f)(static_cast<BOOL>(m.wParam)); return TRUE;)
 AFX_WND_SIG(AfxSig_i_CS, int (CWnd::*Pmf)(LPCREATESTRUCT),
-            m.lResult = (p->*f)(reinterpret_cast<LPCREATESTRUCT>(m.lParam)); return TRUE;)
-AFX_WND_SIG(AfxSig_b_D, BOOL (CWnd::*Pmf)(CDC*),
-            m.lResult = (p->*f)(AfxDCFromHandle(reinterpret_cast<HDC>(m.wParam))); return TRUE;)
+            m.lResult = (p->*f)(reinterpret_cast<LPCREATESTRUCT>(m.lParam));
+            return TRUE;)
+AFX_WND_SIG(AfxSig_b_D, BOOL (CWnd::*Pmf)(CDC*), m.lResult = (p->*f)(AfxDCFromHandle(reinterpret_cast<HDC>(m.wParam)));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_ut, void (CWnd::*Pmf)(UINT_PTR), (p->*f)(m.wParam); return TRUE;)
 AFX_WND_SIG(AfxSig_v_uii, void (CWnd::*Pmf)(UINT, int, int),
-            (p->*f)(static_cast<UINT>(m.wParam), LOWORD(m.lParam), HIWORD(m.lParam)); return TRUE;)
+            (p->*f)(static_cast<UINT>(m.wParam), LOWORD(m.lParam), HIWORD(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_ii, void (CWnd::*Pmf)(int, int),
-            (p->*f)(static_cast<short>(LOWORD(m.lParam)), static_cast<short>(HIWORD(m.lParam))); return TRUE;)
+            (p->*f)(static_cast<short>(LOWORD(m.lParam)), static_cast<short>(HIWORD(m.lParam)));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_bu, void (CWnd::*Pmf)(BOOL, UINT),
-            (p->*f)(static_cast<BOOL>(m.wParam), static_cast<UINT>(m.lParam)); return TRUE;)
+            (p->*f)(static_cast<BOOL>(m.wParam), static_cast<UINT>(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_uWb, void (CWnd::*Pmf)(UINT, CWnd*, BOOL),
             (p->*f)(LOWORD(m.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(m.lParam)), HIWORD(m.wParam) != 0);
             return TRUE;)
 AFX_WND_SIG(AfxSig_v_up, void (CWnd::*Pmf)(UINT, CPoint),
-            (p->*f)(static_cast<UINT>(m.wParam), AfxPointFromLParam(m.lParam)); return TRUE;)
+            (p->*f)(static_cast<UINT>(m.wParam), AfxPointFromLParam(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_b_usp, BOOL (CWnd::*Pmf)(UINT, short, CPoint),
             m.lResult = (p->*f)(LOWORD(m.wParam), static_cast<short>(HIWORD(m.wParam)), AfxPointFromLParam(m.lParam));
             return TRUE;)
@@ -62,12 +67,16 @@ AFX_WND_SIG(AfxSig_b_Wuu, BOOL (CWnd::*Pmf)(CWnd*, UINT, UINT),
             return TRUE;)
 AFX_WND_SIG(AfxSig_l_p, LRESULT (CWnd::*Pmf)(CPoint), m.lResult = (p->*f)(AfxPointFromLParam(m.lParam)); return TRUE;)
 AFX_WND_SIG(AfxSig_v_bNC, void (CWnd::*Pmf)(BOOL, NCCALCSIZE_PARAMS*),
-            (p->*f)(static_cast<BOOL>(m.wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lParam)); return TRUE;)
+            (p->*f)(static_cast<BOOL>(m.wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lParam));
+            return TRUE;)
 // Focus changes name the other window in WPARAM, capture changes in LPARAM.
-AFX_WND_SIG(AfxSig_v_W, void (CWnd::*Pmf)(CWnd*), (p->*f)(CWnd::FromHandle(reinterpret_cast<HWND>(m.wParam))); return TRUE;)
-AFX_WND_SIG(AfxSig_v_W2, void (CWnd::*Pmf)(CWnd*), (p->*f)(CWnd::FromHandle(reinterpret_cast<HWND>(m.lParam))); return TRUE;)
+AFX_WND_SIG(AfxSig_v_W, void (CWnd::*Pmf)(CWnd*), (p->*f)(CWnd::FromHandle(reinterpret_cast<HWND>(m.wParam)));
+            return TRUE;)
+AFX_WND_SIG(AfxSig_v_W2, void (CWnd::*Pmf)(CWnd*), (p->*f)(CWnd::FromHandle(reinterpret_cast<HWND>(m.lParam)));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_uuu, void (CWnd::*Pmf)(UINT, UINT, UINT),
-            (p->*f)(static_cast<UINT>(m.wParam), LOWORD(m.lParam), HIWORD(m.lParam)); return TRUE;)
+            (p->*f)(static_cast<UINT>(m.wParam), LOWORD(m.lParam), HIWORD(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_uuS, void (CWnd::*Pmf)(UINT, UINT, CScrollBar*),
             (p->*f)(LOWORD(m.wParam), HIWORD(m.wParam), AfxScrollBarFromHandle(reinterpret_cast<HWND>(m.lParam)));
             return TRUE;)
@@ -77,23 +86,30 @@ AFX_WND_SIG(AfxSig_hb_DWu, HBRUSH (CWnd::*Pmf)(CDC*, CWnd*, UINT),
                                                           m.message - WM_CTLCOLORMSGBOX));
             return TRUE;)
 AFX_WND_SIG(AfxSig_v_iDI, void (CWnd::*Pmf)(int, LPDRAWITEMSTRUCT),
-            (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(m.lParam)); m.lResult = TRUE; return TRUE;)
+            (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(m.lParam));
+            m.lResult = TRUE; return TRUE;)
 AFX_WND_SIG(AfxSig_v_iMI, void (CWnd::*Pmf)(int, LPMEASUREITEMSTRUCT),
-            (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(m.lParam)); m.lResult = TRUE; return TRUE;)
+            (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(m.lParam));
+            m.lResult = TRUE; return TRUE;)
 AFX_WND_SIG(AfxSig_i_iCI, int (CWnd::*Pmf)(int, LPCOMPAREITEMSTRUCT),
-            m.lResult = (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPCOMPAREITEMSTRUCT>(m.lParam)); return TRUE;)
+            m.lResult = (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPCOMPAREITEMSTRUCT>(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_iDE, void (CWnd::*Pmf)(int, LPDELETEITEMSTRUCT),
-            (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPDELETEITEMSTRUCT>(m.lParam)); m.lResult = TRUE; return TRUE;)
+            (p->*f)(static_cast<int>(m.wParam), reinterpret_cast<LPDELETEITEMSTRUCT>(m.lParam));
+            m.lResult = TRUE; return TRUE;)
 AFX_WND_SIG(AfxSig_v_Mub, void (CWnd::*Pmf)(CMenu*, UINT, BOOL),
             (p->*f)(AfxMenuFromHandle(reinterpret_cast<HMENU>(m.wParam)), LOWORD(m.lParam), HIWORD(m.lParam) != 0);
             return TRUE;)
 AFX_WND_SIG(AfxSig_l_uuM, LRESULT (CWnd::*Pmf)(UINT, UINT, CMenu*),
-            m.lResult = (p->*f)(LOWORD(m.wParam), HIWORD(m.wParam), AfxMenuFromHandle(reinterpret_cast<HMENU>(m.lParam)));
+            m.lResult = (p->*f)(LOWORD(m.wParam), HIWORD(m.wParam),
+                                AfxMenuFromHandle(reinterpret_cast<HMENU>(m.lParam)));
             return TRUE;)
 AFX_WND_SIG(AfxSig_v_ul, void (CWnd::*Pmf)(UINT, LPARAM), (p->*f)(static_cast<UINT>(m.wParam), m.lParam); return TRUE;)
-AFX_WND_SIG(AfxSig_v_MMI, void (CWnd::*Pmf)(MINMAXINFO*), (p->*f)(reinterpret_cast<MINMAXINFO*>(m.lParam)); return TRUE;)
+AFX_WND_SIG(AfxSig_v_MMI, void (CWnd::*Pmf)(MINMAXINFO*), (p->*f)(reinterpret_cast<MINMAXINFO*>(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_Wp, void (CWnd::*Pmf)(CWnd*, CPoint),
-            (p->*f)(CWnd::FromHandle(reinterpret_cast<HWND>(m.wParam)), AfxPointFromLParam(m.lParam)); return TRUE;)
+            (p->*f)(CWnd::FromHandle(reinterpret_cast<HWND>(m.wParam)), AfxPointFromLParam(m.lParam));
+            return TRUE;)
 AFX_WND_SIG(AfxSig_v_WP, void (CWnd::*Pmf)(WINDOWPOS*), (p->*f)(reinterpret_cast<WINDOWPOS*>(m.lParam)); return TRUE;)
 AFX_WND_SIG(AfxSig_v_hD, void (CWnd::*Pmf)(HDROP), (p->*f)(reinterpret_cast<HDROP>(m.wParam)); return TRUE;)
 AFX_WND_SIG(AfxSig_v_PN, void (CWnd::*Pmf)(UINT, LPARAM), (p->*f)(static_cast<UINT>(m.wParam), m.lParam); return TRUE;)
@@ -104,14 +120,16 @@ AFX_WND_SIG(AfxSig_l_wl, LRESULT (CWnd::*Pmf)(WPARAM, LPARAM), m.lResult = (p->*
 AFX_WND_SIG(AfxSig_hb_Du, HBRUSH (CWnd::*Pmf)(CDC*, UINT),
             HBRUSH hbr = (p->*f)(AfxDCFromHandle(reinterpret_cast<HDC>(m.wParam)), m.message - WM_CTLCOLORMSGBOX);
             m.lResult = reinterpret_cast<LRESULT>(hbr); return hbr != nullptr;)
-AFX_WND_SIG(AfxSig_v_DI, void (CWnd::*Pmf)(LPDRAWITEMSTRUCT),
-            (p->*f)(reinterpret_cast<LPDRAWITEMSTRUCT>(m.lParam)); m.lResult = TRUE; return TRUE;)
+AFX_WND_SIG(AfxSig_v_DI, void (CWnd::*Pmf)(LPDRAWITEMSTRUCT), (p->*f)(reinterpret_cast<LPDRAWITEMSTRUCT>(m.lParam));
+            m.lResult = TRUE; return TRUE;)
 AFX_WND_SIG(AfxSig_v_MI, void (CWnd::*Pmf)(LPMEASUREITEMSTRUCT),
-            (p->*f)(reinterpret_cast<LPMEASUREITEMSTRUCT>(m.lParam)); m.lResult = TRUE; return TRUE;)
+            (p->*f)(reinterpret_cast<LPMEASUREITEMSTRUCT>(m.lParam));
+            m.lResult = TRUE; return TRUE;)
 AFX_WND_SIG(AfxSig_i_CI, int (CWnd::*Pmf)(LPCOMPAREITEMSTRUCT),
-            m.lResult = (p->*f)(reinterpret_cast<LPCOMPAREITEMSTRUCT>(m.lParam)); return TRUE;)
-AFX_WND_SIG(AfxSig_v_DE, void (CWnd::*Pmf)(LPDELETEITEMSTRUCT),
-            (p->*f)(reinterpret_cast<LPDELETEITEMSTRUCT>(m.lParam)); m.lResult = TRUE; return TRUE;)
+            m.lResult = (p->*f)(reinterpret_cast<LPCOMPAREITEMSTRUCT>(m.lParam));
+            return TRUE;)
+AFX_WND_SIG(AfxSig_v_DE, void (CWnd::*Pmf)(LPDELETEITEMSTRUCT), (p->*f)(reinterpret_cast<LPDELETEITEMSTRUCT>(m.lParam));
+            m.lResult = TRUE; return TRUE;)
 AFX_WND_SIG(AfxSig_v_uu, void (CWnd::*Pmf)(UINT, UINT), (p->*f)(LOWORD(m.wParam), HIWORD(m.wParam)); return TRUE;)
 
 #undef AFX_WND_SIG
@@ -179,8 +197,8 @@ AFX_WND_SIG(AfxSig_v_uu, void (CWnd::*Pmf)(UINT, UINT), (p->*f)(LOWORD(m.wParam)
 // Any message, handler LRESULT (WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) AFX_WM_ENTRY(message, AfxSig_l_wl, memberFxn)
 // A message number from RegisterWindowMessage, held in the UINT variable nMessageVariable.
-#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
-    { 0, 0, 0, 0, &(nMessageVariable), &AfxDispatchEntry<AfxSig_l_wl>, AFX_HANDLER(AfxSig_l_wl, memberFxn) },
+#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn)                                                             \
+    {0, 0, 0, 0, &(nMessageVariable), &AfxDispatchEntry<AfxSig_l_wl>, AFX_HANDLER(AfxSig_l_wl, memberFxn)},
 
 // ---- Reflected messages, handled by the control they concern ----
 #define ON_WM_CTLCOLOR_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, AfxSig_hb_Du, &ThisClass::CtlColor)
@@ -190,4 +208,5 @@ AFX_WND_SIG(AfxSig_v_uu, void (CWnd::*Pmf)(UINT, UINT), (p->*f)(LOWORD(m.wParam)
 #define ON_WM_DELETEITEM_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_DELETEITEM, AfxSig_v_DE, &ThisClass::DeleteItem)
 #define ON_WM_HSCROLL_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_HSCROLL, AfxSig_v_uu, &ThisClass::HScroll)
 #define ON_WM_VSCROLL_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_VSCROLL, AfxSig_v_uu, &ThisClass::VScroll)
-#define ON_WM_PARENTNOTIFY_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_PARENTNOTIFY, AfxSig_v_PN, &ThisClass::ParentNotify)
+#define ON_WM_PARENTNOTIFY_REFLECT()                                                                                   \
+    AFX_WM_ENTRY(WM_REFLECT_BASE + WM_PARENTNOTIFY, AfxSig_v_PN, &ThisClass::ParentNotify)

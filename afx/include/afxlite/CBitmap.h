@@ -11,7 +11,10 @@ class AFX_API CBitmap : public CGdiObject {
 public:
     CBitmap() = default;
 
-    static CBitmap* AFXAPI FromHandle(HBITMAP hBitmap) { return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap)); }
+    static CBitmap* AFXAPI FromHandle(HBITMAP hBitmap)
+    {
+        return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap));
+    }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
     // Loads a bitmap resource from the first module of the resource chain that has it. A bitmap
@@ -27,10 +30,16 @@ public:
     BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return AttachCreated(::CreateBitmapIndirect(lpBitmap)); }
     // A bitmap in the format of pDC's device (for off-screen drawing).
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
-    BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight) { return CreateCompatibleBitmap(pDC, nWidth, nHeight); }
+    BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight)
+    {
+        return CreateCompatibleBitmap(pDC, nWidth, nHeight);
+    }
 
     int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
-    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const { return ::GetBitmapBits(*this, static_cast<LONG>(dwCount), lpBits); }
+    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
+    {
+        return ::GetBitmapBits(*this, static_cast<LONG>(dwCount), lpBits);
+    }
     DWORD SetBitmapBits(DWORD dwCount, const void* lpBits) { return ::SetBitmapBits(*this, dwCount, lpBits); }
     // The dimension set with SetBitmapDimension (0.1 mm units; (0, 0) when never set).
     CSize GetBitmapDimension() const;

@@ -97,9 +97,15 @@ public:
     // Clipping; results are region types (NULLREGION, SIMPLEREGION, COMPLEXREGION, ERROR).
     int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
     int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
-    int IntersectClipRect(LPCRECT lpRect) { return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    int IntersectClipRect(LPCRECT lpRect)
+    {
+        return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     int ExcludeClipRect(int x1, int y1, int x2, int y2) { return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2); }
-    int ExcludeClipRect(LPCRECT lpRect) { return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    int ExcludeClipRect(LPCRECT lpRect)
+    {
+        return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     // A null region removes the clipping region.
     int SelectClipRgn(CRgn* pRgn);
     int SelectClipRgn(CRgn* pRgn, int nMode);
@@ -117,7 +123,10 @@ public:
     BOOL Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
     BOOL Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
-    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) { return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3); }
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+    {
+        return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+    }
     BOOL RoundRect(LPCRECT lpRect, POINT point)
     {
         return RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
@@ -146,7 +155,10 @@ public:
     COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
     COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
     BOOL SetPixelV(int x, int y, COLORREF crColor) { return ::SetPixelV(m_hDC, x, y, crColor); }
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+    {
+        return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+    }
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop);
@@ -171,7 +183,10 @@ public:
     {
         return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat);
     }
-    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) { return DrawText(str, str.GetLength(), lpRect, nFormat); }
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
+    {
+        return DrawText(str, str.GetLength(), lpRect, nFormat);
+    }
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetricsW(m_hAttribDC, lpMetrics); }

@@ -19,7 +19,7 @@ public:
 
     BOOL m_bSaveAndValidate; // TRUE: controls to members
     CWnd* m_pDlgWnd;
-    HWND m_hWndLastControl;  // control of the last DDX call (focused by Fail)
+    HWND m_hWndLastControl; // control of the last DDX call (focused by Fail)
 
     // The control's window, remembered as the one to focus if validation fails. A missing
     // control is a programming error (asserted) and fails the exchange.

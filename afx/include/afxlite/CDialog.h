@@ -23,8 +23,7 @@ public:
     // ---- Modeless: the window lives until DestroyWindow; parent null means the main window ----
     virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
-                                HINSTANCE hInst = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, HINSTANCE hInst = nullptr);
 
     // ---- Modal ----
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);

@@ -17,14 +17,14 @@ public:
 
     // Copies a description (at most nMaxError - 1 characters and a null) into lpszError;
     // *pnHelpContext (when given) becomes 0. Returns FALSE when there is no description.
-    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
+    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
 
 protected:
     // Copies text as GetErrorMessage describes; FALSE when nothing could be copied.
     static BOOL CopyErrorMessage(const CString& text, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext);
     // The text FormatMessage has for code (from hModule's message table when given, else the
     // system's), without the trailing line break; empty when there is none.
-    static CString FormatErrorText(DWORD code, HMODULE hModule = NULL);
+    static CString FormatErrorText(DWORD code, HMODULE hModule = nullptr);
 
     BOOL m_bAutoDelete;
 };
@@ -47,11 +47,19 @@ private:
 };
 
 #define TRY try {
-#define CATCH(class_name, e) } catch (class_name* e) { CExceptionAutoDelete _afxCaught(e);
+#define CATCH(class_name, e)                                                                                           \
+    }                                                                                                                  \
+    catch (class_name * e)                                                                                             \
+    {                                                                                                                  \
+        CExceptionAutoDelete _afxCaught(e);
 #define AND_CATCH(class_name, e) CATCH(class_name, e)
 #define END_CATCH }
 #define CATCH_ALL(e) CATCH(CException, e)
 #define AND_CATCH_ALL(e) CATCH(CException, e)
 #define END_CATCH_ALL }
 #define THROW(e) throw e
-#define THROW_LAST() do { _afxCaught.Release(); throw; } while (0)
+#define THROW_LAST()                                                                                                   \
+    do {                                                                                                               \
+        _afxCaught.Release();                                                                                          \
+        throw;                                                                                                         \
+    } while (0)

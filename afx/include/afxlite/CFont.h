@@ -20,13 +20,13 @@ public:
                     BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
     {
         return AttachCreated(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                    cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
-                                    lpszFacename));
+                                           cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
+                                           nPitchAndFamily, lpszFacename));
     }
     // nPointSize in tenths of a point (90 = 9 pt); default character set.
-    BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = NULL);
+    BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = nullptr);
     // Like CreateFontIndirect, but lfHeight is in tenths of a point.
-    BOOL CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC = NULL);
+    BOOL CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC = nullptr);
 
     int GetLogFont(LOGFONT* pLogFont) const { return GetObject(sizeof(LOGFONT), pLogFont); }
 };

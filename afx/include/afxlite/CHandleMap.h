@@ -51,7 +51,7 @@ private:
 
     mutable CRITICAL_SECTION m_lock; // guards m_permanent
     Map m_permanent;
-    DWORD m_tlsIndex;                // slot holding this map's temporary Map* per thread
+    DWORD m_tlsIndex; // slot holding this map's temporary Map* per thread
 };
 
 // The handle map of wrapper class T, whose handle member is Handle (of type H). Mirror, when

@@ -25,22 +25,21 @@ public:
 
     // Both throw CInternetException when WinInet refuses the connection handle. dwFlags
     // (INTERNET_FLAG_SECURE ...) are added to the flags of every request opened here.
-    CHttpConnection(CInternetSession* pSession, LPCTSTR pstrServer,
-                    INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER, LPCTSTR pstrUserName = NULL,
-                    LPCTSTR pstrPassword = NULL, DWORD_PTR dwContext = 1);
+    CHttpConnection(CInternetSession* pSession, LPCTSTR pstrServer, INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER,
+                    LPCTSTR pstrUserName = nullptr, LPCTSTR pstrPassword = nullptr, DWORD_PTR dwContext = 1);
     CHttpConnection(CInternetSession* pSession, LPCTSTR pstrServer, DWORD dwFlags,
-                    INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER, LPCTSTR pstrUserName = NULL,
-                    LPCTSTR pstrPassword = NULL, DWORD_PTR dwContext = 1);
+                    INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER, LPCTSTR pstrUserName = nullptr,
+                    LPCTSTR pstrPassword = nullptr, DWORD_PTR dwContext = 1);
 
     // A new request (HttpOpenRequest), owned by the caller; nothing is sent yet. A null version
     // lets WinInet choose, null accept types send none. Throws CInternetException.
-    CHttpFile* OpenRequest(LPCTSTR pstrVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer = NULL,
-                           DWORD_PTR dwContext = 1, LPCTSTR* ppstrAcceptTypes = NULL,
-                           LPCTSTR pstrVersion = NULL, DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT);
+    CHttpFile* OpenRequest(LPCTSTR pstrVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer = nullptr,
+                           DWORD_PTR dwContext = 1, LPCTSTR* ppstrAcceptTypes = nullptr, LPCTSTR pstrVersion = nullptr,
+                           DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT);
     // The same with a verb from the HTTP_VERB_ values.
-    CHttpFile* OpenRequest(int nVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer = NULL,
-                           DWORD_PTR dwContext = 1, LPCTSTR* ppstrAcceptTypes = NULL,
-                           LPCTSTR pstrVersion = NULL, DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT);
+    CHttpFile* OpenRequest(int nVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer = nullptr, DWORD_PTR dwContext = 1,
+                           LPCTSTR* ppstrAcceptTypes = nullptr, LPCTSTR pstrVersion = nullptr,
+                           DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT);
 
 private:
     DWORD m_dwFlags;

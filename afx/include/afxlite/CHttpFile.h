@@ -20,20 +20,20 @@ public:
 
     // Sends the request with extra headers (dwHeadersLen 0 for a terminated text) and an
     // optional body, and waits for the response headers. TRUE, or throws CInternetException.
-    BOOL SendRequest(LPCTSTR pstrHeaders = NULL, DWORD dwHeadersLen = 0, LPVOID lpOptional = NULL,
+    BOOL SendRequest(LPCTSTR pstrHeaders = nullptr, DWORD dwHeadersLen = 0, LPVOID lpOptional = nullptr,
                      DWORD dwOptionalLen = 0);
-    BOOL SendRequest(const CString& strHeaders, LPVOID lpOptional = NULL, DWORD dwOptionalLen = 0);
+    BOOL SendRequest(const CString& strHeaders, LPVOID lpOptional = nullptr, DWORD dwOptionalLen = 0);
     // Starts a request whose body of dwTotalLen bytes follows with Write; EndRequest ends it
     // and waits for the response headers. TRUE, or throws CInternetException.
     BOOL SendRequestEx(DWORD dwTotalLen, DWORD dwFlags = HSR_INITIATE, DWORD_PTR dwContext = 1);
     BOOL SendRequestEx(LPINTERNET_BUFFERS lpBuffIn, LPINTERNET_BUFFERS lpBuffOut, DWORD dwFlags = HSR_INITIATE,
                        DWORD_PTR dwContext = 1);
-    BOOL EndRequest(DWORD dwFlags = 0, LPINTERNET_BUFFERS lpBuffIn = NULL, DWORD_PTR dwContext = 1);
+    BOOL EndRequest(DWORD dwFlags = 0, LPINTERNET_BUFFERS lpBuffIn = nullptr, DWORD_PTR dwContext = 1);
 
     // HttpQueryInfo: raw, as text (any length), as a number (HTTP_QUERY_FLAG_NUMBER is added).
-    BOOL QueryInfo(DWORD dwInfoLevel, LPVOID lpvBuffer, LPDWORD lpdwBufferLength, LPDWORD lpdwIndex = NULL) const;
-    BOOL QueryInfo(DWORD dwInfoLevel, CString& str, LPDWORD lpdwIndex = NULL) const;
-    BOOL QueryInfo(DWORD dwInfoLevel, DWORD& dwResult, LPDWORD lpdwIndex = NULL) const;
+    BOOL QueryInfo(DWORD dwInfoLevel, LPVOID lpvBuffer, LPDWORD lpdwBufferLength, LPDWORD lpdwIndex = nullptr) const;
+    BOOL QueryInfo(DWORD dwInfoLevel, CString& str, LPDWORD lpdwIndex = nullptr) const;
+    BOOL QueryInfo(DWORD dwInfoLevel, DWORD& dwResult, LPDWORD lpdwIndex = nullptr) const;
     // The response's status code (200, 404 ...).
     BOOL QueryInfoStatusCode(DWORD& dwStatusCode) const;
 

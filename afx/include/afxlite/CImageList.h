@@ -45,7 +45,10 @@ public:
     int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }
     BOOL GetIconSize(int* cx, int* cy) const { return ImageList_GetIconSize(m_hImageList, cx, cy); }
-    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const { return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo); }
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+    {
+        return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+    }
     COLORREF GetBkColor() const { return ImageList_GetBkColor(m_hImageList); }
     // CLR_NONE draws transparently over what is there.
     COLORREF SetBkColor(COLORREF cr) { return ImageList_SetBkColor(m_hImageList, cr); }

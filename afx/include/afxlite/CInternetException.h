@@ -11,7 +11,7 @@ public:
 
     // WinInet's own text for the code (the system's when WinInet has none), followed by the
     // server's response text for ERROR_INTERNET_EXTENDED_ERROR.
-    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
 
     DWORD m_dwError;
     DWORD_PTR m_dwContext;

@@ -17,8 +17,7 @@ class AFX_API CInternetFile : public CObject {
     DECLARE_DYNAMIC(CInternetFile)
 public:
     // Takes ownership of hFile, opened from the session hSession on server pstrServer.
-    CInternetFile(HINTERNET hFile, HINTERNET hSession, LPCTSTR pstrFileName, LPCTSTR pstrServer,
-                  DWORD_PTR dwContext);
+    CInternetFile(HINTERNET hFile, HINTERNET hSession, LPCTSTR pstrFileName, LPCTSTR pstrServer, DWORD_PTR dwContext);
     ~CInternetFile() override;
 
     CInternetFile(const CInternetFile&) = delete;
@@ -52,8 +51,8 @@ protected:
     // Throws the CInternetException of the last WinInet error.
     [[noreturn]] void ThrowLastError() const;
 
-    HINTERNET volatile m_hFile;  // exchanged atomically by Close
-    HINTERNET m_hSession;        // not owned
+    HINTERNET volatile m_hFile; // exchanged atomically by Close
+    HINTERNET m_hSession;       // not owned
     CString m_strFileName;
     CString m_strServerName;
     DWORD_PTR m_dwContext;

@@ -22,9 +22,9 @@ class AFX_API CInternetSession : public CObject {
 public:
     // Opens the session (InternetOpen); throws CInternetException when WinInet refuses. A null
     // agent is replaced by the executable's name. dwContext is handed on to the connections.
-    explicit CInternetSession(LPCTSTR pstrAgent = NULL, DWORD_PTR dwContext = 1,
-                              DWORD dwAccessType = PRE_CONFIG_INTERNET_ACCESS, LPCTSTR pstrProxyName = NULL,
-                              LPCTSTR pstrProxyBypass = NULL, DWORD dwFlags = 0);
+    explicit CInternetSession(LPCTSTR pstrAgent = nullptr, DWORD_PTR dwContext = 1,
+                              DWORD dwAccessType = PRE_CONFIG_INTERNET_ACCESS, LPCTSTR pstrProxyName = nullptr,
+                              LPCTSTR pstrProxyBypass = nullptr, DWORD dwFlags = 0);
     ~CInternetSession() override;
 
     CInternetSession(const CInternetSession&) = delete;
@@ -36,11 +36,11 @@ public:
     // A new connection to an HTTP server, owned by the caller (delete it before the session).
     // No network traffic yet: WinInet connects when a request is sent. Throws CInternetException.
     CHttpConnection* GetHttpConnection(LPCTSTR pstrServer, INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER,
-                                       LPCTSTR pstrUserName = NULL, LPCTSTR pstrPassword = NULL);
+                                       LPCTSTR pstrUserName = nullptr, LPCTSTR pstrPassword = nullptr);
     // The same with connection flags (INTERNET_FLAG_SECURE ...) added to every request.
     CHttpConnection* GetHttpConnection(LPCTSTR pstrServer, DWORD dwFlags,
                                        INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER,
-                                       LPCTSTR pstrUserName = NULL, LPCTSTR pstrPassword = NULL);
+                                       LPCTSTR pstrUserName = nullptr, LPCTSTR pstrPassword = nullptr);
 
     // InternetSetOption / InternetQueryOption on the session handle.
     BOOL SetOption(DWORD dwOption, LPVOID lpBuffer, DWORD dwBufferLength);

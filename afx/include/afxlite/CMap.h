@@ -81,9 +81,8 @@ public:
     void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const
     {
         ASSERT(rNextPosition != nullptr);
-        const CAssoc* assoc = rNextPosition == BEFORE_START_POSITION
-                                  ? FirstInBuckets(0)
-                                  : reinterpret_cast<const CAssoc*>(rNextPosition);
+        const CAssoc* assoc =
+            rNextPosition == BEFORE_START_POSITION ? FirstInBuckets(0) : reinterpret_cast<const CAssoc*>(rNextPosition);
         const CAssoc* next = assoc->pNext ? assoc->pNext : FirstInBuckets(assoc->nBucket + 1);
         rNextPosition = reinterpret_cast<POSITION>(const_cast<CAssoc*>(next));
         rKey = assoc->key;

@@ -7,7 +7,7 @@ class AFX_API CMemoryException : public CException {
     DECLARE_DYNAMIC(CMemoryException)
 public:
     CMemoryException() = default;
-    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
 };
 
 [[noreturn]] AFX_API void AFXAPI AfxThrowMemoryException();

@@ -12,7 +12,7 @@ public:
     // exception, E_UNEXPECTED for anything else.
     static SCODE AFXAPI Process(const CException* pAnyException);
 
-    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
 
     SCODE m_sc;
 };

@@ -13,11 +13,15 @@ public:
     static CPen* AFXAPI FromHandle(HPEN hPen) { return static_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
     operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
-    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) { return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor)); }
-    BOOL CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0, const DWORD* lpStyle = NULL)
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
+    {
+        return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor));
+    }
+    BOOL CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
+                   const DWORD* lpStyle = nullptr)
     {
         return AttachCreated(::ExtCreatePen(static_cast<DWORD>(nPenStyle), static_cast<DWORD>(nWidth), pLogBrush,
-                                     static_cast<DWORD>(nStyleCount), lpStyle));
+                                            static_cast<DWORD>(nStyleCount), lpStyle));
     }
     BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return AttachCreated(::CreatePenIndirect(lpLogPen)); }
     int GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }

@@ -11,10 +11,7 @@ public:
     CPoint(POINT initPt) : POINT(initPt) {}
     explicit CPoint(SIZE initSize) : POINT{initSize.cx, initSize.cy} {}
     // Signed low word x, high word y, as mouse messages pack them.
-    explicit CPoint(LPARAM dwPoint)
-        : POINT{static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))}
-    {
-    }
+    explicit CPoint(LPARAM dwPoint) : POINT{static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))} {}
 
     void Offset(int xOffset, int yOffset)
     {

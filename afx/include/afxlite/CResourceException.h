@@ -8,7 +8,7 @@ class AFX_API CResourceException : public CException {
     DECLARE_DYNAMIC(CResourceException)
 public:
     CResourceException() = default;
-    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
 };
 
 [[noreturn]] AFX_API void AFXAPI AfxThrowResourceException();

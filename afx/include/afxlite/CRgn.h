@@ -13,9 +13,15 @@ public:
 
     BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateRectRgn(x1, y1, x2, y2)); }
     BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateRectRgnIndirect(lpRect)); }
-    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2)); }
+    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2)
+    {
+        return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2));
+    }
     BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateEllipticRgnIndirect(lpRect)); }
-    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) { return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode)); }
+    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
+    {
+        return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode));
+    }
     BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
     {
         return AttachCreated(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
@@ -25,8 +31,8 @@ public:
     // RGN_COPY); the result is the region type or ERROR. This region must exist already.
     int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
     {
-        return ::CombineRgn(*this, static_cast<HRGN>(AfxGetSafeHandle(pRgn1)), static_cast<HRGN>(AfxGetSafeHandle(pRgn2)),
-                            nCombineMode);
+        return ::CombineRgn(*this, static_cast<HRGN>(AfxGetSafeHandle(pRgn1)),
+                            static_cast<HRGN>(AfxGetSafeHandle(pRgn2)), nCombineMode);
     }
     int CopyRgn(const CRgn* pRgnSrc) { return CombineRgn(pRgnSrc, nullptr, RGN_COPY); }
     BOOL EqualRgn(const CRgn* pRgn) const { return ::EqualRgn(*this, static_cast<HRGN>(AfxGetSafeHandle(pRgn))); }

@@ -13,8 +13,8 @@ struct AFX_API CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
-    CObject* (AFXAPI* m_pfnCreateObject)();       // null when the class is not DYNCREATE
-    CRuntimeClass* (AFXAPI* m_pfnGetBaseClass)(); // null for CObject
+    CObject*(AFXAPI* m_pfnCreateObject)();       // null when the class is not DYNCREATE
+    CRuntimeClass*(AFXAPI* m_pfnGetBaseClass)(); // null for CObject
 
     CRuntimeClass* GetBaseClass() const;
     // Makes a new object of this class, or returns null when it has no factory.
@@ -46,28 +46,37 @@ private:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name) \
-public: \
-    static CRuntimeClass class##class_name; \
-    static CRuntimeClass* AFXAPI _GetBaseClass(); \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
+    static CRuntimeClass* AFXAPI _GetBaseClass();                                                                      \
     virtual CRuntimeClass* GetRuntimeClass() const;
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name) \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* AFXAPI CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    CRuntimeClass* AFXAPI class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); } \
-    CRuntimeClass class_name::class##class_name = { \
-        #class_name, sizeof(class class_name), wSchema, pfnNew, &class_name::_GetBaseClass }; \
-    static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name); \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                           \
+    CRuntimeClass* AFXAPI class_name::_GetBaseClass()                                                                  \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(base_class_name);                                                                         \
+    }                                                                                                                  \
+    CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class class_name), wSchema, pfnNew,             \
+                                                   &class_name::_GetBaseClass};                                        \
+    static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                                     \
+    CRuntimeClass* class_name::GetRuntimeClass() const                                                                 \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(class_name);                                                                              \
+    }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
-    CObject* AFXAPI class_name::CreateObject() { return new class_name; } \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* AFXAPI class_name::CreateObject()                                                                         \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
 
 // Checked downcasts: DYNAMIC_DOWNCAST yields null when the object is not of the class,
@@ -75,7 +84,7 @@ public: \
 AFX_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 AFX_API CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
 
-#define DYNAMIC_DOWNCAST(class_name, object) \
+#define DYNAMIC_DOWNCAST(class_name, object)                                                                           \
     (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), (object))))
-#define STATIC_DOWNCAST(class_name, object) \
+#define STATIC_DOWNCAST(class_name, object)                                                                            \
     (static_cast<class_name*>(AfxStaticDownCast(RUNTIME_CLASS(class_name), (object))))

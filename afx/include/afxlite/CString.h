@@ -39,7 +39,10 @@ public:
     void SetAt(int nIndex, wchar_t ch);
     // Any integral index type, so that s[i] never competes with the built-in pointer subscript.
     template <typename Index, typename = std::enable_if_t<std::is_integral<Index>::value>>
-    wchar_t operator[](Index nIndex) const { return GetAt(static_cast<int>(nIndex)); }
+    wchar_t operator[](Index nIndex) const
+    {
+        return GetAt(static_cast<int>(nIndex));
+    }
 
     CString& operator+=(const CString& str);
     CString& operator+=(LPCWSTR psz);
@@ -123,27 +126,106 @@ private:
     std::wstring m_str;
 };
 
-inline CString operator+(const CString& a, const CString& b) { CString s(a); s += b; return s; }
-inline CString operator+(const CString& a, LPCTSTR b) { CString s(a); s += b; return s; }
-inline CString operator+(LPCTSTR a, const CString& b) { CString s(a); s += b; return s; }
-inline CString operator+(const CString& a, wchar_t b) { CString s(a); s += b; return s; }
-inline CString operator+(wchar_t a, const CString& b) { CString s(a); s += b; return s; }
+inline CString operator+(const CString& a, const CString& b)
+{
+    CString s(a);
+    s += b;
+    return s;
+}
+inline CString operator+(const CString& a, LPCTSTR b)
+{
+    CString s(a);
+    s += b;
+    return s;
+}
+inline CString operator+(LPCTSTR a, const CString& b)
+{
+    CString s(a);
+    s += b;
+    return s;
+}
+inline CString operator+(const CString& a, wchar_t b)
+{
+    CString s(a);
+    s += b;
+    return s;
+}
+inline CString operator+(wchar_t a, const CString& b)
+{
+    CString s(a);
+    s += b;
+    return s;
+}
 
-inline bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
-inline bool operator==(const CString& a, LPCTSTR b) { return a.Compare(b) == 0; }
-inline bool operator==(LPCTSTR a, const CString& b) { return b.Compare(a) == 0; }
-inline bool operator!=(const CString& a, const CString& b) { return a.Compare(b) != 0; }
-inline bool operator!=(const CString& a, LPCTSTR b) { return a.Compare(b) != 0; }
-inline bool operator!=(LPCTSTR a, const CString& b) { return b.Compare(a) != 0; }
-inline bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
-inline bool operator<(const CString& a, LPCTSTR b) { return a.Compare(b) < 0; }
-inline bool operator<(LPCTSTR a, const CString& b) { return b.Compare(a) > 0; }
-inline bool operator>(const CString& a, const CString& b) { return a.Compare(b) > 0; }
-inline bool operator>(const CString& a, LPCTSTR b) { return a.Compare(b) > 0; }
-inline bool operator>(LPCTSTR a, const CString& b) { return b.Compare(a) < 0; }
-inline bool operator<=(const CString& a, const CString& b) { return a.Compare(b) <= 0; }
-inline bool operator<=(const CString& a, LPCTSTR b) { return a.Compare(b) <= 0; }
-inline bool operator<=(LPCTSTR a, const CString& b) { return b.Compare(a) >= 0; }
-inline bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
-inline bool operator>=(const CString& a, LPCTSTR b) { return a.Compare(b) >= 0; }
-inline bool operator>=(LPCTSTR a, const CString& b) { return b.Compare(a) <= 0; }
+inline bool operator==(const CString& a, const CString& b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(const CString& a, LPCTSTR b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(LPCTSTR a, const CString& b)
+{
+    return b.Compare(a) == 0;
+}
+inline bool operator!=(const CString& a, const CString& b)
+{
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(const CString& a, LPCTSTR b)
+{
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(LPCTSTR a, const CString& b)
+{
+    return b.Compare(a) != 0;
+}
+inline bool operator<(const CString& a, const CString& b)
+{
+    return a.Compare(b) < 0;
+}
+inline bool operator<(const CString& a, LPCTSTR b)
+{
+    return a.Compare(b) < 0;
+}
+inline bool operator<(LPCTSTR a, const CString& b)
+{
+    return b.Compare(a) > 0;
+}
+inline bool operator>(const CString& a, const CString& b)
+{
+    return a.Compare(b) > 0;
+}
+inline bool operator>(const CString& a, LPCTSTR b)
+{
+    return a.Compare(b) > 0;
+}
+inline bool operator>(LPCTSTR a, const CString& b)
+{
+    return b.Compare(a) < 0;
+}
+inline bool operator<=(const CString& a, const CString& b)
+{
+    return a.Compare(b) <= 0;
+}
+inline bool operator<=(const CString& a, LPCTSTR b)
+{
+    return a.Compare(b) <= 0;
+}
+inline bool operator<=(LPCTSTR a, const CString& b)
+{
+    return b.Compare(a) >= 0;
+}
+inline bool operator>=(const CString& a, const CString& b)
+{
+    return a.Compare(b) >= 0;
+}
+inline bool operator>=(const CString& a, LPCTSTR b)
+{
+    return a.Compare(b) >= 0;
+}
+inline bool operator>=(LPCTSTR a, const CString& b)
+{
+    return b.Compare(a) <= 0;
+}

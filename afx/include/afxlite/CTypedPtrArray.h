@@ -15,7 +15,10 @@ public:
     INT_PTR Append(const CTypedPtrArray& src) { return BASE_CLASS::Append(src); }
     void Copy(const CTypedPtrArray& src) { BASE_CLASS::Copy(src); }
     void InsertAt(INT_PTR nIndex, TYPE ptr, INT_PTR nCount = 1) { BASE_CLASS::InsertAt(nIndex, ptr, nCount); }
-    void InsertAt(INT_PTR nStartIndex, const CTypedPtrArray* pNewArray) { BASE_CLASS::InsertAt(nStartIndex, pNewArray); }
+    void InsertAt(INT_PTR nStartIndex, const CTypedPtrArray* pNewArray)
+    {
+        BASE_CLASS::InsertAt(nStartIndex, pNewArray);
+    }
     TYPE operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
     TYPE& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
 };

@@ -18,13 +18,13 @@ public:
     CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
     ~CWinThread() override;
 
-    CWnd* m_pMainWnd;         // main window of the thread (its loss ends the loop)
-    HANDLE m_hThread;         // owned; closed by the destructor
+    CWnd* m_pMainWnd; // main window of the thread (its loss ends the loop)
+    HANDLE m_hThread; // owned; closed by the destructor
     DWORD m_nThreadID;
-    BOOL m_bAutoDelete;       // delete the object when the thread ends
+    BOOL m_bAutoDelete; // delete the object when the thread ends
     AFX_THREADPROC m_pfnThreadProc;
     LPVOID m_pThreadParams;
-    MSG m_msgCur;             // message being pumped
+    MSG m_msgCur; // message being pumped
 
     operator HANDLE() const { return m_hThread; }
 
@@ -34,7 +34,10 @@ public:
     DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
     int GetThreadPriority() const { return ::GetThreadPriority(m_hThread); }
     BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
-    BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam) { return ::PostThreadMessageW(m_nThreadID, message, wParam, lParam); }
+    BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return ::PostThreadMessageW(m_nThreadID, message, wParam, lParam);
+    }
 
     virtual CWnd* GetMainWnd();
     virtual BOOL InitInstance();
@@ -60,7 +63,11 @@ private:
 struct AfxSigThread_v_wl {
     typedef CWinThread Target;
     typedef void (CWinThread::*Pmf)(WPARAM, LPARAM);
-    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m) { (p->*f)(m.wParam, m.lParam); return TRUE; }
+    static BOOL Call(Target* p, Pmf f, AFX_MSGCALL& m)
+    {
+        (p->*f)(m.wParam, m.lParam);
+        return TRUE;
+    }
 };
 #define ON_THREAD_MESSAGE(message, memberFxn) AFX_MSG_ENTRY(message, 0, 0, 0, AfxSigThread_v_wl, memberFxn)
 

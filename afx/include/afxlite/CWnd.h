@@ -79,9 +79,8 @@ public:
     // Create adds WS_CHILD; lpszClassName null uses the framework's default window class.
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                          LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                          int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
@@ -142,7 +141,10 @@ public:
 
     // ---- Text and fonts ----
     void SetWindowText(LPCTSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
-    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const { return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount); }
+    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+    {
+        return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
+    }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -152,14 +154,35 @@ public:
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
-    void ClientToScreen(LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2); }
+    void ClientToScreen(LPRECT lpRect) const
+    {
+        ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+    }
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
-    void ScreenToClient(LPRECT lpRect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2); }
-    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), reinterpret_cast<LPPOINT>(lpRect), 2); }
-    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const { ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), lpPoint, nCount); }
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
-    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) { return ::SetWindowPos(m_hWnd, AfxGetSafeHwnd(pWndInsertAfter), x, y, cx, cy, nFlags); }
+    void ScreenToClient(LPRECT lpRect) const
+    {
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+    }
+    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
+    {
+        ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), reinterpret_cast<LPPOINT>(lpRect), 2);
+    }
+    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
+    {
+        ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), lpPoint, nCount);
+    }
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    }
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+    {
+        return ::SetWindowPos(m_hWnd, AfxGetSafeHwnd(pWndInsertAfter), x, y, cx, cy, nFlags);
+    }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     // Centres on the parent (child windows), else on the owner or the alternate owner when
     // visible, else on the work area of the window's monitor; kept inside that work area.
@@ -188,9 +211,18 @@ public:
     void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
 
     // ---- Messages and timers ----
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageW(m_hWnd, message, wParam, lParam); }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageW(m_hWnd, message, wParam, lParam); }
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr) { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 
     // ---- Relatives ----
@@ -205,14 +237,20 @@ public:
     CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     CWnd* ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
-    CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const { return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags)); }
+    CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const
+    {
+        return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+    }
     static CWnd* AFXAPI WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
     static CWnd* AFXAPI GetFocus() { return FromHandle(::GetFocus()); }
     static CWnd* AFXAPI GetCapture() { return FromHandle(::GetCapture()); }
     static CWnd* AFXAPI GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
     static CWnd* AFXAPI GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
     static CWnd* AFXAPI GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
-    static CWnd* AFXAPI FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName) { return FromHandle(::FindWindowW(lpszClassName, lpszWindowName)); }
+    static CWnd* AFXAPI FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
+    {
+        return FromHandle(::FindWindowW(lpszClassName, lpszWindowName));
+    }
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
     static BOOL AFXAPI ReleaseCapture() { return ::ReleaseCapture(); }
@@ -222,18 +260,40 @@ public:
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
     int GetDlgItemText(int nID, CString& rString) const;
-    int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const { return static_cast<int>(::GetDlgItemTextW(m_hWnd, nID, lpStr, nMaxCount)); }
+    int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
+    {
+        return static_cast<int>(::GetDlgItemTextW(m_hWnd, nID, lpStr, nMaxCount));
+    }
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
-    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
+    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
+    {
+        return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+    }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
-    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck) { ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck); }
-    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const { return FromHandle(::GetNextDlgTabItem(m_hWnd, AfxGetSafeHwnd(pWndCtl), bPrevious)); }
-    CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const { return FromHandle(::GetNextDlgGroupItem(m_hWnd, AfxGetSafeHwnd(pWndCtl), bPrevious)); }
+    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
+    {
+        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
+    }
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
+    {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, AfxGetSafeHwnd(pWndCtl), bPrevious));
+    }
+    CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
+    {
+        return FromHandle(::GetNextDlgGroupItem(m_hWnd, AfxGetSafeHwnd(pWndCtl), bPrevious));
+    }
 
     // ---- Icons, menus, scroll bars, caret, drag and drop ----
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon) { return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon))); }
-    HICON GetIcon(BOOL bBigIcon) const { return reinterpret_cast<HICON>(SendMessage(WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0)); }
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon)
+    {
+        return reinterpret_cast<HICON>(
+            SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+    }
+    HICON GetIcon(BOOL bBigIcon) const
+    {
+        return reinterpret_cast<HICON>(SendMessage(WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
+    }
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* pMenu);
     CMenu* GetSystemMenu(BOOL bRevert) const;
@@ -241,13 +301,29 @@ public:
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow); }
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
-    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) { ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw); }
-    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos); }
-    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo) const { return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo); }
-    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE) { ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw); return TRUE; }
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
+    {
+        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+    }
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
+    {
+        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+    }
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo) const
+    {
+        return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+    }
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
+    {
+        ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+        return TRUE;
+    }
     void CreateCaret(CBitmap* pBitmap);
     void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
-    void CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight); }
+    void CreateGrayCaret(int nWidth, int nHeight)
+    {
+        ::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight);
+    }
     void ShowCaret() { ::ShowCaret(m_hWnd); }
     void HideCaret() { ::HideCaret(m_hWnd); }
     static void AFXAPI SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
@@ -319,10 +395,10 @@ protected:
     afx_msg BOOL OnQueryNewPalette();
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
 
-    WNDPROC m_pfnSuper;  // window procedure the messages go on to (class or subclassed one)
-    HWND m_hWndOwner;    // owner set by SetOwner
-    UINT m_nFlags;       // WF_xxx
-    int m_nModalResult;  // result of the modal loop
+    WNDPROC m_pfnSuper; // window procedure the messages go on to (class or subclassed one)
+    HWND m_hWndOwner;   // owner set by SetOwner
+    UINT m_nFlags;      // WF_xxx
+    int m_nModalResult; // result of the modal loop
 
     DECLARE_MESSAGE_MAP()
 
@@ -343,8 +419,8 @@ inline HWND AfxGetSafeHwnd(const CWnd* pWnd)
 
 // Registers (once) a window class with these attributes for AfxGetInstanceHandle() and
 // returns its name; the name stays valid for the life of the process. Null cursor: arrow.
-AFX_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+AFX_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                           HICON hIcon = nullptr);
 
 // Handles one message of the calling thread's queue: PreTranslateMessage (AfxPreTranslateMessage),
 // then TranslateMessage and DispatchMessage. FALSE when WM_QUIT was taken from the queue

@@ -22,8 +22,7 @@
 #include <memory>
 #include <mutex>
 
-class VO_LANG_API CLangDB
-{
+class VO_LANG_API CLangDB {
 public:
     // The process-wide database over <exe folder>\lang; never fails.
     static CLangDB* Instance();
@@ -54,13 +53,12 @@ public:
     CString GetBaseFolder() const { return m_strBaseFolder; }
 
 private:
-    struct NoCaseLess
-    {
+    struct NoCaseLess {
         bool operator()(const CString& a, const CString& b) const { return a.CompareNoCase(b) < 0; }
     };
 
     CString m_strBaseFolder;
     CString m_strLanguage;
     std::map<CString, std::unique_ptr<CLangProRC>, NoCaseLess> m_mapModules;
-    std::mutex m_lock;  // guards m_mapModules
+    std::mutex m_lock; // guards m_mapModules
 };

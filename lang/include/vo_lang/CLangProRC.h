@@ -11,8 +11,7 @@
 #include <map>
 #include <vector>
 
-class VO_LANG_API CLangProRC
-{
+class VO_LANG_API CLangProRC {
 public:
     CLangProRC() = default;
     CLangProRC(const CLangProRC&) = delete;
@@ -36,5 +35,5 @@ public:
 
 private:
     std::map<CString, CString> m_mapStrings;
-    std::map<CString, CLangRCDlg> m_mapDialogs;  // map nodes never move: pointers stay valid
+    std::map<CString, CLangRCDlg> m_mapDialogs; // map nodes never move: pointers stay valid
 };

@@ -9,8 +9,7 @@
 #include <map>
 #include <vector>
 
-class VO_LANG_API CLangRCDlg
-{
+class VO_LANG_API CLangRCDlg {
 public:
     // Text of the item named item; empty for an unknown or null name. (windows.h maps
     // GetDlgItemText to GetDlgItemTextW, so callers may use either spelling.)
@@ -22,7 +21,7 @@ public:
     // Names of all items, in ordinal order.
     std::vector<CString> GetItemNames() const;
 
-    CString m_strCaption;  // the dialog's caption
+    CString m_strCaption; // the dialog's caption
 
 private:
     std::map<CString, CString> m_mapItems;

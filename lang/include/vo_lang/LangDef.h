@@ -9,7 +9,7 @@
 #endif
 
 // What CLangDB::GetLangString answers.
-enum LANG_TYPE : int  // fixed type: any int converts to it safely
+enum LANG_TYPE : int // fixed type: any int converts to it safely
 {
-    LANG_CURRENT = -1,  // folder name of the current language, such as "chs" or "en"
+    LANG_CURRENT = -1, // folder name of the current language, such as "chs" or "en"
 };
