@@ -46,8 +46,15 @@ vo_build() {
         rm -rf "$build_dir/CMakeCache.txt" "$build_dir/CMakeFiles" "$build_dir/build.ninja" \
                "$build_dir/wineprefix"
     fi
+    # ccache, when a developer has installed it, shares compiled objects between build folders
+    # and work trees (paths below the repository's parent count as relative).
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$VO_ROOT")}
+    fi
     if [[ ! -f $build_dir/build.ninja ]]; then
-        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${launcher[@]}"
     fi
     cmake --build "$build_dir"
 }
