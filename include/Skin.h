@@ -154,7 +154,7 @@ public:
     CBitmap m_bmpMute;
     CBitmap m_bmpSound;
     CBitmap m_bmpPlaypos;
-    CBitmap m_bmpVolumn;
+    CBitmap m_bmpVolumn; // "Volumn", as hosts and the skins' volumn.bmp know it: kept on purpose
     CBitmap m_bmpPlayposBg;
 
 protected:

@@ -27,6 +27,7 @@ const size_t kEndTagLength = sizeof(kEndTag) - 1;
 const wchar_t kAgent[] = L"Corvala chat command";
 const DWORD kRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT;
 
+// The error texts are spelled as hosts compare them ("Conver", "infomation"): kept on purpose.
 const wchar_t kErrInitialize[] = L"Initialize network error!";
 const wchar_t kErrConvert[] = L"Conver information of command error!";
 const wchar_t kErrParse[] = L"String translate to xml has some error!";

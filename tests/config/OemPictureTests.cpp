@@ -5,13 +5,12 @@
 namespace {
 
 using configtest::IconSize;
-using configtest::MakeIcoFile;
 using configtest::OemFolder;
 
 // A picture of width by height pixels: blue with a magenta (transparent) left half.
 std::string HalfMagentaBmp(int width, int height)
 {
-    return configtest::MakeBmpFile(width, height, [width](int x, int) { return x < width / 2 ? kMagenta : kBlue; });
+    return MakeBmpFile(width, height, [width](int x, int) { return x < width / 2 ? kMagenta : kBlue; });
 }
 
 SIZE ResourceBitmapSize(UINT id)
@@ -158,15 +157,15 @@ TEST_F(OemFolder, RepeatedLoadsLeaveNoObjectsBehind)
     WriteOemIni(L"fontsmall=Tahoma\r\nfontbig=\r\n");
     // Fonts, bitmaps and image lists all count here. The icons outlive their COem on purpose
     // (hosts keep them as window icons); the round destroys them as a host done with them would.
-    EXPECT_LE(GdiObjectsKeptBy(50,
-                               [] {
-                                   COem oem;
-                                   oem.load();
-                                   for (HICON icon : {oem.m_hMainIcon32, oem.m_hMainIcon, oem.m_hChatIcon,
-                                                      oem.m_hHistIcon})
-                                       DestroyIcon(icon);
-                               }),
-              kGdiCountSlack);
+    EXPECT_LE(
+        GdiObjectsKeptBy(50,
+                         [] {
+                             COem oem;
+                             oem.load();
+                             for (HICON icon : {oem.m_hMainIcon32, oem.m_hMainIcon, oem.m_hChatIcon, oem.m_hHistIcon})
+                                 DestroyIcon(icon);
+                         }),
+        kGdiCountSlack);
 }
 
 } // namespace
