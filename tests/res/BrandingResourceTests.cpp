@@ -1,6 +1,5 @@
-// The library's branding resources: every icon has the sizes its users ask for, the bitmaps
-// have their documented sizes with magenta where they are transparent, and the texts are the
-// Corvala edition's defaults.
+// The library's branding resources: every icon has the sizes its users ask for, and the bitmaps
+// have the sizes their users cut them by, with magenta where they are transparent.
 #include "../common/GdiTestSupport.h"
 
 namespace {
@@ -26,13 +25,6 @@ bool HasIconEntry(UINT id, int size)
     HGLOBAL bits = icon ? ::LoadResource(module, icon) : nullptr;
     auto* header = bits ? static_cast<const BITMAPINFOHEADER*>(::LockResource(bits)) : nullptr;
     return header && header->biWidth == size && header->biHeight == 2 * size;
-}
-
-CString LibraryString(UINT id)
-{
-    wchar_t text[256] = {};
-    ::LoadStringW(Library(), id, text, 256);
-    return text;
 }
 
 } // namespace
@@ -74,19 +66,4 @@ TEST(BrandingResources, BitmapsHaveTheirSizesAndMagentaWhereTransparent)
     CBitmap faces;
     ASSERT_TRUE(faces.Attach(::LoadBitmapW(Library(), MAKEINTRESOURCEW(6019))));
     EXPECT_NE(kMagenta, BitmapPixel(faces, 8, 7)) << "a face in the middle of the first cell";
-}
-
-TEST(BrandingResources, TextsOfTheCorvalaEdition)
-{
-    const struct {
-        UINT id;
-        const wchar_t* text;
-    } texts[] = {{6128, L"Corvala"},
-                 {6015, L"Corvala: voice and video calls, instant messages and file sharing over the Internet"},
-                 {6016, L"www.corvala.net"},
-                 {6017, L"Ostrel"},
-                 {6018, L"Copyright \u00A9 Ostrel. All rights reserved."},
-                 {171, L"Corvala Credits"}};
-    for (const auto& expected : texts)
-        EXPECT_STREQ(expected.text, LibraryString(expected.id)) << "string " << expected.id;
 }

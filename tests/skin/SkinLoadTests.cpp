@@ -96,7 +96,7 @@ TEST_F(SkinLoadTest, ColoursAreHexValuesAndAbsentKeysKeepTheColoursOfTheSkinBefo
 {
     m_skins.AddSkin(L"first", 10,
                     "[style]\r\nnormal_text=ff\r\ndsk_angle=  0x00ff00\r\nctrl_border1x1=ff0000\r\n"
-                    "ctrl_border2x2=123456,abcdef\r\nvideobk=zz\r\nchatvideobk=010203\r\n");
+                    "ctrl_border2x2=123456,abcdef\r\nvideobk=zz\r\nchatvideobk=010203\r\nnarrowbk=0a0b0c\r\n");
     m_skins.AddSkin(L"second", 20, "[style]\r\nnormal_text=444444\r\nctrl_border2x2=555555\r\nchatvideobk=\r\n");
     m_skins.AddSkin(L"nosettings", 30);
     CTestSkin skin;
@@ -107,6 +107,8 @@ TEST_F(SkinLoadTest, ColoursAreHexValuesAndAbsentKeysKeepTheColoursOfTheSkinBefo
     EXPECT_EQ(0x123456u, skin.m_clrCtrlBorder2x2First);
     EXPECT_EQ(0xABCDEFu, skin.m_clrCtrlBorder2x2Second);
     EXPECT_EQ(0u, skin.m_clrVideoBk); // not a number: black
+    EXPECT_EQ(0x010203u, skin.m_clrChatVideoBk);
+    EXPECT_EQ(0x0A0B0Cu, skin.m_clrNarrowBk);
     for (const wchar_t* name : {L"second", L"nosettings"}) {
         ASSERT_EQ(1, skin.LoadOne(name)) << name;
         EXPECT_EQ(0x444444u, skin.m_clrNormalText) << name;
