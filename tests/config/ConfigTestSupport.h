@@ -18,46 +18,23 @@
 
 namespace configtest {
 
-inline bool CreateFolders(const std::wstring& path)
-{
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return true;
-    const size_t slash = path.rfind(L'\\');
-    return (slash == std::wstring::npos || CreateFolders(path.substr(0, slash))) &&
-           CreateDirectoryW(path.c_str(), nullptr);
-}
-
-// Writes bytes to path, creating the file's folders.
-inline bool WriteFile(const std::wstring& path, const std::string& bytes)
-{
-    return CreateFolders(path.substr(0, path.rfind(L'\\'))) && WriteFileBytes(path, bytes);
-}
-
-// Writes text as UTF-16 LE with a byte-order mark.
-inline bool WriteTextFile(const std::wstring& path, const std::wstring& text)
+// The bytes of text as UTF-16 LE with a byte-order mark.
+inline std::string Utf16File(const std::wstring& text)
 {
     const std::wstring marked = L"\xFEFF" + text;
-    return WriteFile(path, std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t)));
-}
-
-// The program's own folder (the installation folder of the tests).
-inline std::wstring ProgramFolder()
-{
-    wchar_t name[MAX_PATH * 4] = {};
-    const std::wstring path(name, GetModuleFileNameW(nullptr, name, MAX_PATH * 4));
-    return path.substr(0, path.rfind(L'\\'));
+    return std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t));
 }
 
 // Width and height of an icon's colour picture; (0, 0) when the handle is no icon.
-inline SIZE IconSize(HICON icon)
+inline CSize IconSize(HICON icon)
 {
-    SIZE size = {0, 0};
+    CSize size(0, 0);
     ICONINFO info = {};
     if (icon == nullptr || !GetIconInfo(icon, &info))
         return size;
     BITMAP colour = {};
     if (info.hbmColor != nullptr && GetObjectW(info.hbmColor, sizeof(colour), &colour) == sizeof(colour))
-        size = {colour.bmWidth, colour.bmHeight};
+        size = CSize(colour.bmWidth, colour.bmHeight);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     return size;
@@ -91,15 +68,15 @@ protected:
     void WriteOemIni(const std::wstring& keys)
     {
         const std::wstring path = L"Lang\\" + std::wstring(Language().GetString()) + L"\\oem.ini";
-        ASSERT_TRUE(WriteTextFile(m_folder.Path(path), L"[OEM]\r\n" + keys));
+        ASSERT_TRUE(m_folder.Write(path, Utf16File(L"[OEM]\r\n" + keys)));
     }
     void WriteWebServerIni(const std::wstring& keys)
     {
-        ASSERT_TRUE(WriteTextFile(m_folder.Path(L"CONFIG\\OEM\\WebServer.ini"), L"[WebServer]\r\n" + keys));
+        ASSERT_TRUE(m_folder.Write(L"CONFIG\\OEM\\WebServer.ini", Utf16File(L"[WebServer]\r\n" + keys)));
     }
     void WritePicture(const std::wstring& name, const std::string& bytes)
     {
-        ASSERT_TRUE(WriteFile(m_folder.Path(L"CONFIG\\OEM\\" + name), bytes));
+        ASSERT_TRUE(m_folder.Write(L"CONFIG\\OEM\\" + name, bytes));
     }
 
     CTempFolder m_folder;

@@ -66,22 +66,24 @@ TEST_F(SkinLoadTest, LoadsEveryPictureWithCellSizesAndEmptyKeepsSizesAndName)
     EXPECT_EQ(CString(L"default"), skin.GetCurrName());
 }
 
-TEST_F(SkinLoadTest, FallsBackToDefaultForEmptyOrBrokenCurrentSkin)
+TEST_F(SkinLoadTest, FallsBackToDefaultForEmptyBrokenOrUnusableCurrentSkin)
 {
     m_skins.AddSkin(L"default", 200);
     m_skins.AddSkin(L"broken", 100);
     ::DeleteFileW(m_skins.Path(L"broken\\main.bmp").c_str());
+    m_skins.Write(L"afile", "not a folder");
     CTestSkin skin;
-    skin.Load(); // no catalogue settings file at all
-    EXPECT_EQ(CString(L"default"), skin.GetCurrName());
-    EXPECT_TRUE(HasAllRequiredPictures(skin));
-
-    m_skins.SetCurrent(L"broken");
     EXPECT_EQ(0, skin.LoadOne(L"broken"));
     EXPECT_EQ(CString(L"broken"), skin.GetCurrName()); // a failed load keeps the name it was given
-    skin.Load();
-    EXPECT_EQ(CString(L"default"), skin.GetCurrName());
-    EXPECT_TRUE(HasAllRequiredPictures(skin));
+    // No catalogue settings file at all, then current skins that do not load.
+    for (const std::wstring& current :
+         {std::wstring(), std::wstring(L"broken"), std::wstring(600, L'x'), std::wstring(L"afile")}) {
+        if (!current.empty())
+            m_skins.SetCurrent(current);
+        skin.Load();
+        EXPECT_EQ(CString(L"default"), skin.GetCurrName()) << current.size();
+        EXPECT_TRUE(HasAllRequiredPictures(skin));
+    }
 
     m_skins.AddSkin(L"green", 120, std::string(), false); // optional pictures missing: no error
     m_skins.SetCurrent(L"green");
@@ -218,13 +220,6 @@ TEST_F(SkinLoadTest, BadFilesFallBackCleanlyAndKeepNoGdiObject)
     EXPECT_FALSE(IsLiveGdiObject(hPartial));
     EXPECT_EQ(0, skin.LoadOne(L"afile"));
     EXPECT_FALSE(skin.m_main.m_bmp.GetSafeHandle());
-
-    for (const std::wstring& current : {std::wstring(600, L'x'), std::wstring(L"afile")}) {
-        m_skins.SetCurrent(current);
-        skin.Load();
-        EXPECT_EQ(CString(L"default"), skin.GetCurrName());
-        EXPECT_TRUE(HasAllRequiredPictures(skin));
-    }
     const int nKept = GdiObjectsKeptBy(20, [&]() {
         skin.LoadOne(L"truncated");
         skin.LoadOne(L"zero");
