@@ -1,7 +1,8 @@
 """Toolbar bitmaps: the demo's menu and button pictures (demo/res/) and a strip of known pixels
-for the toolbar and menu tests. Toolbar images are 16x15 on light grey (192, 192, 192), the
-background colour toolbars and menus make transparent."""
-from . import bmp
+for the toolbar and menu tests, with the button tests' icon, cursor and bitmap. Toolbar images
+are 16x15 on light grey (192, 192, 192), the background colour toolbars and menus make
+transparent."""
+from . import bmp, ico
 from .canvas import Canvas
 
 BACKGROUND = (192, 192, 192)
@@ -94,6 +95,28 @@ def _test_strip():
     return canvas
 
 
+def _red_icon():
+    """16x16: a red square inset by 3 pixels, transparent around it."""
+    canvas = Canvas(16, 16)
+    canvas.fill_rect(3, 3, 13, 13, (255, 0, 0))
+    return canvas
+
+
+def _cross_cursor():
+    """16x16 black cross with its hot spot in the middle."""
+    canvas = Canvas(16, 16)
+    canvas.fill_rect(7, 0, 9, 16, (0, 0, 0))
+    canvas.fill_rect(0, 7, 16, 9, (0, 0, 0))
+    return canvas
+
+
+def _blue_bitmap():
+    """20x12: blue with a magenta (transparent) border of 3 pixels."""
+    canvas = Canvas(20, 12, (255, 0, 255, 255))
+    canvas.fill_rect(3, 3, 17, 9, (0, 0, 255))
+    return canvas
+
+
 def _on_background(canvas):
     return bmp.encode(canvas.flatten(BACKGROUND))
 
@@ -102,4 +125,7 @@ PICTURES = [
     ("demo/res/toolbar.bmp", lambda: _on_background(_demo_toolbar())),
     ("tests/controls/data/ToolbarStrip.bmp", lambda: _on_background(_test_strip())),
     ("tests/afx/data/ToolbarStrip.bmp", lambda: _on_background(_test_strip())),
+    ("tests/controls/data/Red16.ico", lambda: ico.encode([_red_icon()])),
+    ("tests/controls/data/Cross.cur", lambda: ico.encode_cursor(_cross_cursor(), 8, 8)),
+    ("tests/controls/data/BlueBorder.bmp", lambda: bmp.encode(_blue_bitmap().flatten((255, 0, 255)))),
 ]
