@@ -29,3 +29,4 @@
 #include "BCMenu.h"
 #include "VoMenu.h"
 #include "ShellOpen.h"
+#include "ButtonST.h"
