@@ -25,6 +25,18 @@ enum BCMENU_SEPERATOR {
     BCMENU_BOTH = 3, // and both
 };
 
+// Classifications of the running system (BCMenu::m_nSystemClass).
+enum BCMENU_SYSTEM {
+    BCMENU_SYSTEM_OLD = 0,   // Windows 9x family below version 4
+    BCMENU_SYSTEM_NT = 1,    // NT family, every version not listed (5.2 and later too)
+    BCMENU_SYSTEM_WIN95 = 2, // Windows 95, the 9x family's default
+    BCMENU_SYSTEM_WIN98 = 3,
+    BCMENU_SYSTEM_WINME = 4,
+    BCMENU_SYSTEM_NT4 = 5,
+    BCMENU_SYSTEM_WIN2000 = 6,
+    BCMENU_SYSTEM_WINXP = 7,
+};
+
 // Drawing styles of GetMenuDrawMode.
 #define BCMENU_DRAWMODE_ORIGINAL 0
 #define BCMENU_DRAWMODE_XP 1

@@ -3,6 +3,7 @@
 // global images in BCMenuImages.cpp.
 #include <BCMenu.h>
 
+#include "controls/AnsiText.h"
 #include "controls/BCMenuPainter.h"
 #include "controls/MenuTemplateReader.h"
 #include "controls/MenuTextPadding.h"
@@ -21,33 +22,10 @@ const int kDefaultIconWidth = 16;
 const int kDefaultIconHeight = 15;
 const COLORREF kDefaultBitmapBackground = RGB(192, 192, 192);
 
-// XP is 5.1 of the NT family; the 9x family's releases are told apart by the minor version.
-const int kClassOldWindows = 0;
-const int kClassNT = 1;
-const int kClassWin95 = 2;
-const int kClassWin98 = 3;
-const int kClassWinMe = 4;
-const int kClassNT4 = 5;
-const int kClassWin2000 = 6;
-const int kClassWinXP = 7;
-
 const wchar_t kThemeKey[] = L"Software\\Microsoft\\Plus!\\Themes\\Current";
 const wchar_t kClassicThemeFile[] = L"windows classic.theme";
 // A theme file name longer than this is not a path the system wrote.
 const DWORD kMaxThemeValueBytes = 4096;
-
-CString WideFromAnsi(const char* psz)
-{
-    if (psz == nullptr)
-        return CString();
-    const int count = ::MultiByteToWideChar(CP_THREAD_ACP, 0, psz, -1, nullptr, 0);
-    if (count <= 0)
-        return CString();
-    CString strWide;
-    ::MultiByteToWideChar(CP_THREAD_ACP, 0, psz, -1, strWide.GetBufferSetLength(count - 1), count);
-    strWide.ReleaseBuffer();
-    return strWide;
-}
 
 // A text argument of a narrow form: null stays null.
 struct WideArg {
@@ -108,22 +86,22 @@ int BCMenu::ClassifySystem(DWORD dwPlatformId, DWORD dwMajor, DWORD dwMinor)
 {
     if (dwPlatformId == VER_PLATFORM_WIN32_WINDOWS) {
         if (dwMajor < 4)
-            return kClassOldWindows;
+            return BCMENU_SYSTEM_OLD;
         if (dwMajor == 4 && dwMinor == 10)
-            return kClassWin98;
+            return BCMENU_SYSTEM_WIN98;
         if (dwMajor == 4 && dwMinor == 90)
-            return kClassWinMe;
-        return kClassWin95;
+            return BCMENU_SYSTEM_WINME;
+        return BCMENU_SYSTEM_WIN95;
     }
     if (dwPlatformId != VER_PLATFORM_WIN32_NT)
-        return kClassOldWindows;
+        return BCMENU_SYSTEM_OLD;
     if (dwMajor == 4)
-        return kClassNT4;
+        return BCMENU_SYSTEM_NT4;
     if (dwMajor == 5 && dwMinor == 0)
-        return kClassWin2000;
+        return BCMENU_SYSTEM_WIN2000;
     if (dwMajor == 5 && dwMinor == 1)
-        return kClassWinXP;
-    return kClassNT;
+        return BCMENU_SYSTEM_WINXP;
+    return BCMENU_SYSTEM_NT;
 }
 
 int BCMenu::ClassifyRunningSystem()
@@ -133,7 +111,7 @@ int BCMenu::ClassifyRunningSystem()
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!::GetVersionExW(&version))
-        return kClassNT;
+        return BCMENU_SYSTEM_NT;
 #pragma GCC diagnostic pop
     return ClassifySystem(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
 }
@@ -162,12 +140,12 @@ BOOL BCMenu::GetSelectDisableMode()
 
 BOOL BCMenu::IsNewShell()
 {
-    return m_nSystemClass >= kClassWin95;
+    return m_nSystemClass >= BCMENU_SYSTEM_WIN95;
 }
 
 BOOL BCMenu::IsWinXPLuna()
 {
-    return m_nSystemClass == kClassWinXP && !IsWindowsClassicTheme();
+    return m_nSystemClass == BCMENU_SYSTEM_WINXP && !IsWindowsClassicTheme();
 }
 
 BOOL BCMenu::IsLunaMenuStyle()

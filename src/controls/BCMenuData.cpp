@@ -1,6 +1,8 @@
 // Item data of owner-drawn menus: the owned text and the item's own image.
 #include <BCMenuData.h>
 
+#include "controls/AnsiText.h"
+
 #include <afxlite/AfxGdiScoped.h>
 
 #include <cwchar>
@@ -30,19 +32,7 @@ void BCMenuData::SetWideString(const wchar_t* szWideString)
 
 void BCMenuData::SetAnsiString(const char* szAnsiString)
 {
-    if (szAnsiString == nullptr) {
-        SetWideString(nullptr);
-        return;
-    }
-    const int count = ::MultiByteToWideChar(CP_THREAD_ACP, 0, szAnsiString, -1, nullptr, 0);
-    if (count <= 0) {
-        SetWideString(nullptr);
-        return;
-    }
-    CString strWide;
-    ::MultiByteToWideChar(CP_THREAD_ACP, 0, szAnsiString, -1, strWide.GetBufferSetLength(count - 1), count);
-    strWide.ReleaseBuffer();
-    SetWideString(strWide);
+    SetWideString(WideFromAnsi(szAnsiString));
 }
 
 CString BCMenuData::GetString() const

@@ -29,9 +29,6 @@ const wchar_t kPopupMenuClass[] = L"#32768";
 
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_EXPANDTABS;
 
-const int kClassOldWindows = 0;
-const int kClassWin95 = 2;
-
 } // namespace
 
 // The XP routine's colours, derived from the system colours.
@@ -73,7 +70,7 @@ BCMenuPainter::TextMeasure::TextMeasure() : m_dc(AfxGetSafeHwnd(AfxGetMainWnd())
 {
     // The font is selected on every system that measures at all: text measured in another font
     // than the one it is drawn in would not fit its item.
-    if (BCMenu::m_nSystemClass == kClassOldWindows || m_dc.Get() == nullptr)
+    if (BCMenu::m_nSystemClass == BCMENU_SYSTEM_OLD || m_dc.Get() == nullptr)
         return;
     CreateMenuFont(m_font);
     m_select.emplace(m_dc.Get(), m_font.m_hObject);
@@ -81,7 +78,7 @@ BCMenuPainter::TextMeasure::TextMeasure() : m_dc(AfxGetSafeHwnd(AfxGetMainWnd())
 
 int BCMenuPainter::TextMeasure::Width(const CString& strText) const
 {
-    if (BCMenu::m_nSystemClass == kClassOldWindows || m_dc.Get() == nullptr)
+    if (BCMenu::m_nSystemClass == BCMENU_SYSTEM_OLD || m_dc.Get() == nullptr)
         return 0;
     CRect rcText(0, 0, 0, 0);
     CString strCopy = strText;

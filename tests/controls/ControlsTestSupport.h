@@ -1,11 +1,12 @@
-// Helpers of the controls tests: menu item data, text widths in the menu font, a frame window
-// that owns menus, pumping messages, and the process-wide menu settings restored after a test.
+// Helpers of the controls tests: menu item data, text widths in the menu font, typed keys, a
+// frame window that owns menus, and the process-wide menu settings restored after a test.
 #pragma once
 
 #include "ControlsTestIds.h"
 
 #include "../common/DialogScript.h"
 #include "../common/GdiTestSupport.h"
+#include "../common/MessagePump.h"
 
 #include <vo_share.h>
 
@@ -44,25 +45,8 @@ inline int MenuTextWidth(const CString& strText)
     return rc.Width();
 }
 
-// Handles queued messages until done() or waitMs passed.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD waitMs = 3000)
-{
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        MSG msg;
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (::GetTickCount() - start >= waitMs)
-                return false;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            continue;
-        }
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-    return true;
-}
+using testpump::PumpPending;
+using testpump::PumpUntil;
 
 // Presses and releases a key, as the keyboard would.
 inline void TypeKey(WORD wVirtualKey)
@@ -74,11 +58,6 @@ inline void TypeKey(WORD wVirtualKey)
     }
     inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-inline void PumpPending()
-{
-    PumpUntil([] { return false; }, 0);
 }
 
 // A visible top-level window that owns menus: it answers WM_MENUCHAR with the menus' keyboard
