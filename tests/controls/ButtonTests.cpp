@@ -92,6 +92,27 @@ BEGIN_MESSAGE_MAP(CButtonsDialog, CDialog)
     ON_MESSAGE(WM_CTLTEST_MENU_CALLBACK, &CButtonsDialog::OnMenuCallback)
 END_MESSAGE_MAP()
 
+// What the shell seam was asked to open, instead of opening it.
+struct ShellCall {
+    std::wstring verb;
+    std::wstring file;
+    int nShow;
+    ULONG fMask;
+};
+
+std::vector<ShellCall>& ShellCalls()
+{
+    static std::vector<ShellCall> calls;
+    return calls;
+}
+
+BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOW* pInfo)
+{
+    ShellCalls().push_back(
+        {pInfo->lpVerb ? pInfo->lpVerb : L"", pInfo->lpFile ? pInfo->lpFile : L"", pInfo->nShow, pInfo->fMask});
+    return TRUE;
+}
+
 void MoveMouseTo(POINT ptScreen, DWORD dwButtons = 0)
 {
     INPUT input = {};
@@ -354,15 +375,8 @@ TEST_F(ButtonTest, ClickedMenusPostTheChosenCommandAndAddressesGoToTheShell)
     EXPECT_EQ((std::vector<UINT>{ID_CTLTEST_RED, ID_CTLTEST_GREEN}), m_dialog.m_commands);
 
     // An address opens through the shell seam: "open", maximised, without error interface.
-    static std::vector<SHELLEXECUTEINFOW> calls;
-    static std::vector<std::wstring> files;
-    calls.clear();
-    files.clear();
-    const VO_SHELLEXECUTEEX pfnPrevious = VoSetShellExecuteEx([](SHELLEXECUTEINFOW* pInfo) -> BOOL {
-        calls.push_back(*pInfo);
-        files.push_back(pInfo->lpFile);
-        return TRUE;
-    });
+    ShellCalls().clear();
+    const VO_SHELLEXECUTEEX pfnPrevious = VoSetShellExecuteEx(RecordShellCall);
     button.SetMenu(nullptr, nullptr);
     button.SetURL(std::wstring(300, L'u').c_str());
     button.SendMessage(BM_CLICK);
@@ -371,10 +385,11 @@ TEST_F(ButtonTest, ClickedMenusPostTheChosenCommandAndAddressesGoToTheShell)
     button.SetURL(nullptr);
     button.SendMessage(BM_CLICK);
     VoSetShellExecuteEx(pfnPrevious);
+    const std::vector<ShellCall>& calls = ShellCalls();
     ASSERT_EQ(2u, calls.size());
-    EXPECT_EQ(std::wstring(259, L'u'), files[0]);
-    EXPECT_EQ(L"http://example.invalid/page", files[1]);
-    EXPECT_STREQ(L"open", calls[1].lpVerb);
+    EXPECT_EQ(std::wstring(259, L'u'), calls[0].file);
+    EXPECT_EQ(L"http://example.invalid/page", calls[1].file);
+    EXPECT_EQ(L"open", calls[1].verb);
     EXPECT_EQ(SW_SHOWMAXIMIZED, calls[1].nShow);
     EXPECT_TRUE(calls[1].fMask & SEE_MASK_FLAG_NO_UI);
 }

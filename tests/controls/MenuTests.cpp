@@ -98,8 +98,9 @@ TEST(MenuLoadTest, AcceleratorPaddingEndsWhateverTheMeasureAnswers)
     for (const Case& c : cases) {
         std::vector<CString> padded = texts;
         PadAcceleratorTexts(padded, c.measure);
-        if (c.expectedOpen != nullptr)
+        if (c.expectedOpen != nullptr) {
             EXPECT_EQ(CString(c.expectedOpen), padded[0]) << c.name;
+        }
         EXPECT_LE(padded[0].GetLength(), texts[0].GetLength() + kMaxAcceleratorPadding) << c.name;
         EXPECT_EQ(0, padded[0].Find(L"&Open")) << c.name;
         EXPECT_EQ(CString(L"E&xit"), padded[2]) << c.name;
