@@ -4,6 +4,8 @@
 //
 //   - the extension module, joined to the host's framework before anything else, so that the
 //     objects after it already find the library's resources through the framework's chain
+//   - the menus' settings, the system's classification, the global image list of menu images
+//     and its tables (and the shell function of the controls, a constant needing no construction)
 //   - the executable-folder cache, the two picture addresses, then their load from the
 //     multi-party chat file
 //   - the global multi-party chat configuration
@@ -12,7 +14,7 @@
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
-// config and skin in their *Globals.h, the public ones in the public headers), so no lower
+// config, skin and controls in their *Globals.h, the public ones in the public headers), so no lower
 // folder includes this one.
 //
 // The C runtime runs these constructors before DllMain and these destructors after it, which
@@ -21,15 +23,33 @@
 #include "VoShareModule.h"
 
 #include "config/ConfigGlobals.h"
+#include "controls/ControlsGlobals.h"
 #include "frame/FrameGlobals.h"
 #include "skin/SkinGlobals.h"
 
+#include <BCMenu.h>
 #include <MultiConfig.h>
 #include <Oem.h>
 #include <Skin.h>
 
 // The extension module.
 CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
+
+// The owner-drawn menus: drawing settings, the system's classification (the theme is read on
+// first need), the global image list with the command of each image, and every popup appended.
+UINT BCMenu::xp_drawmode = BCMENU_DRAWMODE_XP;
+UINT BCMenu::original_drawmode = BCMENU_DRAWMODE_ORIGINAL;
+BOOL BCMenu::xp_select_disabled = FALSE;
+BOOL BCMenu::original_select_disabled = TRUE;
+BOOL BCMenu::xp_draw_3D_bitmaps = TRUE;
+int BCMenu::m_nSystemClass = BCMenu::ClassifyRunningSystem();
+int BCMenu::m_nClassicTheme = -1;
+CImageList BCMenu::m_AllImages;
+CArray<int, int> BCMenu::m_AllImagesID;
+CTypedPtrArray<CPtrArray, HMENU> BCMenu::m_AllSubMenus;
+
+// The shell function addresses are opened with: a constant pointer, set before any constructor.
+VO_SHELLEXECUTEEX g_pfnShellExecuteEx = nullptr;
 
 // The executable folder and the picture addresses.
 CString g_strExePath;

@@ -9,10 +9,32 @@
 //   CDCPalette       a palette selected and realised, the previous one put back
 //   CDCSaveState     the whole state saved with SaveDC, restored with RestoreDC
 //   CRedrawSuspended a window's drawing turned off, turned on and invalidated at the end
+//   CBitmapHandle    an owned bitmap handle (DeleteObject), where no CBitmap object is wanted
+//   CIconHandle      an owned icon (DestroyIcon)
+//   CCursorHandle    an owned cursor (DestroyCursor)
 #pragma once
 
+#include "afxlite/AfxScoped.h"
 #include "afxlite/CDC.h"
 #include "afxlite/CGdiObject.h"
+
+// Owners of bare drawing handles, for records that keep a handle beside facts about it (an icon
+// with its size, a bitmap with its mask) and must release it exactly once.
+struct CBitmapHandleTraits {
+    using Handle = HBITMAP;
+    static void Close(HBITMAP h) { ::DeleteObject(h); }
+};
+struct CIconHandleTraits {
+    using Handle = HICON;
+    static void Close(HICON h) { ::DestroyIcon(h); }
+};
+struct CCursorHandleTraits {
+    using Handle = HCURSOR;
+    static void Close(HCURSOR h) { ::DestroyCursor(h); }
+};
+using CBitmapHandle = CScopedHandle<CBitmapHandleTraits>;
+using CIconHandle = CScopedHandle<CIconHandleTraits>;
+using CCursorHandle = CScopedHandle<CCursorHandleTraits>;
 
 // The device context of a window's client area or of the whole window, frame included (the
 // screen's for a null window).
