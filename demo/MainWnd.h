@@ -1,9 +1,12 @@
 // Main window of the demo host, painted from the skin in use: the main frame with its title and
 // status bands, a header band with the edition's logo, name and description and a button that
 // opens the skin chooser, and panels in rich-edit borders with the edition's texts, fonts,
-// service addresses and a few lines of the library's state. When asked on the command line it
-// saves a picture of itself in every installed skin and of the skin chooser, and closes.
+// service addresses, a few lines of the library's state and the file transfers the demo runs
+// against its own loopback file server. When asked on the command line it saves a picture of
+// itself in every installed skin and of the skin chooser, and closes.
 #pragma once
+
+#include "TransfersPanel.h"
 
 #include <afxwin.h>
 
@@ -23,6 +26,7 @@ protected:
     afx_msg void OnChangeSkin();
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
+    afx_msg LRESULT OnTransferDone(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -34,6 +38,7 @@ private:
         CRect rcAddresses;
         CRect rcFonts;
         CRect rcLibrary;
+        CRect rcTransfers;
         CRect rcStatus; // bottom band of the main frame
     };
 
@@ -44,6 +49,7 @@ private:
     CFont m_fontCaption;      // bold medium font: bands, panel titles, button
     CBrush m_brushPanel;      // inside of the panels
     CButton m_btnChangeSkin;
+    CTransfersPanel m_transfers;
     int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
@@ -70,4 +76,6 @@ private:
     void SaveShot(const CString& strName);
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
+    // Takes messages until the transfers have all ended, for at most nTimeoutMs.
+    void WaitForTransfers(DWORD nTimeoutMs);
 };
