@@ -127,32 +127,22 @@ inline ULONGLONG MillisecondsOf(const std::function<void()>& action)
     return GetTickCount64() - start;
 }
 
-// The whole upload request as the file server reads it.
+// The upload's request header and body as the file server reads them.
 inline std::string ExpectedHeader(const std::string& object, const std::string& host, size_t contentLength)
 {
     return "POST " + object +
-           " HTTP/1.1\r\n"
-           "Accept: */*\r\n"
-           "Accept-Language: zh-cn\r\n"
-           "Content-Type: multipart/form-data; boundary=---------------------------7d4a07080525d2\r\n"
-           "Accept-Encoding: gzip, deflate\r\n"
-           "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.2; MyIE2; .NET CLR 1.1.4322; "
-           ".NET CLR 1.0.3705)\r\n"
-           "Host: " +
+           " HTTP/1.1\r\nAccept: */*\r\nAccept-Language: zh-cn\r\nContent-Type: multipart/form-data; "
+           "boundary=---------------------------7d4a07080525d2\r\nAccept-Encoding: gzip, deflate\r\nUser-Agent: "
+           "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.2; MyIE2; .NET CLR 1.1.4322; .NET CLR 1.0.3705)\r\nHost: " +
            host + "\r\nContent-Length: " + std::to_string(contentLength) +
-           "\r\n"
-           "Connection: Keep-Alive\r\n"
-           "Cache-Control: no-cache\r\n\r\n";
+           "\r\nConnection: Keep-Alive\r\nCache-Control: no-cache\r\n\r\n";
 }
 
 inline std::string ExpectedBody(const std::string& file, const std::string& bytes)
 {
-    return "-----------------------------7d4a07080525d2\r\n"
-           "Content-Disposition: form-data; name=\"file1\";filename=\"" +
-           file +
-           "\"\r\n"
-           "Content-Type: text/plain\r\n\r\n" +
-           bytes + "\r\n-----------------------------7d4a07080525d2\r\n\r\n";
+    return "-----------------------------7d4a07080525d2\r\nContent-Disposition: form-data; name=\"file1\";filename=\"" +
+           file + "\"\r\nContent-Type: text/plain\r\n\r\n" + bytes +
+           "\r\n-----------------------------7d4a07080525d2\r\n\r\n";
 }
 
 } // namespace transfertest

@@ -4,6 +4,7 @@
 #include "TransferTestSupport.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -30,92 +31,52 @@ void ExpectUploadOnWire(const LoopbackServer::Request& request, const std::strin
     EXPECT_TRUE(body == request.body) << "the body differs";
 }
 
-TEST(UploadTest, SendsTheFormByteForByteAsTheFileServerReadsIt)
+TEST(UploadTest, SendsTheFormByteForByteUpTo1048575Bytes)
 {
     LoopbackServer server(Script(Behaviour::Drain));
     ASSERT_NE(0, server.Port());
     CTempFolder temp;
-    ASSERT_TRUE(temp.Write(L"photo.jpg", Pattern(2500)));
+    struct Case {
+        std::wstring file;
+        size_t size;
+        std::string fileOnWire; // empty: refused as too long, nothing sent
+    };
+    std::vector<Case> cases = {
+        {temp.Path(L"photo.jpg"), 2500, Narrow(temp.Path(L"photo.jpg"))},
+        {L"C:\\a.jpg", 100, "C:\\a.jpg"}, // Content-Length 288
+        {temp.Path(L"limit"), kLimit, Narrow(temp.Path(L"limit"))},
+        {temp.Path(L"over"), kLimit + 1, ""},
+        {temp.Path(L"empty"), 0, ""},
+    };
+    // Code page 1252 lacks the two Chinese characters and the full-width quotation mark (whose
+    // "best fit" would be '"'): each is sent as '_'.
+    if (GetACP() == 1252)
+        cases.push_back({temp.Path(L"\u56fe\u7247\uff02x.txt"), 10, Narrow(temp.Path()) + "\\___x.txt"});
     CompletionWindow window;
     CHttpFileTransmit transmit(window.Handle());
-
     CString url = server.Url(L"/up").c_str();
     CString sip = L"100";
-    const CString path = temp.Path(L"photo.jpg").c_str();
-    ASSERT_EQ(1, transmit.UploadFile(path, url, sip, L"s1"));
-    const auto done = ExpectCompletion(window, FILE_TRAN_UPLOAD, 0, L"");
-    ASSERT_TRUE(done);
-    EXPECT_STREQ(L"100", done->m_strSip);
-    EXPECT_STREQ(url + L"/sip=100&sessionid=s1", done->m_strUrl);
-    EXPECT_STREQ(path, done->m_strFile);
-    EXPECT_EQ(2500u, done->m_dwLength);
-    EXPECT_EQ(FILE_TRAN_UPLOAD, done->m_nType);
-    EXPECT_GE(done->m_nId, 1u);
-    EXPECT_LE(done->m_nId, 1000u);
-    ASSERT_TRUE(server.WaitForRequests(1, 5000));
-    ExpectUploadOnWire(server.Requests()[0], "/up/sip=100&sessionid=s1", Narrow(temp.Path(L"photo.jpg")),
-                       Pattern(2500));
-}
-
-TEST(UploadTest, AnEightBytePathAndAHundredBytesGiveContentLength288)
-{
-    LoopbackServer server(Script(Behaviour::Drain));
-    ASSERT_NE(0, server.Port());
-    const wchar_t kPath[] = L"C:\\a.jpg";
-    ASSERT_TRUE(WriteFileBytes(kPath, Pattern(100)));
-    CompletionWindow window;
-    {
-        CHttpFileTransmit transmit(window.Handle());
-        ASSERT_EQ(1, transmit.UploadFile(kPath, server.Url(L"/plain").c_str()));
-        const auto done = ExpectCompletion(window, FILE_TRAN_UPLOAD, 0, L"");
+    size_t sent = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(WriteFileBytes(c.file, Pattern(c.size)));
+        ASSERT_EQ(1, transmit.UploadFile(c.file.c_str(), url, sip, L"s1"));
+        const auto done = c.fileOnWire.empty()
+                              ? ExpectCompletion(window, FILE_TRAN_UPLOAD, -1, L"File length is too long!")
+                              : ExpectCompletion(window, FILE_TRAN_UPLOAD, 0, L"");
+        DeleteFileW(c.file.c_str());
         ASSERT_TRUE(done);
-        EXPECT_STREQ(L"", done->m_strSip) << "the plain form names no SIP number";
-        EXPECT_STREQ(server.Url(L"/plain").c_str(), done->m_strUrl);
+        EXPECT_STREQ(L"100", done->m_strSip);
+        EXPECT_STREQ(url + L"/sip=100&sessionid=s1", done->m_strUrl);
+        EXPECT_EQ(c.size, done->m_dwLength);
+        if (c.fileOnWire.empty())
+            continue;
+        ASSERT_TRUE(server.WaitForRequests(++sent, 5000));
+        ExpectUploadOnWire(server.Requests()[sent - 1], "/up/sip=100&sessionid=s1", c.fileOnWire, Pattern(c.size));
     }
-    DeleteFileW(kPath);
-    ASSERT_TRUE(server.WaitForRequests(1, 5000));
-    const LoopbackServer::Request request = server.Requests()[0];
-    EXPECT_NE(std::string::npos, request.headers.find("Content-Length: 288\r\n"));
-    ExpectUploadOnWire(request, "/plain", "C:\\a.jpg", Pattern(100));
-}
-
-TEST(UploadTest, TakesUpTo1048575BytesAndRefusesMoreOrNothing)
-{
-    LoopbackServer server(Script(Behaviour::Drain));
-    ASSERT_NE(0, server.Port());
-    CTempFolder temp;
-    ASSERT_TRUE(temp.Write(L"limit", Pattern(kLimit)));
-    ASSERT_TRUE(temp.Write(L"over", Pattern(kLimit + 1)));
-    ASSERT_TRUE(temp.Write(L"empty", ""));
-    CompletionWindow window;
-    CHttpFileTransmit transmit(window.Handle());
-
-    for (const wchar_t* name : {L"over", L"limit", L"empty"})
-        ASSERT_EQ(1, transmit.UploadFile(temp.Path(name).c_str(), server.Url(L"/up").c_str()));
-    ExpectCompletion(window, FILE_TRAN_UPLOAD, -1, L"File length is too long!");
-    ExpectCompletion(window, FILE_TRAN_UPLOAD, 0, L"");
-    ExpectCompletion(window, FILE_TRAN_UPLOAD, -1, L"File length is too long!");
-    ASSERT_TRUE(server.WaitForRequests(1, 5000));
-    ExpectUploadOnWire(server.Requests()[0], "/up", Narrow(temp.Path(L"limit")), Pattern(kLimit));
-    EXPECT_EQ(1u, server.Requests().size()) << "a refused file makes no connection";
-}
-
-TEST(UploadTest, ANameOutsideTheAnsiCodePageIsSentWithUnderscoresForTheMissingCharacters)
-{
-    if (GetACP() != 1252)
-        GTEST_SKIP() << "the characters chosen are missing from code page 1252 only";
-    LoopbackServer server(Script(Behaviour::Drain));
-    ASSERT_NE(0, server.Port());
-    CTempFolder temp;
-    // Two Chinese characters, and a full-width quotation mark whose "best fit" would be '"'.
-    const std::wstring name = L"\u56fe\u7247\uff02x.txt";
-    ASSERT_TRUE(temp.Write(name, Pattern(10)));
-    CompletionWindow window;
-    CHttpFileTransmit transmit(window.Handle());
-    ASSERT_EQ(1, transmit.UploadFile(temp.Path(name).c_str(), server.Url(L"/up").c_str()));
-    ExpectCompletion(window, FILE_TRAN_UPLOAD, 0, L"");
-    ASSERT_TRUE(server.WaitForRequests(1, 5000));
-    ExpectUploadOnWire(server.Requests()[0], "/up", Narrow(temp.Path()) + "\\___x.txt", Pattern(10));
+    EXPECT_EQ(sent, server.Requests().size()) << "a refused file makes no connection";
+    EXPECT_NE(std::string::npos, server.Requests()[1].headers.find("Content-Length: 288\r\n"));
+    EXPECT_EQ(0u, window.Pending()) << "one message per job";
 }
 
 TEST(UploadTest, EachFailureOfServerOrUrlHasItsText)
@@ -147,6 +108,7 @@ TEST(UploadTest, EachFailureOfServerOrUrlHasItsText)
     ASSERT_TRUE(reset.WaitForRequests(1, 5000));
     EXPECT_EQ("POST /up HTTP/1.1", reset.Requests()[0].requestLine) << "the header went out before the reset";
     EXPECT_EQ(1u, reset.Requests().size()) << "refused URLs reach no server";
+    EXPECT_EQ(0u, window.Pending()) << "one message per job";
 }
 
 TEST(UploadTest, AServerThatNeverReadsNeitherHangsTheWorkerNorTheDestructor)
