@@ -11,6 +11,7 @@
 //   - the global multi-party chat configuration
 //   - the global branding object OEM, with built-in defaults only
 //   - the skins folder path and the list of skin names, then the global skin g_Skin
+//   - the sequence counter of the file transfers (constant-initialised: no order to keep)
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
@@ -28,6 +29,7 @@
 #include "skin/SkinGlobals.h"
 
 #include <BCMenu.h>
+#include <HttpFileTransmit.h>
 #include <MultiConfig.h>
 #include <Oem.h>
 #include <Skin.h>
@@ -73,3 +75,6 @@ CString CSkin::g_strPath;
 std::vector<CString> CSkin::g_vctNames;
 CSkin* g_pSkinInstance = nullptr;
 CSkin g_Skin;
+
+// The sequence numbers of the file transfers of every transmitter.
+std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};
