@@ -22,6 +22,8 @@
 #include "WImageList.h"
 #include "MemDC.h"
 #include "ImageShow.h"
+#include "OneFace.h"
+#include "Faces.h"
 #include "Skin.h"
 #include "Style.h"
 #include "SkinChooser.h"

@@ -4,6 +4,8 @@
 //
 //   - the extension module, joined to the host's framework before anything else, so that the
 //     objects after it already find the library's resources through the framework's chain
+//   - the emoticon statics: the shortcut first characters, the picture folder name "images"
+//     and the (not yet loaded) catalogue
 //   - the executable-folder cache, the two picture addresses, then their load from the
 //     multi-party chat file
 //   - the global multi-party chat configuration
@@ -12,7 +14,7 @@
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
-// config and skin in their *Globals.h, the public ones in the public headers), so no lower
+// config, faces and skin in their *Globals.h, the public ones in the public headers), so no lower
 // folder includes this one.
 //
 // The C runtime runs these constructors before DllMain and these destructors after it, which
@@ -21,15 +23,23 @@
 #include "VoShareModule.h"
 
 #include "config/ConfigGlobals.h"
+#include "faces/FacesGlobals.h"
 #include "frame/FrameGlobals.h"
 #include "skin/SkinGlobals.h"
 
+#include <Faces.h>
 #include <MultiConfig.h>
 #include <Oem.h>
 #include <Skin.h>
 
 // The extension module.
 CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
+
+// The emoticon statics; the catalogue itself is loaded by its first user (CFaces::Init).
+CString COneFace::g_strFirsts;
+CString g_strFacesFolder(L"images");
+COneFace** CFaces::m_ppfaces = nullptr;
+unsigned int CFaces::m_nNum = 0;
 
 // The executable folder and the picture addresses.
 CString g_strExePath;

@@ -30,7 +30,8 @@ protected:
         } pictures[] = {{L"quadrants.bmp", IDR_TEST_QUADRANTS_BMP},
                         {L"quadrants.jpg", IDR_TEST_QUADRANTS_JPG},
                         {L"disc.gif", IDR_TEST_DISC_GIF},
-                        {L"frames.gif", IDR_TEST_FRAMES_GIF}};
+                        {L"frames.gif", IDR_TEST_FRAMES_GIF},
+                        {L"animation.gif", IDR_TEST_ANIMATION_GIF}};
         for (const auto& picture : pictures) {
             const std::string bytes = ResourceBytes(picture.id);
             ASSERT_FALSE(bytes.empty());

@@ -2,6 +2,8 @@
 // the kernel-side owners are in AfxScoped.h. One owner per release function, and a guard for
 // every change to a device context that must be undone, so no drawing path leaks a DC or leaves
 // an object selected on an early return. Classes in this file:
+//   CScopedBitmap    a bitmap from CreateCompatibleBitmap or CreateDIBSection (DeleteObject),
+//                    for code that owns one outside the framework's CBitmap (worker threads)
 //   CScopedGetDC     a window's DC from GetDC or GetWindowDC, released with ReleaseDC
 //   CScopedCreateDC  a memory DC from CreateCompatibleDC, deleted with DeleteDC
 //   CDCSelect        a GDI object selected, the previous one put back
@@ -11,8 +13,15 @@
 //   CRedrawSuspended a window's drawing turned off, turned on and invalidated at the end
 #pragma once
 
+#include "afxlite/AfxScoped.h"
 #include "afxlite/CDC.h"
 #include "afxlite/CGdiObject.h"
+
+struct CScopedBitmapTraits {
+    using Handle = HBITMAP;
+    static void Close(HBITMAP h) { ::DeleteObject(h); }
+};
+using CScopedBitmap = CScopedHandle<CScopedBitmapTraits>;
 
 // The device context of a window's client area or of the whole window, frame included (the
 // screen's for a null window).
