@@ -1,5 +1,6 @@
 #include "MainWnd.h"
 
+#include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
 #include <LangDB.h>
@@ -11,6 +12,11 @@
 namespace {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
 const UINT IDC_CHANGE_SKIN = 1001;
+const UINT IDC_EMOTICONS = 1002;
+// The emoticon shown playing in the emoticons window's picture, and how long the window is
+// given to paint it and play a few frames before it is photographed.
+const int kShotEmoticon = 0;
+const DWORD kEmoticonsShotDelay = 600;
 // While the skin chooser is open in a screenshot run, this timer photographs and closes it.
 const UINT_PTR kChooserShotTimer = 1;
 const UINT kChooserShotDelay = 500; // ms for the dialog to paint itself
@@ -27,6 +33,7 @@ const int kLogoGap = 18;      // between the logo and the texts beside it
 const int kHeaderTextGap = 2; // between the product name and the description
 const int kButtonWidth = 124;
 const int kButtonHeight = 28;
+const int kButtonGap = 8;
 const int kPadding = 8; // inside a panel, around its lines
 const int kLineHeight = 20;
 const int kFontRowHeight = 26;
@@ -119,6 +126,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_DESTROY()
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
+    ON_BN_CLICKED(IDC_EMOTICONS, &CMainWnd::OnEmoticons)
     ON_MESSAGE(WM_GETFONT, &CMainWnd::OnGetFont)
     ON_MESSAGE(WM_TAKE_SHOTS, &CMainWnd::OnTakeShots)
 END_MESSAGE_MAP()
@@ -145,7 +153,7 @@ BOOL CMainWnd::CreateMain()
         return FALSE;
     SetIcon(OEM.m_hMainIcon32, TRUE);
     SetIcon(OEM.m_hMainIcon, FALSE);
-    if (!CreateChangeSkinButton())
+    if (!CreateChangeSkinButton() || !CreateEmoticonsButton())
         return FALSE;
     if (!m_strShotFolder.IsEmpty())
         PostMessage(WM_TAKE_SHOTS);
@@ -221,6 +229,16 @@ BOOL CMainWnd::CreateChangeSkinButton()
     return TRUE;
 }
 
+BOOL CMainWnd::CreateEmoticonsButton()
+{
+    const CRect rcButton = EmoticonsButtonRect(ComputeLayout(kClientWidth).rcHeader);
+    if (!m_btnEmoticons.Create(L"Emoticons...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this,
+                               IDC_EMOTICONS))
+        return FALSE;
+    m_btnEmoticons.SetFont(m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
+    return TRUE;
+}
+
 // ---- layout ----
 
 CMainWnd::Layout CMainWnd::ComputeLayout(int nWidth) const
@@ -281,12 +299,21 @@ CRect CMainWnd::ButtonRect(const CRect& rcHeader) const
     return CRect(nRight - kButtonWidth, nTop, nRight, nTop + kButtonHeight);
 }
 
-// Places the button for the skin in use and repaints everything with it.
+CRect CMainWnd::EmoticonsButtonRect(const CRect& rcHeader) const
+{
+    CRect rcButton = ButtonRect(rcHeader);
+    rcButton.OffsetRect(-(kButtonWidth + kButtonGap), 0);
+    return rcButton;
+}
+
+// Places the buttons for the skin in use and repaints everything with it.
 void CMainWnd::ApplySkin()
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    m_btnChangeSkin.MoveWindow(ButtonRect(ComputeLayout(rcClient.Width()).rcHeader), FALSE);
+    const CRect rcHeader = ComputeLayout(rcClient.Width()).rcHeader;
+    m_btnChangeSkin.MoveWindow(ButtonRect(rcHeader), FALSE);
+    m_btnEmoticons.MoveWindow(EmoticonsButtonRect(rcHeader), FALSE);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -356,7 +383,7 @@ void CMainWnd::PaintHeader(CDC& dc, const CRect& rcHeader)
     OEM.DrawLogo(&dc, CPoint(xLogo, rcBand.top + (rcBand.Height() - logo.m_nHeight) / 2));
 
     const int xText = xLogo + logo.m_nWidth + kLogoGap;
-    const int xTextEnd = ButtonRect(rcHeader).left - kHeaderInset;
+    const int xTextEnd = EmoticonsButtonRect(rcHeader).left - kHeaderInset;
     const int yMiddle = rcBand.CenterPoint().y;
     {
         CDCSelect font(&dc, OEM.GetFontBig());
@@ -425,6 +452,19 @@ void CMainWnd::OnChangeSkin()
         ApplySkin();
 }
 
+void CMainWnd::OnEmoticons()
+{
+    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
+    if (!pWnd->CreateFor(this)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
+        return;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+}
+
 // Panel titles are drawn with the font of the window they belong to.
 LRESULT CMainWnd::OnGetFont(WPARAM, LPARAM)
 {
@@ -441,6 +481,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     UpdateWindow();
     SaveShot(L"main");
     ShootChooser();
+    ShootEmoticons();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -477,6 +518,31 @@ void CMainWnd::OnTimer(UINT_PTR nIDEvent)
     ::UpdateWindow(hChooser);
     SaveShot(hChooser, L"chooser");
     ::PostMessage(hChooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+// Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture
+// is drawn by the animation thread), photographs it and closes it.
+void CMainWnd::ShootEmoticons()
+{
+    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
+    if (!pWnd->CreateFor(this)) {
+        if (pWnd->GetSafeHwnd() == nullptr)
+            delete pWnd;
+        m_nExitCode = 1;
+        return;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+    pWnd->Select(kShotEmoticon);
+    const ULONGLONG ullEnd = ::GetTickCount64() + kEmoticonsShotDelay;
+    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
+    }
+    pWnd->UpdateWindow();
+    SaveShot(pWnd->GetSafeHwnd(), L"emoticons");
+    pWnd->DestroyWindow();
 }
 
 bool CMainWnd::ShowSkin(const CString& strName)

@@ -1,6 +1,6 @@
 // Main window of the demo host, painted from the skin in use: the main frame with its title and
 // status bands, a header band with the edition's logo, name and description and a button that
-// opens the skin chooser, and panels in rich-edit borders with the edition's texts, fonts,
+// opens the skin chooser and one that opens the emoticons window, and panels in rich-edit borders with the edition's texts, fonts,
 // service addresses and a few lines of the library's state. When asked on the command line it
 // saves a picture of itself in every installed skin and of the skin chooser, and closes.
 #pragma once
@@ -21,6 +21,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
+    afx_msg void OnEmoticons();
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
@@ -44,6 +45,7 @@ private:
     CFont m_fontCaption;      // bold medium font: bands, panel titles, button
     CBrush m_brushPanel;      // inside of the panels
     CButton m_btnChangeSkin;
+    CButton m_btnEmoticons;
     int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
@@ -51,12 +53,14 @@ private:
     void CollectAddresses();
     void CreateFonts();
     BOOL CreateChangeSkinButton();
+    BOOL CreateEmoticonsButton();
 
     Layout ComputeLayout(int nWidth) const;
     CRect PanelContent(const CRect& rcPanel) const;
     int PanelHeight(INT_PTR nRows, int nRowHeight) const;
     CRect HeaderBand(const CRect& rcHeader) const;
     CRect ButtonRect(const CRect& rcHeader) const;
+    CRect EmoticonsButtonRect(const CRect& rcHeader) const;
     void ApplySkin();
 
     void PaintWindow(CDC& dc, const CRect& rcClient);
@@ -70,4 +74,5 @@ private:
     void SaveShot(const CString& strName);
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
+    void ShootEmoticons();
 };

@@ -13,6 +13,9 @@ const wchar_t kWindowClass[] = L"VoFaceAnimClock";
 const UINT_PTR kTimerId = 1;
 // The timer's own resolution; a frame shorter than this waits for it.
 const ULONGLONG kMinimumWait = USER_TIMER_MINIMUM;
+// Clients due this soon after a tick run with it: emoticons whose frames change at nearly the
+// same time share one tick and one redraw of their rows instead of one each.
+const ULONGLONG kCoalesceMs = 30;
 
 thread_local CAnimationClock* t_pClock = nullptr;
 
@@ -47,6 +50,11 @@ CAnimationClock::~CAnimationClock()
 {
     if (m_hWnd != nullptr)
         ::DestroyWindow(m_hWnd);
+}
+
+void CAnimationClock::UnregisterWindowClass(HINSTANCE hInstance)
+{
+    ::UnregisterClassW(kWindowClass, hInstance);
 }
 
 bool CAnimationClock::CreateWindowOnce()
@@ -100,14 +108,14 @@ void CAnimationClock::Tick()
     const ULONGLONG ullNow = Now();
     std::vector<Client*> due;
     for (const auto& armed : m_armed)
-        if (armed.second <= ullNow)
+        if (armed.second <= ullNow + kCoalesceMs)
             due.push_back(armed.first);
     CHostRedraw redraw;
     m_bTicking = true;
     for (Client* pClient : due) {
         // An earlier client's tick may have made this one leave or re-arm.
         const auto armed = m_armed.find(pClient);
-        if (armed == m_armed.end() || armed->second > ullNow)
+        if (armed == m_armed.end() || armed->second > ullNow + kCoalesceMs)
             continue;
         m_armed.erase(armed);
         pClient->OnClockTick(ullNow, redraw);

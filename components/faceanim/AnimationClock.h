@@ -35,8 +35,9 @@ public:
 
     static ULONGLONG Now() { return ::GetTickCount64(); }
 
-    // Runs every client that is due now, as the timer would (tests drive the clock with it).
-    void Tick();
+    // Forgets the clock's window class when the module unloads (no clock is left by then: it
+    // ends with its last client, and the module unloads only without clients).
+    static void UnregisterWindowClass(HINSTANCE hInstance);
 
 private:
     HWND m_hWnd = nullptr;
@@ -48,6 +49,8 @@ private:
     CAnimationClock() = default;
     ~CAnimationClock();
     bool CreateWindowOnce();
+    // Runs every client that is due now (or within the coalescing window).
+    void Tick();
     void Schedule();
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -5,6 +5,7 @@
 #include <initguid.h>
 
 #include "FaceAnimator.h"
+#include "AnimationClock.h"
 #include "FaceAnimFactory.h"
 #include "FaceAnimModule.h"
 
@@ -79,6 +80,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
     if (dwReason == DLL_PROCESS_ATTACH) {
         g_hModule = hInstance;
         ::DisableThreadLibraryCalls(hInstance);
+    } else if (dwReason == DLL_PROCESS_DETACH) {
+        // A class left registered would point a later load of the module at this one's code.
+        CAnimationClock::UnregisterWindowClass(hInstance);
     }
     return TRUE;
 }

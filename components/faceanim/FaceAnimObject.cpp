@@ -4,6 +4,8 @@
 
 #include "FaceAnimModule.h"
 
+#include <richedit.h>
+
 #include <afxlite/AfxGdiScoped.h>
 
 #include <algorithm>
@@ -29,27 +31,26 @@ int ScreenDpi(int nIndex)
     return ::GetDeviceCaps(screen, nIndex);
 }
 
-// A top-down 32-bit DIB section of the given size; pBits gets its pixels.
-HBITMAP CreateDib(HDC hDC, int cx, int cy, uint32_t** ppBits)
+// The background colour of a rich-edit control: setting the system colour answers the colour it
+// had, which is then put back. Other windows draw on the window colour.
+COLORREF HostBackground(HWND hWnd)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    *ppBits = static_cast<uint32_t*>(pBits);
-    return hBitmap;
+    IUnknown* pRichEdit = nullptr;
+    if (!::SendMessageW(hWnd, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&pRichEdit)) || pRichEdit == nullptr)
+        return ::GetSysColor(COLOR_WINDOW);
+    pRichEdit->Release();
+    const COLORREF clrBack = static_cast<COLORREF>(::SendMessageW(hWnd, EM_SETBKGNDCOLOR, TRUE, 0));
+    if (clrBack != ::GetSysColor(COLOR_WINDOW))
+        ::SendMessageW(hWnd, EM_SETBKGNDCOLOR, FALSE, clrBack);
+    return clrBack;
 }
 
 } // namespace
 
 CFaceAnimObject::CFaceAnimObject()
-    : m_nRef(1), m_nFrame(0), m_bPlaying(false), m_bDrawn(false), m_hwndHost(nullptr), m_pClock(nullptr),
-      m_pClientSite(nullptr), m_pViewSink(nullptr), m_pAdviseHolder(nullptr)
+    : m_nRef(1), m_nFrame(0), m_bPlaying(false), m_bDrawn(false), m_hwndHost(nullptr),
+      m_clrBack(::GetSysColor(COLOR_WINDOW)), m_nCanvasFrame(SIZE_MAX), m_pClock(nullptr), m_pClientSite(nullptr),
+      m_pViewSink(nullptr), m_pAdviseHolder(nullptr)
 {
     FaceAnimAddRef();
     m_pClock = CAnimationClock::Join(this);
@@ -108,6 +109,7 @@ STDMETHODIMP CFaceAnimObject::LoadFromFile(BSTR bstrFileName)
 {
     Stop();
     m_nFrame = 0;
+    m_nCanvasFrame = SIZE_MAX;
     m_bstrPath = bstrFileName;
     if (bstrFileName == nullptr || *bstrFileName == L'\0')
         return E_INVALIDARG;
@@ -180,9 +182,17 @@ STDMETHODIMP CFaceAnimObject::SetClientSite(IOleClientSite* pClientSite)
         pClientSite->AddRef();
     ReleaseAndClear(m_pClientSite);
     m_pClientSite = pClientSite;
-    if (const HWND hWnd = SiteWindow(pClientSite))
-        m_hwndHost = hWnd;
+    SetHost(SiteWindow(pClientSite));
     return S_OK;
+}
+
+void CFaceAnimObject::SetHost(HWND hWnd)
+{
+    if (hWnd == nullptr || hWnd == m_hwndHost)
+        return;
+    m_hwndHost = hWnd;
+    m_clrBack = HostBackground(hWnd);
+    m_nCanvasFrame = SIZE_MAX;
 }
 
 STDMETHODIMP CFaceAnimObject::GetClientSite(IOleClientSite** ppClientSite)
@@ -235,10 +245,7 @@ STDMETHODIMP CFaceAnimObject::GetClipboardData(DWORD, IDataObject** ppDataObject
 // Showing and activating need nothing beyond knowing the window the object lives in.
 STDMETHODIMP CFaceAnimObject::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActiveSite, LONG, HWND hwndParent, LPCRECT)
 {
-    if (hwndParent != nullptr)
-        m_hwndHost = hwndParent;
-    else if (const HWND hWnd = SiteWindow(pActiveSite))
-        m_hwndHost = hWnd;
+    SetHost(hwndParent != nullptr ? hwndParent : SiteWindow(pActiveSite));
     switch (iVerb) {
     case OLEIVERB_PRIMARY:
     case OLEIVERB_SHOW:
@@ -418,18 +425,16 @@ STDMETHODIMP CFaceAnimObject::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVI
         return E_INVALIDARG;
     if (m_animation.IsEmpty())
         return OLE_E_BLANK;
-    const int cx = m_animation.Width(), cy = m_animation.Height();
-    const CScopedCreateDC memDC(hdcDraw);
-    uint32_t* pBits = nullptr;
-    const CScopedBitmap bitmap(CreateDib(hdcDraw, cx, cy, &pBits));
-    if (!memDC || !bitmap || pBits == nullptr)
+    const HDC hFrameDC = CurrentFrameDC();
+    if (hFrameDC == nullptr)
         return E_OUTOFMEMORY;
-    const std::vector<uint32_t>& pixels = m_animation.GetFrame(m_nFrame).pixels;
-    std::copy(pixels.begin(), pixels.end(), pBits);
-    const CDCSelect select(memDC, bitmap.Get());
-    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    if (!::AlphaBlend(hdcDraw, lprcBounds->left, lprcBounds->top, lprcBounds->right - lprcBounds->left,
-                      lprcBounds->bottom - lprcBounds->top, memDC, 0, 0, cx, cy, blend))
+    const int cx = m_animation.Width(), cy = m_animation.Height();
+    const int cxTarget = lprcBounds->right - lprcBounds->left, cyTarget = lprcBounds->bottom - lprcBounds->top;
+    const BOOL bCopied = cx == cxTarget && cy == cyTarget
+                             ? ::BitBlt(hdcDraw, lprcBounds->left, lprcBounds->top, cx, cy, hFrameDC, 0, 0, SRCCOPY)
+                             : ::StretchBlt(hdcDraw, lprcBounds->left, lprcBounds->top, cxTarget, cyTarget, hFrameDC, 0,
+                                            0, cx, cy, SRCCOPY);
+    if (!bCopied)
         return E_FAIL;
     NoteDrawn();
     return S_OK;
@@ -490,25 +495,15 @@ bool CFaceAnimObject::IsSupported(const FORMATETC* pFormat) const
            pFormat->dwAspect == DVASPECT_CONTENT;
 }
 
-HBITMAP CFaceAnimObject::CreateFrameBitmap() const
+HDC CFaceAnimObject::CurrentFrameDC()
 {
-    uint32_t* pBits = nullptr;
-    HBITMAP hBitmap = CreateDib(nullptr, m_animation.Width(), m_animation.Height(), &pBits);
-    if (hBitmap == nullptr || pBits == nullptr)
-        return hBitmap;
-    const COLORREF back = ::GetSysColor(COLOR_WINDOW);
-    const uint32_t backBgr[3] = {GetBValue(back), GetGValue(back), GetRValue(back)};
-    for (uint32_t pixel : m_animation.GetFrame(m_nFrame).pixels) {
-        // premultiplied pixel over an opaque background
-        const uint32_t alpha = pixel >> 24;
-        uint32_t out = 0;
-        for (int channel = 0; channel < 3; ++channel) {
-            const uint32_t value = ((pixel >> (8 * channel)) & 0xFF) + backBgr[channel] * (255 - alpha) / 255;
-            out |= std::min<uint32_t>(255, value) << (8 * channel);
-        }
-        *pBits++ = out;
+    if (m_nCanvasFrame != m_nFrame) {
+        if (!m_canvas.Update(m_animation.GetFrame(m_nFrame).pixels, m_animation.Width(), m_animation.Height(),
+                             m_clrBack))
+            return nullptr;
+        m_nCanvasFrame = m_nFrame;
     }
-    return hBitmap;
+    return m_canvas.GetDC();
 }
 
 STDMETHODIMP CFaceAnimObject::GetData(FORMATETC* pformatetcIn, STGMEDIUM* pmedium)
@@ -519,7 +514,8 @@ STDMETHODIMP CFaceAnimObject::GetData(FORMATETC* pformatetcIn, STGMEDIUM* pmediu
         return DV_E_FORMATETC;
     if (m_animation.IsEmpty())
         return OLE_E_BLANK;
-    const HBITMAP hBitmap = CreateFrameBitmap();
+    const HBITMAP hBitmap = CFrameCanvas::CreateBitmap(m_animation.GetFrame(m_nFrame).pixels, m_animation.Width(),
+                                                       m_animation.Height(), m_clrBack);
     if (hBitmap == nullptr)
         return E_OUTOFMEMORY;
     pmedium->tymed = TYMED_GDI;

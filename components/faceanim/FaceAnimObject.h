@@ -1,14 +1,19 @@
 // CFaceAnimObject: one emoticon as an OLE object a rich-edit control embeds. It plays a
-// CGifAnimation on the thread's shared CAnimationClock and draws its current frame through
-// IViewObject2 (Windows' rich edit) and hands it out as a CF_BITMAP through IDataObject (Wine's
-// rich edit draws embedded objects only that way). It advances a frame only after the host has
+// CGifAnimation on the thread's shared CAnimationClock, draws its current frame through
+// IViewObject2 and hands it out as a CF_BITMAP through IDataObject (some rich-edit versions draw
+// embedded objects only that way). Frames are laid over the host control's background colour:
+// an opaque copy draws without reading the screen back, which blending would need on every
+// draw. The frame shown is kept in a CFrameCanvas: two GDI objects per emoticon. It advances a frame only after the host has
 // drawn the previous one: an emoticon that is not drawn (scrolled out of view, in a hidden or
 // minimised window, or in a control that is gone) parks, costing nothing, until it is drawn again.
 #pragma once
 
 #include "AnimationClock.h"
 #include "FaceAnimator.h"
+#include "FrameCanvas.h"
 #include "GifAnimation.h"
+
+#include <afxlite/AfxGdiScoped.h>
 
 #include <ole2.h>
 
@@ -90,11 +95,14 @@ private:
 
     volatile LONG m_nRef;
     CGifAnimation m_animation;
-    _bstr_t m_bstrPath; // the file played, kept for storage
-    size_t m_nFrame;    // the frame shown
-    bool m_bPlaying;    // Play was called
-    bool m_bDrawn;      // the host drew the frame shown since it was put up
-    HWND m_hwndHost;    // the window the object is drawn in
+    _bstr_t m_bstrPath;    // the file played, kept for storage
+    size_t m_nFrame;       // the frame shown
+    bool m_bPlaying;       // Play was called
+    bool m_bDrawn;         // the host drew the frame shown since it was put up
+    HWND m_hwndHost;       // the window the object is drawn in
+    COLORREF m_clrBack;    // its background colour
+    CFrameCanvas m_canvas; // the frame m_nCanvasFrame over m_clrBack, made when first drawn
+    size_t m_nCanvasFrame; // SIZE_MAX: m_canvas is out of date
     CAnimationClock* m_pClock;
     IOleClientSite* m_pClientSite;
     IAdviseSink* m_pViewSink;
@@ -106,8 +114,10 @@ private:
     void ArmAfter(ULONGLONG ullNow);
     void Stop();
     HWND SiteWindow(IOleClientSite* pSite) const;
-    // The current frame laid over the window colour, as a new bitmap the caller owns.
-    HBITMAP CreateFrameBitmap() const;
+    // Takes hWnd as the host window and its background colour.
+    void SetHost(HWND hWnd);
+    // A DC holding the current frame over the background; null when it cannot be made.
+    HDC CurrentFrameDC();
     bool IsSupported(const FORMATETC* pFormat) const;
     SIZEL HimetricSize() const;
 };

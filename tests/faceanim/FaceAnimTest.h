@@ -1,16 +1,15 @@
 // Shared by the component's tests: COM started, the test pictures written to a temporary folder,
-// objects of the registered component created by class identifier, and a message pump that
-// runs for a while or until a condition holds.
+// and objects of the registered component created by class identifier.
 #pragma once
 
 #include "../../components/faceanim/include/FaceAnimator.h"
+#include "../common/MessagePump.h"
 #include "../common/TempFolder.h"
 #include "FaceAnimTestIds.h"
 
 #include <comdef.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 _COM_SMARTPTR_TYPEDEF(IFaceAnimator, IID_IFaceAnimator);
@@ -23,25 +22,6 @@ inline std::string ResourceBytes(UINT id)
     return bytes ? std::string(bytes, ::SizeofResource(nullptr, resource)) : std::string();
 }
 
-// Dispatches messages until done() holds or dwMilliseconds pass; whether done() held.
-inline bool PumpUntil(DWORD dwMilliseconds, const std::function<bool()>& done)
-{
-    const ULONGLONG ullEnd = ::GetTickCount64() + dwMilliseconds;
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (done && done())
-            return true;
-        const ULONGLONG ullNow = ::GetTickCount64();
-        if (ullNow >= ullEnd)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
-    }
-}
-
 class FaceAnimTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -50,6 +30,7 @@ protected:
         ASSERT_TRUE(m_folder.IsReady());
         ASSERT_TRUE(m_folder.Write(L"frames.gif", ResourceBytes(IDR_TEST_FRAMES_GIF)));
         ASSERT_TRUE(m_folder.Write(L"animation.gif", ResourceBytes(IDR_TEST_ANIMATION_GIF)));
+        ASSERT_TRUE(m_folder.Write(L"disc.gif", ResourceBytes(IDR_TEST_DISC_GIF)));
     }
     void TearDown() override { ::OleUninitialize(); }
 

@@ -2,6 +2,7 @@
 // emoticons: the control draws the object's current frame and its pixels change from frame to
 // frame; an emoticon in a hidden or minimised window, scrolled out of view or in a destroyed
 // control makes no redraws and no timer work until it can be seen again.
+#include "../common/FaceEmbedding.h"
 #include "FaceAnimTest.h"
 
 #include <afxlite/AfxGdiScoped.h>
@@ -12,10 +13,6 @@
 namespace {
 
 _COM_SMARTPTR_TYPEDEF(IRichEditOle, IID_IRichEditOle);
-_COM_SMARTPTR_TYPEDEF(IOleObject, IID_IOleObject);
-_COM_SMARTPTR_TYPEDEF(IOleClientSite, IID_IOleClientSite);
-_COM_SMARTPTR_TYPEDEF(IStorage, IID_IStorage);
-_COM_SMARTPTR_TYPEDEF(ILockBytes, IID_ILockBytes);
 
 const wchar_t kClockClass[] = L"VoFaceAnimClock";
 const int kFrameSide = 12;
@@ -91,36 +88,10 @@ protected:
     // Embeds the picture at the insertion point as the chat view does; the object's animator.
     IFaceAnimatorPtr Insert(const wchar_t* name, int nUserValue)
     {
-        ILockBytes* pBytes = nullptr;
-        IStorage* pStorage = nullptr;
-        IOleClientSite* pSite = nullptr;
-        EXPECT_EQ(S_OK, ::CreateILockBytesOnHGlobal(nullptr, TRUE, &pBytes));
-        const ILockBytesPtr bytes(pBytes, false);
-        EXPECT_EQ(S_OK, ::StgCreateDocfileOnILockBytes(bytes, STGM_SHARE_EXCLUSIVE | STGM_CREATE | STGM_READWRITE, 0,
-                                                       &pStorage));
-        const IStoragePtr storage(pStorage, false);
-        EXPECT_EQ(S_OK, m_richEdit->GetClientSite(&pSite));
-        const IOleClientSitePtr site(pSite, false);
         IFaceAnimatorPtr animator = Create(name);
-        IOleObjectPtr object(animator);
-        if (object == nullptr || storage == nullptr || site == nullptr)
+        if (animator == nullptr)
             return nullptr;
-        ::OleSetContainedObject(object, TRUE);
-        REOBJECT reobject = {};
-        reobject.cbStruct = sizeof(reobject);
-        reobject.cp = REO_CP_SELECTION;
-        EXPECT_EQ(S_OK, object->GetUserClassID(&reobject.clsid));
-        reobject.poleobj = object;
-        reobject.pstg = storage;
-        reobject.polesite = site;
-        reobject.dvaspect = DVASPECT_CONTENT;
-        reobject.dwFlags = REO_BELOWBASELINE;
-        reobject.dwUser = nUserValue;
-        EXPECT_EQ(S_OK, m_richEdit->InsertObject(&reobject));
-        EXPECT_EQ(S_OK, animator->Play(nullptr));
-        object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site, 0, m_hEdit, nullptr);
-        object->DoVerb(OLEIVERB_SHOW, nullptr, site, 0, m_hEdit, nullptr);
-        ::RedrawWindow(m_hEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        EXPECT_EQ(S_OK, EmbedFace(m_hEdit, m_richEdit, animator, nUserValue));
         return animator;
     }
 
@@ -184,6 +155,25 @@ TEST_F(RichEditTest, EmbeddedEmoticonShowsItsCurrentFrameAndChangesWithIt)
     EXPECT_EQ(RGB(255, 0, 0), first) << "the first frame";
     ASSERT_TRUE(PumpUntil(3000, [&] { return ShownColour(2) != first; }));
     EXPECT_EQ(RGB(0, 255, 0), ShownColour(2)) << "the second frame";
+}
+
+TEST_F(RichEditTest, TransparentPixelsShowTheControlsOwnBackground)
+{
+    const COLORREF kBack = RGB(255, 0, 255);
+    ::SendMessageW(m_hEdit, EM_SETBKGNDCOLOR, FALSE, kBack);
+    ASSERT_NE(nullptr, Insert(L"disc.gif", 1));
+    ::UpdateWindow(m_hEdit);
+    POINTL position = {};
+    ::SendMessageW(m_hEdit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&position), 0);
+    const CScopedGetDC dc(m_hEdit);
+    int nGreen = 0;
+    for (int y = position.y; y < position.y + 40; ++y) {
+        EXPECT_EQ(kBack, ::GetPixel(dc, position.x + 1, y)) << "left of the disc, row " << y;
+        nGreen += ::GetPixel(dc, position.x + 12, y) == RGB(0, 255, 0);
+    }
+    EXPECT_GT(nGreen, 10) << "the disc is drawn";
+    EXPECT_EQ(kBack, static_cast<COLORREF>(::SendMessageW(m_hEdit, EM_SETBKGNDCOLOR, FALSE, kBack)))
+        << "the control keeps its colour";
 }
 
 TEST_F(RichEditTest, HiddenMinimisedScrolledOutAndDestroyedEmoticonsCostNothing)

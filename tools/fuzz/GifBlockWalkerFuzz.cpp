@@ -42,10 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(frame.size() > header && frame.back() == 0x3B);
         Check(std::memcmp(frame.data(), data, header) == 0);
         Check(info.disposal <= 7 && (info.delay <= 0xFFFF || info.delay == CGifBlockWalker::kNoDelay));
+        const uint32_t shown = CGifBlockWalker::FrameMilliseconds(info.delay);
+        Check(shown >= 50 && shown <= 655350);
         CGifBlockWalker single(frame.data(), frame.size());
         Check(single.GlobalColorTableLength() == walker.GlobalColorTableLength());
         Check(CountFrames(single) == 1);
     }
     Check(extracted == counted);
+
+    // Block by block, whatever the kinds, until one cannot be skipped: every step moves forward.
+    walker.ResetDataPointer();
+    for (size_t offset = walker.Offset(); walker.SkipNextBlock(); offset = walker.Offset())
+        Check(walker.Offset() > offset && walker.Offset() <= size);
     return 0;
 }

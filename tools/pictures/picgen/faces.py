@@ -179,11 +179,12 @@ def _symbol_gif(kind, colour, scales, delays, disposal=2, local_frame=None):
 
 def _single(kind, colour):
     canvas = _symbol(kind, colour, 1.0)
-    return gif.encode_frames(SIZE, SIZE, [gif.Frame(canvas, delay=None)], loop=False)
+    return gif.encode_frames(SIZE, SIZE, [gif.Frame(canvas, delay=0, disposal=0)], loop=False)
 
 
 PULSE = [1.0, 0.8, 0.6, 0.8]
 BLINK = [1.0, 0.5]
+GROW = [0.5, 1.0]  # the larger pose covers the smaller one, so no disposal is needed
 
 # (file number, maker) in catalogue order; the tips live in data/lang/*/faces.ini.
 _FACES = [
@@ -210,7 +211,7 @@ _FACES = [
     (21, lambda: _symbol_gif("disc", (120, 160, 240), PULSE, [20, 10, 10, 10])),
     (22, lambda: _single("ring", (40, 170, 80))),
     (23, lambda: _symbol_gif("ring", (40, 170, 80), BLINK, [80, 20])),
-    (24, lambda: _symbol_gif("square", (220, 60, 60), BLINK, [60, 40], disposal=0)),
+    (24, lambda: _symbol_gif("square", (220, 60, 60), GROW, [60, 40], disposal=0)),
     (25, lambda: _symbol_gif("heart", (240, 90, 120), PULSE, [30, 10, 10, 10])),
     (26, lambda: _symbol_gif("diamond", (250, 180, 40), PULSE, [10, 5, 5, 5])),
     (27, lambda: _symbol_gif("disc", (240, 170, 120), BLINK, [50, 50])),
@@ -229,8 +230,8 @@ _FACES = [
     (40, lambda: _symbol_gif("star", (255, 230, 80), PULSE, [12, 12, 12, 12])),
     (41, lambda: _symbol_gif("drop", (60, 140, 230), PULSE, [15, 15, 15, 15])),
     (42, lambda: _symbol_gif("ring", (110, 60, 200), PULSE, [20, 20, 20, 20])),
-    (43, lambda: _symbol_gif("square", (60, 60, 70), BLINK, [25, 25], disposal=0)),
-    (44, lambda: _symbol_gif("square", (240, 240, 250), PULSE, [50, 20, 20, 20])),
+    (43, lambda: _symbol_gif("square", (60, 60, 70), GROW, [25, 25], disposal=0)),
+    (44, lambda: _symbol_gif("square", (150, 170, 210), PULSE, [50, 20, 20, 20])),
     (45, lambda: _symbol_gif("ring", (30, 30, 30), BLINK, [100, 100])),
     (46, lambda: _symbol_gif("disc", (30, 30, 30), PULSE, [8, 8, 8, 8])),
     (47, lambda: _symbol_gif("disc", (250, 150, 170), BLINK, [55, 35])),
