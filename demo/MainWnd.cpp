@@ -153,7 +153,9 @@ BOOL CMainWnd::CreateMain()
         return FALSE;
     SetIcon(OEM.m_hMainIcon32, TRUE);
     SetIcon(OEM.m_hMainIcon, FALSE);
-    if (!CreateChangeSkinButton() || !CreateEmoticonsButton())
+    const CRect rcHeader = ComputeLayout(kClientWidth).rcHeader;
+    if (!CreateHeaderButton(m_btnChangeSkin, L"Change skin...", ButtonRect(rcHeader), IDC_CHANGE_SKIN) ||
+        !CreateHeaderButton(m_btnEmoticons, L"Emoticons...", EmoticonsButtonRect(rcHeader), IDC_EMOTICONS))
         return FALSE;
     if (!m_strShotFolder.IsEmpty())
         PostMessage(WM_TAKE_SHOTS);
@@ -219,23 +221,12 @@ void CMainWnd::CreateFonts()
     m_fontCaption.CreateFontIndirect(&lf);
 }
 
-BOOL CMainWnd::CreateChangeSkinButton()
+// A push button of the header band in the caption font.
+BOOL CMainWnd::CreateHeaderButton(CButton& button, LPCTSTR pszText, const CRect& rcButton, UINT nID)
 {
-    const CRect rcButton = ButtonRect(ComputeLayout(kClientWidth).rcHeader);
-    if (!m_btnChangeSkin.Create(L"Change skin...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this,
-                                IDC_CHANGE_SKIN))
+    if (!button.Create(pszText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this, nID))
         return FALSE;
-    m_btnChangeSkin.SetFont(m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
-    return TRUE;
-}
-
-BOOL CMainWnd::CreateEmoticonsButton()
-{
-    const CRect rcButton = EmoticonsButtonRect(ComputeLayout(kClientWidth).rcHeader);
-    if (!m_btnEmoticons.Create(L"Emoticons...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this,
-                               IDC_EMOTICONS))
-        return FALSE;
-    m_btnEmoticons.SetFont(m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
+    button.SetFont(m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
     return TRUE;
 }
 

@@ -52,8 +52,7 @@ private:
     void CollectEdition();
     void CollectAddresses();
     void CreateFonts();
-    BOOL CreateChangeSkinButton();
-    BOOL CreateEmoticonsButton();
+    BOOL CreateHeaderButton(CButton& button, LPCTSTR pszText, const CRect& rcButton, UINT nID);
 
     Layout ComputeLayout(int nWidth) const;
     CRect PanelContent(const CRect& rcPanel) const;

@@ -4,6 +4,7 @@
 
 #include "../../components/faceanim/include/FaceAnimator.h"
 #include "../common/MessagePump.h"
+#include "../common/ResourceBytes.h"
 #include "../common/TempFolder.h"
 #include "FaceAnimTestIds.h"
 
@@ -13,14 +14,6 @@
 #include <string>
 
 _COM_SMARTPTR_TYPEDEF(IFaceAnimator, IID_IFaceAnimator);
-
-inline std::string ResourceBytes(UINT id)
-{
-    HRSRC resource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_RCDATA);
-    HGLOBAL data = resource ? ::LoadResource(nullptr, resource) : nullptr;
-    const char* bytes = data ? static_cast<const char*>(::LockResource(data)) : nullptr;
-    return bytes ? std::string(bytes, ::SizeofResource(nullptr, resource)) : std::string();
-}
 
 class FaceAnimTest : public ::testing::Test {
 protected:

@@ -3,19 +3,11 @@
 // current again so that the temporary folder can be removed.
 #pragma once
 
+#include "../common/ResourceBytes.h"
 #include "../common/TempFolder.h"
 #include "FacesTestIds.h"
 
 #include <gtest/gtest.h>
-
-// The bytes of the program's RCDATA resource id (empty when missing).
-inline std::string ResourceBytes(UINT id)
-{
-    HRSRC resource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_RCDATA);
-    HGLOBAL data = resource ? ::LoadResource(nullptr, resource) : nullptr;
-    const char* bytes = data ? static_cast<const char*>(::LockResource(data)) : nullptr;
-    return bytes ? std::string(bytes, ::SizeofResource(nullptr, resource)) : std::string();
-}
 
 class PictureTest : public ::testing::Test {
 protected:
