@@ -54,8 +54,11 @@ std::vector<double> CpuRounds(int nRounds)
 void Report(const char* pszName, const std::vector<double>& rounds, double baseline)
 {
     const double median = Median(rounds);
-    std::printf("%-28s p10 %6.2f%%  median %6.2f%%  (median / idle baseline: %.2f)\n", pszName, Percentile(rounds, 0.1),
-                median, baseline > 0 ? median / baseline : 0.0);
+    std::printf("%-28s p10 %6.2f%%  median %6.2f%%", pszName, Percentile(rounds, 0.1), median);
+    if (baseline > 0)
+        std::printf("  (median / idle baseline: %.2f)\n", median / baseline);
+    else
+        std::printf("  (the idle baseline measured 0: no ratio)\n");
 }
 
 bool EmbedEmoticons(HWND hEdit, IRichEditOle* pRichEdit, std::vector<IFaceAnimatorPtr>& animators)
