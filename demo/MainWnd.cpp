@@ -1,5 +1,6 @@
 #include "MainWnd.h"
 
+#include "DemoIds.h"
 #include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
@@ -12,14 +13,21 @@
 namespace {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
 const UINT IDC_CHANGE_SKIN = 1001;
-const UINT IDC_EMOTICONS = 1002;
+const UINT IDC_TOOLS = 1002;
 // The emoticon shown playing in the emoticons window's picture, and how long the window is
 // given to paint it and play a few frames before it is photographed.
 const int kShotEmoticon = 0;
 const DWORD kEmoticonsShotDelay = 600;
-// While the skin chooser is open in a screenshot run, this timer photographs and closes it.
+// While the skin chooser or a menu is open in a screenshot run, these timers photograph and
+// close it.
 const UINT_PTR kChooserShotTimer = 1;
 const UINT kChooserShotDelay = 500; // ms for the dialog to paint itself
+const UINT_PTR kMenuShotTimer = 2;
+const UINT kMenuShotDelay = 300;
+const COLORREF kToolbarBackground = RGB(192, 192, 192);
+const CSize kToolbarImage(16, 15);
+const int kSkinImage = 5; // the toolbar's image of the skin command
+const int kChatImage = 3;
 
 const DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const int kWindowLeft = 40;
@@ -32,8 +40,9 @@ const int kHeaderInset = 16;  // logo and button from the ends of the header ban
 const int kLogoGap = 18;      // between the logo and the texts beside it
 const int kHeaderTextGap = 2; // between the product name and the description
 const int kButtonWidth = 124;
-const int kButtonHeight = 28;
+const int kToolsButtonWidth = 96;
 const int kButtonGap = 8;
+const int kButtonHeight = 28;
 const int kPadding = 8; // inside a panel, around its lines
 const int kLineHeight = 20;
 const int kFontRowHeight = 26;
@@ -102,6 +111,32 @@ BOOL CALLBACK FindOwned(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+BOOL CALLBACK FindPopupMenu(HWND hWnd, LPARAM lParam)
+{
+    wchar_t szClass[16] = {};
+    if (!::IsWindowVisible(hWnd) || !::GetClassNameW(hWnd, szClass, 16) || lstrcmpW(szClass, L"#32768") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+// The popup menu window open on this thread, or null.
+HWND OpenPopupMenu()
+{
+    HWND hMenu = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindPopupMenu, reinterpret_cast<LPARAM>(&hMenu));
+    return hMenu;
+}
+
+// An icon of the demo's toolbar (the caller owns it), or null.
+HICON ToolbarIcon(int nImage)
+{
+    CImageList images;
+    if (!images.Create(IDR_DEMO_TOOLBAR, kToolbarImage.cx, 1, kToolbarBackground))
+        return nullptr;
+    return images.ExtractIcon(nImage);
+}
+
 // The visible window owned by hOwner on this thread: the modal dialog it opened.
 HWND OwnedDialog(HWND hOwner)
 {
@@ -126,7 +161,12 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_DESTROY()
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
-    ON_BN_CLICKED(IDC_EMOTICONS, &CMainWnd::OnEmoticons)
+    ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
+    ON_COMMAND(ID_DEMO_EMOTICONS, &CMainWnd::OnEmoticons)
+    ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
+    ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
+    ON_WM_MENUCHAR()
+    ON_WM_CONTEXTMENU()
     ON_MESSAGE(WM_GETFONT, &CMainWnd::OnGetFont)
     ON_MESSAGE(WM_TAKE_SHOTS, &CMainWnd::OnTakeShots)
 END_MESSAGE_MAP()
@@ -144,18 +184,18 @@ BOOL CMainWnd::CreateMain()
     if (!m_brushPanel.CreateSolidBrush(kPanelFill))
         return FALSE;
 
+    if (!CreateMenus())
+        return FALSE;
     CRect rcWindow(0, 0, kClientWidth, ComputeLayout(kClientWidth).rcStatus.bottom);
-    if (!::AdjustWindowRectEx(&rcWindow, kWindowStyle, FALSE, 0))
+    if (!::AdjustWindowRectEx(&rcWindow, kWindowStyle, TRUE, 0))
         return FALSE;
     LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), nullptr, OEM.m_hMainIcon);
     if (!CreateEx(0, pszClass, OEM.m_strName + L" - Vo_share demo", kWindowStyle, kWindowLeft, kWindowTop,
-                  rcWindow.Width(), rcWindow.Height(), nullptr, nullptr))
+                  rcWindow.Width(), rcWindow.Height(), nullptr, m_menuBar.GetSafeHmenu()))
         return FALSE;
     SetIcon(OEM.m_hMainIcon32, TRUE);
     SetIcon(OEM.m_hMainIcon, FALSE);
-    const CRect rcHeader = ComputeLayout(kClientWidth).rcHeader;
-    if (!CreateHeaderButton(m_btnChangeSkin, L"Change skin...", ButtonRect(rcHeader), IDC_CHANGE_SKIN) ||
-        !CreateHeaderButton(m_btnEmoticons, L"Emoticons...", EmoticonsButtonRect(rcHeader), IDC_EMOTICONS))
+    if (!CreateButtons())
         return FALSE;
     if (!m_strShotFolder.IsEmpty())
         PostMessage(WM_TAKE_SHOTS);
@@ -221,13 +261,36 @@ void CMainWnd::CreateFonts()
     m_fontCaption.CreateFontIndirect(&lf);
 }
 
-// A push button of the header band in the caption font.
-BOOL CMainWnd::CreateHeaderButton(CButton& button, LPCTSTR pszText, const CRect& rcButton, UINT nID)
+// The menu bar and the context menu, owner-drawn with the pictures of the demo's toolbar.
+BOOL CMainWnd::CreateMenus()
 {
-    if (!button.Create(pszText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this, nID))
+    BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
+    return m_menuBar.LoadMenu(IDR_DEMO_MENU) && m_menuBar.LoadToolbar(IDR_DEMO_TOOLBAR) &&
+           m_menuContext.LoadMenu(IDR_DEMO_CONTEXT) && m_menuContext.LoadToolbar(IDR_DEMO_TOOLBAR);
+}
+
+// Two flat buttons with icons, drawn over the header band (handed to them as each paint's
+// background): the skin chooser and a button with a popup menu.
+BOOL CMainWnd::CreateButtons()
+{
+    const CRect rcHeader = ComputeLayout(kClientWidth).rcHeader;
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+    if (!m_btnChangeSkin.Create(L"Change skin...", dwStyle, ButtonRect(rcHeader), this, IDC_CHANGE_SKIN) ||
+        !m_btnTools.Create(L"Contacts", dwStyle, ToolsButtonRect(rcHeader), this, IDC_TOOLS))
         return FALSE;
-    button.SetFont(m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium());
-    return TRUE;
+    CFont* pFont = m_fontCaption.GetSafeHandle() != nullptr ? &m_fontCaption : OEM.GetFontMedium();
+    const int images[] = {kSkinImage, kChatImage};
+    CButtonST* buttons[] = {&m_btnChangeSkin, &m_btnTools};
+    for (int i = 0; i < 2; ++i) {
+        buttons[i]->SetFont(pFont);
+        buttons[i]->SetIcon(ToolbarIcon(images[i]));
+        buttons[i]->DrawTransparent(TRUE);
+        buttons[i]->SetColor(CButtonST::BTNST_COLOR_FG_IN, RGB(0, 90, 160), FALSE);
+    }
+    m_btnChangeSkin.SetTooltipText(L"Choose another skin");
+    m_btnTools.SetTooltipText(L"Contacts menu");
+    return m_btnTools.SetMenu(IDR_DEMO_CONTEXT, m_hWnd, TRUE, IDR_DEMO_TOOLBAR, kToolbarImage, kToolbarBackground) ==
+           BTNST_OK;
 }
 
 // ---- layout ----
@@ -290,21 +353,22 @@ CRect CMainWnd::ButtonRect(const CRect& rcHeader) const
     return CRect(nRight - kButtonWidth, nTop, nRight, nTop + kButtonHeight);
 }
 
-CRect CMainWnd::EmoticonsButtonRect(const CRect& rcHeader) const
+CRect CMainWnd::ToolsButtonRect(const CRect& rcHeader) const
 {
-    CRect rcButton = ButtonRect(rcHeader);
-    rcButton.OffsetRect(-(kButtonWidth + kButtonGap), 0);
-    return rcButton;
+    CRect rc = ButtonRect(rcHeader);
+    rc.right = rc.left - kButtonGap;
+    rc.left = rc.right - kToolsButtonWidth;
+    return rc;
 }
 
-// Places the buttons for the skin in use and repaints everything with it.
+// Places the button for the skin in use and repaints everything with it.
 void CMainWnd::ApplySkin()
 {
     CRect rcClient;
     GetClientRect(&rcClient);
     const CRect rcHeader = ComputeLayout(rcClient.Width()).rcHeader;
     m_btnChangeSkin.MoveWindow(ButtonRect(rcHeader), FALSE);
-    m_btnEmoticons.MoveWindow(EmoticonsButtonRect(rcHeader), FALSE);
+    m_btnTools.MoveWindow(ToolsButtonRect(rcHeader), FALSE);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -323,6 +387,11 @@ void CMainWnd::OnPaint()
     }
     PaintWindow(dcMem, rcClient);
     dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMem, 0, 0, SRCCOPY);
+    // The transparent buttons show the header band as it was just painted.
+    for (CButtonST* pButton : {&m_btnChangeSkin, &m_btnTools}) {
+        pButton->SetBk(&dcMem);
+        pButton->Invalidate();
+    }
 }
 
 BOOL CMainWnd::OnEraseBkgnd(CDC*)
@@ -374,7 +443,7 @@ void CMainWnd::PaintHeader(CDC& dc, const CRect& rcHeader)
     OEM.DrawLogo(&dc, CPoint(xLogo, rcBand.top + (rcBand.Height() - logo.m_nHeight) / 2));
 
     const int xText = xLogo + logo.m_nWidth + kLogoGap;
-    const int xTextEnd = EmoticonsButtonRect(rcHeader).left - kHeaderInset;
+    const int xTextEnd = ToolsButtonRect(rcHeader).left - kHeaderInset;
     const int yMiddle = rcBand.CenterPoint().y;
     {
         CDCSelect font(&dc, OEM.GetFontBig());
@@ -443,17 +512,35 @@ void CMainWnd::OnChangeSkin()
         ApplySkin();
 }
 
-void CMainWnd::OnEmoticons()
+void CMainWnd::OnExit()
 {
-    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
-    if (!pWnd->CreateFor(this)) {
-        if (pWnd->GetSafeHwnd() != nullptr)
-            pWnd->DestroyWindow(); // deletes itself
-        else
-            delete pWnd;
-        return;
+    DestroyWindow();
+}
+
+// The other commands of the menus only show that a choice arrives.
+void CMainWnd::OnDemoCommand(UINT nID)
+{
+    CString strTitle;
+    strTitle.Format(L"%s - Vo_share demo (command %u)", static_cast<LPCTSTR>(OEM.m_strName), nID);
+    SetWindowText(strTitle);
+}
+
+// Owner-drawn items have no mnemonics of the system's: the menus find them.
+LRESULT CMainWnd::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
+{
+    const LRESULT result = BCMenu::FindKeyboardShortcut(nChar, nFlags, pMenu);
+    return result != 0 ? result : CWnd::OnMenuChar(nChar, nFlags, pMenu);
+}
+
+void CMainWnd::OnContextMenu(CWnd*, CPoint pos)
+{
+    if (pos.x == -1 && pos.y == -1) { // from the keyboard: at the window's centre
+        CRect rc;
+        GetWindowRect(&rc);
+        pos = rc.CenterPoint();
     }
-    pWnd->ShowWindow(SW_SHOW);
+    if (CMenu* pPopup = m_menuContext.GetSubMenu(0))
+        pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pos.x, pos.y, this);
 }
 
 // Panel titles are drawn with the font of the window they belong to.
@@ -471,6 +558,10 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 {
     UpdateWindow();
     SaveShot(L"main");
+    ShootHoveredButton();
+    ShootMenu(BCMENU_DRAWMODE_XP, TRUE, L"menu_xp");
+    ShootMenu(BCMENU_DRAWMODE_ORIGINAL, FALSE, L"menu_classic");
+    BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
     ShootChooser();
     ShootEmoticons();
     const CString strInUse = CSkin::Instance().GetCurrName();
@@ -484,31 +575,17 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     return 0;
 }
 
-// Clicks the button; the chooser's modal loop still delivers this window's timer, which
-// photographs the dialog and cancels it, so the click returns with nothing changed.
-void CMainWnd::ShootChooser()
+void CMainWnd::OnEmoticons()
 {
-    if (SetTimer(kChooserShotTimer, kChooserShotDelay, nullptr) == 0) {
-        m_nExitCode = 1;
+    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
+    if (!pWnd->CreateFor(this)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
         return;
     }
-    m_btnChangeSkin.SendMessage(BM_CLICK);
-    KillTimer(kChooserShotTimer);
-}
-
-void CMainWnd::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent != kChooserShotTimer)
-        return;
-    KillTimer(kChooserShotTimer);
-    const HWND hChooser = OwnedDialog(m_hWnd);
-    if (hChooser == nullptr) {
-        m_nExitCode = 1;
-        return;
-    }
-    ::UpdateWindow(hChooser);
-    SaveShot(hChooser, L"chooser");
-    ::PostMessage(hChooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    pWnd->ShowWindow(SW_SHOW);
 }
 
 // Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture
@@ -517,7 +594,9 @@ void CMainWnd::ShootEmoticons()
 {
     CEmoticonsWnd* pWnd = new CEmoticonsWnd();
     if (!pWnd->CreateFor(this)) {
-        if (pWnd->GetSafeHwnd() == nullptr)
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow();
+        else
             delete pWnd;
         m_nExitCode = 1;
         return;
@@ -534,6 +613,94 @@ void CMainWnd::ShootEmoticons()
     pWnd->UpdateWindow();
     SaveShot(pWnd->GetSafeHwnd(), L"emoticons");
     pWnd->DestroyWindow();
+}
+
+// Clicks the button; the chooser's modal loop still delivers this window's timer, which
+// photographs the dialog and cancels it, so the click returns with nothing changed.
+void CMainWnd::ShootChooser()
+{
+    if (SetTimer(kChooserShotTimer, kChooserShotDelay, nullptr) == 0) {
+        m_nExitCode = 1;
+        return;
+    }
+    m_btnChangeSkin.SendMessage(BM_CLICK);
+    KillTimer(kChooserShotTimer);
+}
+
+// Puts the mouse on the menu button, as a user would, and photographs its hover look.
+void CMainWnd::ShootHoveredButton()
+{
+    CRect rc;
+    m_btnTools.GetWindowRect(&rc);
+    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+    m_btnTools.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rc.Width() / 2, rc.Height() / 2));
+    m_btnTools.UpdateWindow();
+    SaveShot(L"button_hover");
+    ::SetCursorPos(0, 0);
+    m_btnTools.SendMessage(WM_MOUSELEAVE);
+    m_btnTools.UpdateWindow();
+}
+
+// Opens a menu in one drawing style (the menu bar's "Contacts" popup, or the context menu over
+// the panels); the menu loop delivers this window's timer, which photographs the window with the
+// menu and closes the menu.
+void CMainWnd::ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName)
+{
+    BCMenu::SetMenuDrawMode(nDrawMode);
+    CRect rcItem;
+    if (bMenuBar && !::GetMenuItemRect(m_hWnd, m_menuBar.GetSafeHmenu(), 1, &rcItem))
+        rcItem.SetRectEmpty();
+    if (!bMenuBar) {
+        GetWindowRect(&rcItem);
+        rcItem = CRect(rcItem.CenterPoint(), rcItem.CenterPoint());
+    }
+    CMenu* pPopup = bMenuBar ? m_menuBar.GetSubMenu(1) : m_menuContext.GetSubMenu(0);
+    m_strMenuShot = pszName;
+    if (pPopup == nullptr || SetTimer(kMenuShotTimer, kMenuShotDelay, nullptr) == 0) {
+        m_nExitCode = 1;
+        return;
+    }
+    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, rcItem.left, rcItem.bottom, this);
+    KillTimer(kMenuShotTimer);
+}
+
+void CMainWnd::SaveMenuShot()
+{
+    const HWND hMenu = OpenPopupMenu();
+    if (hMenu == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    ::UpdateWindow(hMenu);
+    CRect rcWindow;
+    CRect rcMenu;
+    GetWindowRect(&rcWindow);
+    ::GetWindowRect(hMenu, &rcMenu);
+    CRect rcShot;
+    rcShot.UnionRect(&rcWindow, &rcMenu);
+    if (!CWindowShot::SaveScreenAsPng(rcShot, m_strShotFolder + L"\\demo_" + m_strMenuShot + L".png"))
+        m_nExitCode = 1;
+    ::EndMenu();
+}
+
+void CMainWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kMenuShotTimer) {
+        KillTimer(kMenuShotTimer);
+        SaveMenuShot();
+        return;
+    }
+    if (nIDEvent != kChooserShotTimer)
+        return;
+    KillTimer(kChooserShotTimer);
+    const HWND hChooser = OwnedDialog(m_hWnd);
+    if (hChooser == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    ::UpdateWindow(hChooser);
+    SaveShot(hChooser, L"chooser");
+    ::PostMessage(hChooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 bool CMainWnd::ShowSkin(const CString& strName)

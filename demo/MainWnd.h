@@ -1,9 +1,15 @@
 // Main window of the demo host, painted from the skin in use: the main frame with its title and
-// status bands, a header band with the edition's logo, name and description and a button that
-// opens the skin chooser and one that opens the emoticons window, and panels in rich-edit borders with the edition's texts, fonts,
-// service addresses and a few lines of the library's state. When asked on the command line it
-// saves a picture of itself in every installed skin and of the skin chooser, and closes.
+// status bands, a header band with the edition's logo, name and description and two flat
+// owner-drawn buttons (one opens the skin chooser, one pops up a menu), and panels in rich-edit
+// borders with the edition's texts, fonts, service addresses and a few lines of the library's
+// state. Its menu bar and context menu are owner-drawn menus with the pictures of the demo's
+// toolbar; its View menu also opens the emoticons window. When asked on the command line it saves
+// pictures of itself (with a hovered button, with open menus in both styles, in every installed
+// skin), of the skin chooser and of the emoticons window, and closes.
 #pragma once
+
+#include <ButtonST.h>
+#include <VoMenu.h>
 
 #include <afxwin.h>
 
@@ -22,6 +28,10 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
     afx_msg void OnEmoticons();
+    afx_msg void OnExit();
+    afx_msg void OnDemoCommand(UINT nID);
+    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
@@ -44,22 +54,26 @@ private:
     CStringArray m_lines;     // "label\tvalue" lines of the library's state
     CFont m_fontCaption;      // bold medium font: bands, panel titles, button
     CBrush m_brushPanel;      // inside of the panels
-    CButton m_btnChangeSkin;
-    CButton m_btnEmoticons;
-    int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
+    CButtonST m_btnChangeSkin;
+    CButtonST m_btnTools; // pops up the context menu
+    CVoMenu m_menuBar;
+    CVoMenu m_menuContext;
+    CString m_strMenuShot; // name of the picture of the menu open now, in a screenshot run
+    int m_nExitCode;       // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
     void CollectEdition();
     void CollectAddresses();
     void CreateFonts();
-    BOOL CreateHeaderButton(CButton& button, LPCTSTR pszText, const CRect& rcButton, UINT nID);
+    BOOL CreateMenus();
+    BOOL CreateButtons();
 
     Layout ComputeLayout(int nWidth) const;
     CRect PanelContent(const CRect& rcPanel) const;
     int PanelHeight(INT_PTR nRows, int nRowHeight) const;
     CRect HeaderBand(const CRect& rcHeader) const;
     CRect ButtonRect(const CRect& rcHeader) const;
-    CRect EmoticonsButtonRect(const CRect& rcHeader) const;
+    CRect ToolsButtonRect(const CRect& rcHeader) const;
     void ApplySkin();
 
     void PaintWindow(CDC& dc, const CRect& rcClient);
@@ -74,4 +88,7 @@ private:
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
     void ShootEmoticons();
+    void ShootHoveredButton();
+    void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
+    void SaveMenuShot();
 };

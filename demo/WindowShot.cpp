@@ -13,14 +13,12 @@ _COM_SMARTPTR_TYPEDEF(IWICStream, __uuidof(IWICStream));
 
 namespace {
 
-// Top-down 32-bit copy of the window's pixels, owned for the length of one save.
+// Top-down 32-bit copy of the pixels of a window (frame included) or of an area of the screen
+// (hWnd null), owned for the length of one save.
 class CWindowPixels {
 public:
-    explicit CWindowPixels(HWND hWnd)
+    CWindowPixels(HWND hWnd, const RECT& rc) : m_x(hWnd ? 0 : rc.left), m_y(hWnd ? 0 : rc.top)
     {
-        RECT rc;
-        if (!::GetWindowRect(hWnd, &rc))
-            return;
         m_cx = rc.right - rc.left;
         m_cy = rc.bottom - rc.top;
         BITMAPINFO bmi = {};
@@ -44,6 +42,8 @@ public:
     BYTE* Bits() const { return static_cast<BYTE*>(m_pBits); }
 
 private:
+    int m_x;
+    int m_y;
     int m_cx = 0;
     int m_cy = 0;
     CBitmap m_bitmap;
@@ -61,7 +61,7 @@ private:
         CDCSelect select(memory, m_bitmap.m_hObject);
         if (!select.IsSelected())
             return false;
-        return ::BitBlt(memory, 0, 0, m_cx, m_cy, window, 0, 0, SRCCOPY) != FALSE;
+        return ::BitBlt(memory, 0, 0, m_cx, m_cy, window, m_x, m_y, SRCCOPY) != FALSE;
     }
 };
 
@@ -92,11 +92,27 @@ HRESULT Encode(const CWindowPixels& pixels, LPCWSTR pszPath)
 }
 } // namespace
 
-BOOL CWindowShot::SaveAsPng(HWND hWnd, LPCWSTR pszPath)
+namespace {
+
+BOOL Save(const CWindowPixels& pixels, LPCWSTR pszPath)
 {
-    CWindowPixels pixels(hWnd);
     if (!pixels.IsValid())
         return FALSE;
     const CComApartment com;
     return SUCCEEDED(Encode(pixels, pszPath));
+}
+
+} // namespace
+
+BOOL CWindowShot::SaveAsPng(HWND hWnd, LPCWSTR pszPath)
+{
+    RECT rc;
+    if (hWnd == nullptr || !::GetWindowRect(hWnd, &rc))
+        return FALSE;
+    return Save(CWindowPixels(hWnd, rc), pszPath);
+}
+
+BOOL CWindowShot::SaveScreenAsPng(const RECT& rcScreen, LPCWSTR pszPath)
+{
+    return Save(CWindowPixels(nullptr, rcScreen), pszPath);
 }

@@ -33,15 +33,20 @@ public:
     // Starts the worker again after Stop; queued requests then run.
     void Start();
     // Ends the worker: waits 3000 ms for the request in hand, then cancels it (its window gets
-    // it back as failed) and, should the worker still not end, stops it by force. Queued
-    // requests stay queued for the next Start.
+    // it back as failed) and, should the worker still not end, stops it by force; what a worker
+    // ended by force had in hand is leaked, never freed. Queued requests stay queued for the
+    // next Start.
     void Stop();
-    // Replaces URL and port; the next request opens a new session and connection.
+    // Replaces URL and port; the next request opens a new session and connection. Both setters
+    // may be called from any thread at any time: the worker reads the values under the lock at
+    // the start of each request and when it posts a result.
     void SetServParam(const wchar_t* server, int port);
     // Replaces the default receiving window and the result message.
     void SetMsgParam(HWND wnd, UINT msg);
     // Queues the command tree (heap-allocated; the channel owns it from now on) for wnd, or for
-    // the default window when wnd is null. Always 0.
+    // the default window when wnd is null. Always 0. A tree that converts only in part (an item
+    // name the XML component refuses) is not sent: the window gets it back failed with
+    // "Conver information of command error!", as an empty tree.
     int NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree);
     // Runs one request on the calling thread: sends the command, puts the answer or the error
     // into p and posts the result message; p is destroyed without a message when it has no
@@ -60,12 +65,12 @@ protected:
     CKernelHandle m_hEvent;       // auto-reset, wakes the worker; lives as long as the channel
     CPtrList m_lstJobs;           // queued CHttpCommParam pointers, under m_cs
     CRITICAL_SECTION m_cs;
-    UINT m_nMsg;
-    HWND m_hWnd;
+    UINT m_nMsg; // under m_cs
+    HWND m_hWnd; // under m_cs
     CKernelHandle m_hThread;
     CString m_strObject; // path and query of the URL
-    CString m_strServer; // the URL as given
-    int m_nPort;         // the URL's port once split
+    CString m_strServer; // the URL as given; under m_cs
+    int m_nPort;         // the URL's port once split; under m_cs
     CHttpConnection* m_pConnection;
     CInternetSession* m_pSession;
 
@@ -91,7 +96,15 @@ private:
     // Last resort of Stop: ends the worker by force and finishes what it had in hand.
     void TerminateWorker();
 
+    // Closes the session when SetServParam changed the server since it was opened.
+    void CloseSessionOfOldServer();
+
     CHttpFile* m_pActiveRequest;             // under m_cs
     bool m_bCancelling;                      // under m_cs
     std::atomic<CHttpCommParam*> m_pCurrent; // the request ToDo has in hand
+    UINT m_nServerGeneration;                // under m_cs; counts SetServParam calls
+    UINT m_nSessionGeneration;               // the worker's: the generation of its session
+    // Set when a worker ended by force held the lock: the channel then takes no more work, and
+    // neither the queue nor the lock is touched again.
+    std::atomic<bool> m_bLockLost;
 };

@@ -27,7 +27,9 @@ class VO_API COem {
 public:
     // Built-in defaults: empty fonts, pictures and texts, the default service addresses.
     COem();
-    // Releases the fonts, bitmaps, image lists and icons.
+    // Releases the fonts, bitmaps and image lists. The icons are not destroyed: hosts set them as
+    // window, class and tray icons that may outlive this object, so they live as long as the
+    // process (the edition is loaded once, by the global OEM).
     ~COem();
 
     COem(const COem&) = delete;
@@ -113,6 +115,7 @@ public:
     CString m_strCopyright;
     CString m_strMoneyName; // name of the service's money unit
     CString m_strReceiveFolder;
+    // The edition's icons, never destroyed by the library (see the destructor).
     HICON m_hMainIcon32; // application icon, 32 by 32
     HICON m_hMainIcon;   // application icon at the file's own size
     HICON m_hChatIcon;   // 28 by 28

@@ -154,7 +154,7 @@ public:
     CBitmap m_bmpMute;
     CBitmap m_bmpSound;
     CBitmap m_bmpPlaypos;
-    CBitmap m_bmpVolumn;
+    CBitmap m_bmpVolumn; // "Volumn", as hosts and the skins' volumn.bmp know it: kept on purpose
     CBitmap m_bmpPlayposBg;
 
 protected:
@@ -176,7 +176,7 @@ private:
     bool LoadPlainPictures(const CString& strFolder);
     void LoadOptionalPictures(const CString& strFolder);
     void LoadColours(const CString& strFolder);
-    void DrawFrameWithCentre(CDC* pDC, const CRect& rect, CSkinFrameFill& frame);
+    void DrawBar(CDC* pDC, const CRect& rect, CSkinFrame& picture);
     void DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat, bool bTransparent);
     void DrawOutline(CDC* pDC, int nLeft, int nTop, int nRight, int nBottom);
     void StretchStrip(CDC* pDC, const CRect& rect);

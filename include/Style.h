@@ -1,5 +1,5 @@
 // CStyle: the colours of the client's lines, buttons and multi-party windows, read from the one
-// style file <exe folder>\res\style.ini (section "Sytem"). Independent of the skins.
+// style file <exe folder>\res\style.ini (section "Sytem", spelled as the shipped files spell it). Independent of the skins.
 #pragma once
 
 #include "VoDef.h"

@@ -43,6 +43,7 @@ protected:
     // The element's name and the string of its typed value (its text), as the DOM gives them.
     int GetNodeName(IXMLDOMElementPtr& element, CString& name, CString& value);
     // Name and value of the attribute at index; returns 0.
+    // "Arrib" as hosts and the exported name know it: kept on purpose.
     int GetNodeArrib(IXMLDOMNamedNodeMapPtr& attributes, int index, CString& name, CString& value);
 
     IXMLDOMDocumentPtr m_pDoc;

@@ -27,3 +27,8 @@
 #include "Skin.h"
 #include "Style.h"
 #include "SkinChooser.h"
+#include "BCMenuData.h"
+#include "BCMenu.h"
+#include "VoMenu.h"
+#include "ShellOpen.h"
+#include "ButtonST.h"

@@ -8,4 +8,5 @@
 
 #include "afxlite/CImageList.h"
 #include "afxlite/CListCtrl.h"
+#include "afxlite/CToolTipCtrl.h"
 #include "afxlite/CTreeCtrl.h"

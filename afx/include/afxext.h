@@ -1,4 +1,6 @@
-// Framework extensions: everything of afxwin.h; control bars (CToolBar) join here.
+// Framework extensions: everything of afxwin.h and the toolbar (CToolBar).
 #pragma once
 
 #include "afxwin.h"
+
+#include "afxlite/CToolBar.h"

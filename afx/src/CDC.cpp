@@ -10,41 +10,12 @@
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
-namespace {
-
-using CDCHandleMap = CHandleMap<CDC, HDC, &CDC::m_hDC, &CDC::m_hAttribDC>;
-
-CDCHandleMap& DcMap()
-{
-    static auto* map = new CDCHandleMap;
-    return *map;
-}
-
-} // namespace
+AFX_IMPLEMENT_HANDLE_MAP(CDC, HDC, DcMap, &CDC::m_hDC, &CDC::m_hAttribDC)
+AFX_IMPLEMENT_HANDLE_OWNERSHIP(CDC, HDC, DcMap)
 
 CDC::~CDC()
 {
     DeleteDC();
-}
-
-CDC* AFXAPI CDC::FromHandle(HDC hDC)
-{
-    return DcMap().FromHandle(hDC);
-}
-
-CDC* AFXAPI CDC::FromHandlePermanent(HDC hDC)
-{
-    return DcMap().FromHandlePermanent(hDC);
-}
-
-BOOL CDC::Attach(HDC hDC)
-{
-    return DcMap().Attach(*this, hDC);
-}
-
-HDC CDC::Detach()
-{
-    return DcMap().Detach(*this);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)

@@ -6,32 +6,12 @@
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
-namespace {
-
-using CGdiHandleMap = CHandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>;
-
-CGdiHandleMap& GdiMap()
-{
-    static auto* map = new CGdiHandleMap;
-    return *map;
-}
-
-} // namespace
+AFX_IMPLEMENT_HANDLE_MAP(CGdiObject, HGDIOBJ, GdiMap, &CGdiObject::m_hObject)
 
 CGdiObject::~CGdiObject()
 {
     if (m_hObject)
         ::DeleteObject(GdiMap().Detach(*this));
-}
-
-CGdiObject* AFXAPI CGdiObject::FromHandle(HGDIOBJ hObject)
-{
-    return GdiMap().FromHandle(hObject);
-}
-
-CGdiObject* AFXAPI CGdiObject::FromHandlePermanent(HGDIOBJ hObject)
-{
-    return GdiMap().FromHandlePermanent(hObject);
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)

@@ -7,15 +7,10 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
+AFX_IMPLEMENT_HANDLE_MAP(CImageList, HIMAGELIST, ImageListMap, &CImageList::m_hImageList)
+AFX_IMPLEMENT_HANDLE_OWNERSHIP(CImageList, HIMAGELIST, ImageListMap)
+
 namespace {
-
-using CImageListHandleMap = CHandleMap<CImageList, HIMAGELIST, &CImageList::m_hImageList>;
-
-CImageListHandleMap& ImageListMap()
-{
-    static auto* map = new CImageListHandleMap;
-    return *map;
-}
 
 HBITMAP BitmapOf(const CBitmap* pBitmap)
 {
@@ -27,26 +22,6 @@ HBITMAP BitmapOf(const CBitmap* pBitmap)
 CImageList::~CImageList()
 {
     DeleteImageList();
-}
-
-CImageList* AFXAPI CImageList::FromHandle(HIMAGELIST hImageList)
-{
-    return ImageListMap().FromHandle(hImageList);
-}
-
-CImageList* AFXAPI CImageList::FromHandlePermanent(HIMAGELIST hImageList)
-{
-    return ImageListMap().FromHandlePermanent(hImageList);
-}
-
-BOOL CImageList::Attach(HIMAGELIST hImageList)
-{
-    return ImageListMap().Attach(*this, hImageList);
-}
-
-HIMAGELIST CImageList::Detach()
-{
-    return ImageListMap().Detach(*this);
 }
 
 BOOL CImageList::DeleteImageList()

@@ -8,17 +8,8 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-namespace {
-
-using CMenuHandleMap = CHandleMap<CMenu, HMENU, &CMenu::m_hMenu>;
-
-CMenuHandleMap& MenuMap()
-{
-    static auto* map = new CMenuHandleMap;
-    return *map;
-}
-
-} // namespace
+AFX_IMPLEMENT_HANDLE_MAP(CMenu, HMENU, MenuMap, &CMenu::m_hMenu)
+AFX_IMPLEMENT_HANDLE_OWNERSHIP(CMenu, HMENU, MenuMap)
 
 CMenu::CMenu() : m_hMenu(nullptr)
 {
@@ -27,26 +18,6 @@ CMenu::CMenu() : m_hMenu(nullptr)
 CMenu::~CMenu()
 {
     DestroyMenu();
-}
-
-CMenu* AFXAPI CMenu::FromHandle(HMENU hMenu)
-{
-    return MenuMap().FromHandle(hMenu);
-}
-
-CMenu* AFXAPI CMenu::FromHandlePermanent(HMENU hMenu)
-{
-    return MenuMap().FromHandlePermanent(hMenu);
-}
-
-BOOL CMenu::Attach(HMENU hNewMenu)
-{
-    return MenuMap().Attach(*this, hNewMenu);
-}
-
-HMENU CMenu::Detach()
-{
-    return MenuMap().Detach(*this);
 }
 
 BOOL CMenu::CreateMenu()

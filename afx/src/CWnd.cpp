@@ -28,14 +28,6 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 namespace {
 
-using CWndHandleMap = CHandleMap<CWnd, HWND, &CWnd::m_hWnd>;
-
-CWndHandleMap& WindowMap()
-{
-    static auto* map = new CWndHandleMap;
-    return *map;
-}
-
 WNDPROC CurrentWndProc(HWND hWnd)
 {
     return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
@@ -197,25 +189,8 @@ CWnd::~CWnd()
         ::DestroyWindow(hWnd);
 }
 
-CWnd* AFXAPI CWnd::FromHandle(HWND hWnd)
-{
-    return WindowMap().FromHandle(hWnd);
-}
-
-CWnd* AFXAPI CWnd::FromHandlePermanent(HWND hWnd)
-{
-    return WindowMap().FromHandlePermanent(hWnd);
-}
-
-BOOL CWnd::Attach(HWND hWndNew)
-{
-    return WindowMap().Attach(*this, hWndNew);
-}
-
-HWND CWnd::Detach()
-{
-    return WindowMap().Detach(*this);
-}
+AFX_IMPLEMENT_HANDLE_MAP(CWnd, HWND, WindowMap, &CWnd::m_hWnd)
+AFX_IMPLEMENT_HANDLE_OWNERSHIP(CWnd, HWND, WindowMap)
 
 BOOL CWnd::HookWindowProc(HWND hWnd)
 {

@@ -45,7 +45,7 @@ std::vector<double> CpuRounds(int nRounds)
     std::vector<double> rounds;
     for (int i = 0; i < nRounds; ++i) {
         const double cpu = ProcessCpuMs(), wall = NowMs();
-        PumpUntil(kRoundMs, nullptr);
+        testpump::PumpUntil([] { return false; }, kRoundMs);
         rounds.push_back(100.0 * (ProcessCpuMs() - cpu) / (NowMs() - wall));
     }
     return rounds;
@@ -96,7 +96,7 @@ int main()
         return 1;
     }
     IRichEditOlePtr richEdit(pRaw, false);
-    PumpUntil(kSettleMs, nullptr);
+    testpump::PumpUntil([] { return false; }, kSettleMs);
     const double baseline = Median(CpuRounds(kBaselineRounds));
     const int nHandlesBefore = CountAvailableGdiHandles();
 
@@ -105,16 +105,16 @@ int main()
         std::printf("the emoticon animation component is not registered or a picture is missing\n");
         return 1;
     }
-    PumpUntil(kSettleMs, nullptr);
+    testpump::PumpUntil([] { return false; }, kSettleMs);
     const std::vector<double> visible = CpuRounds(kRounds);
     ::ShowWindow(hTop, SW_HIDE);
-    PumpUntil(kSettleMs, nullptr);
+    testpump::PumpUntil([] { return false; }, kSettleMs);
     const std::vector<double> hidden = CpuRounds(kRounds);
 
     animators.clear();
     richEdit = nullptr;
     ::DestroyWindow(hTop);
-    PumpUntil(kSettleMs, nullptr);
+    testpump::PumpUntil([] { return false; }, kSettleMs);
     const int nKept = nHandlesBefore - CountAvailableGdiHandles();
 
     std::printf("%d emoticons, %d rounds of %lu ms, process CPU time per wall time (one core = 100%%)\n", kEmoticons,

@@ -27,7 +27,7 @@ public:
 
 private:
     std::optional<CScopedCreateDC> m_dc;
-    CScopedBitmap m_bitmap;
+    CBitmapHandle m_bitmap;
     HGDIOBJ m_hPrevious = nullptr;
     uint32_t* m_pBits = nullptr;
     int m_cx = 0;

@@ -138,14 +138,7 @@ COem::COem()
     SetDefaultAddresses(*this);
 }
 
-COem::~COem()
-{
-    // The icons were loaded for this object alone (not shared), so they go with it.
-    for (HICON icon : {m_hMainIcon32, m_hMainIcon, m_hChatIcon, m_hHistIcon}) {
-        if (icon != nullptr)
-            DestroyIcon(icon);
-    }
-}
+COem::~COem() = default;
 
 void COem::load()
 {

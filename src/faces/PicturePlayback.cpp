@@ -12,15 +12,15 @@ void WaitOnEvent(void*, HANDLE hStopEvent, DWORD dwMilliseconds)
 }
 
 // A copy of the rectangle of hDC in a new bitmap (for frames restored to what was under them).
-CScopedBitmap SaveArea(HDC hDC, int x, int y, int cx, int cy)
+CBitmapHandle SaveArea(HDC hDC, int x, int y, int cx, int cy)
 {
-    CScopedBitmap saved(::CreateCompatibleBitmap(hDC, cx, cy));
+    CBitmapHandle saved(::CreateCompatibleBitmap(hDC, cx, cy));
     const CScopedCreateDC dc(hDC);
     if (!saved || !dc)
-        return CScopedBitmap();
+        return CBitmapHandle();
     const CDCSelect select(dc, saved.Get());
     if (!select.IsSelected() || !::BitBlt(dc, 0, 0, cx, cy, hDC, x, y, SRCCOPY))
-        return CScopedBitmap();
+        return CBitmapHandle();
     return saved;
 }
 
@@ -58,7 +58,7 @@ bool CPicturePlayback::Prepare(HWND hWnd, int nWidth, int nHeight)
         return false;
     const CScopedGetDC windowDC(hWnd);
     m_dc.emplace(windowDC);
-    CScopedBitmap bitmap(::CreateCompatibleBitmap(windowDC, nWidth, nHeight));
+    CBitmapHandle bitmap(::CreateCompatibleBitmap(windowDC, nWidth, nHeight));
     if (!GetDC() || !bitmap)
         return false;
     m_hPrevBitmap = ::SelectObject(GetDC(), bitmap.Get());
@@ -165,7 +165,7 @@ void CPicturePlayback::Run()
 void CPicturePlayback::ShowFrame(const CPictureFrame& frame)
 {
     const int x = frame.offset.cx, y = frame.offset.cy, cx = frame.size.cx, cy = frame.size.cy;
-    CScopedBitmap saved;
+    CBitmapHandle saved;
     if (frame.disposal == 3)
         saved = SaveArea(GetDC(), x, y, cx, cy);
     if (Render(frame.picture, x, y, cx, cy))

@@ -4,6 +4,8 @@
 //
 //   - the extension module, joined to the host's framework before anything else, so that the
 //     objects after it already find the library's resources through the framework's chain
+//   - the menus' settings, the system's classification, the global image list of menu images
+//     and its tables (and the shell function of the controls, a constant needing no construction)
 //   - the emoticon statics: the shortcut first characters, the picture folder name "images"
 //     and the (not yet loaded) catalogue
 //   - the executable-folder cache, the two picture addresses, then their load from the
@@ -14,8 +16,8 @@
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
-// config, faces and skin in their *Globals.h, the public ones in the public headers), so no lower
-// folder includes this one.
+// config, skin, controls and faces in their *Globals.h, the public ones in the public headers),
+// so no lower folder includes this one.
 //
 // The C runtime runs these constructors before DllMain and these destructors after it, which
 // is why the framework is joined by the first object rather than by DllMain itself.
@@ -23,10 +25,12 @@
 #include "VoShareModule.h"
 
 #include "config/ConfigGlobals.h"
+#include "controls/ControlsGlobals.h"
 #include "faces/FacesGlobals.h"
 #include "frame/FrameGlobals.h"
 #include "skin/SkinGlobals.h"
 
+#include <BCMenu.h>
 #include <Faces.h>
 #include <MultiConfig.h>
 #include <Oem.h>
@@ -34,6 +38,22 @@
 
 // The extension module.
 CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
+
+// The owner-drawn menus: drawing settings, the system's classification (the theme is read on
+// first need), the global image list with the command of each image, and every popup appended.
+UINT BCMenu::xp_drawmode = BCMENU_DRAWMODE_XP;
+UINT BCMenu::original_drawmode = BCMENU_DRAWMODE_ORIGINAL;
+BOOL BCMenu::xp_select_disabled = FALSE;
+BOOL BCMenu::original_select_disabled = TRUE;
+BOOL BCMenu::xp_draw_3D_bitmaps = TRUE;
+int BCMenu::m_nSystemClass = BCMenu::ClassifyRunningSystem();
+int BCMenu::m_nClassicTheme = -1;
+CImageList BCMenu::m_AllImages;
+CArray<int, int> BCMenu::m_AllImagesID;
+CTypedPtrArray<CPtrArray, HMENU> BCMenu::m_AllSubMenus;
+
+// The shell function addresses are opened with: a constant pointer, set before any constructor.
+VO_SHELLEXECUTEEX g_pfnShellExecuteEx = nullptr;
 
 // The emoticon statics; the catalogue itself is loaded by its first user (CFaces::Init).
 CString COneFace::g_strFirsts;

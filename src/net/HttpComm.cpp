@@ -27,6 +27,7 @@ const size_t kEndTagLength = sizeof(kEndTag) - 1;
 const wchar_t kAgent[] = L"Corvala chat command";
 const DWORD kRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT;
 
+// The error texts are spelled as hosts compare them ("Conver", "infomation"): kept on purpose.
 const wchar_t kErrInitialize[] = L"Initialize network error!";
 const wchar_t kErrConvert[] = L"Conver information of command error!";
 const wchar_t kErrParse[] = L"String translate to xml has some error!";
@@ -100,7 +101,8 @@ std::string ReadAnswer(CHttpFile& file)
 
 CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
     : m_bRunning(0), m_lstJobs(10), m_nMsg(msg), m_hWnd(wnd), m_strServer(server), m_nPort(port),
-      m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false), m_pCurrent(nullptr)
+      m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false), m_pCurrent(nullptr),
+      m_nServerGeneration(0), m_nSessionGeneration(0), m_bLockLost(false)
 {
     ::InitializeCriticalSection(&m_cs);
     m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
@@ -111,6 +113,10 @@ CHttpComm::~CHttpComm()
 {
     Stop();
     CloseInternetSession();
+    // A worker ended by force inside the lock may have left the queue half changed and the lock
+    // held for ever: both are left alone (leaked) rather than touched.
+    if (m_bLockLost)
+        return;
     while (!m_lstJobs.IsEmpty())
         delete static_cast<CHttpCommParam*>(m_lstJobs.RemoveHead());
     ::DeleteCriticalSection(&m_cs);
@@ -118,7 +124,7 @@ CHttpComm::~CHttpComm()
 
 void CHttpComm::Start()
 {
-    if (m_hThread.Get() && !WaitForWorker(0))
+    if (m_bLockLost || (m_hThread.Get() && !WaitForWorker(0)))
         return;
     m_bRunning = 1;
     m_hThread.Reset(::CreateThread(nullptr, 0, &CHttpComm::WorkerEntry, this, 0, nullptr));
@@ -138,32 +144,51 @@ void CHttpComm::Stop()
         CancelActiveRequest(true);
         if (!WaitForWorker(kCancelWaitMs))
             TerminateWorker();
-        CancelActiveRequest(false);
+        if (!m_bLockLost)
+            CancelActiveRequest(false);
     }
     m_hThread.Reset();
 }
 
+// The worker copies the address at the start of each request and opens a new session when it
+// changed since its session was opened (the generation tells it, also for the same address).
 void CHttpComm::SetServParam(const wchar_t* server, int port)
 {
+    if (m_bLockLost)
+        return;
+    CCriticalSectionLock lock(m_cs);
     m_strServer = server;
     m_nPort = port;
-    CloseInternetSession();
+    ++m_nServerGeneration;
 }
 
 void CHttpComm::SetMsgParam(HWND wnd, UINT msg)
 {
+    if (m_bLockLost)
+        return;
+    CCriticalSectionLock lock(m_cs);
     m_hWnd = wnd;
     m_nMsg = msg;
 }
 
 int CHttpComm::NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree)
 {
-    AddJob(new CHttpCommParam(type, tree, wnd ? wnd : m_hWnd), 0);
+    HWND target = wnd;
+    if (!target && !m_bLockLost) {
+        CCriticalSectionLock lock(m_cs);
+        target = m_hWnd;
+    }
+    AddJob(new CHttpCommParam(type, tree, target), 0);
     return 0;
 }
 
 void CHttpComm::AddJob(CHttpCommParam* p, int atHead)
 {
+    // A channel whose lock died with a worker ended by force takes no more work.
+    if (m_bLockLost) {
+        delete p;
+        return;
+    }
     {
         CCriticalSectionLock lock(m_cs);
         if (atHead)
@@ -238,8 +263,17 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
     if (!tree)
         return false;
     IXMLDOMDocumentPtr command;
-    if (FAILED(CConvertXml::ConvertTreeToXml(tree, command)))
+    const HRESULT converted = CConvertXml::ConvertTreeToXml(tree, command);
+    if (FAILED(converted))
         return false;
+    // A tree the conversion refused in part (an item name the XML component does not take, a
+    // second top-level item) would go out as another, truncated command: nothing is sent, and
+    // the window learns that the command could not be converted, as for an empty tree.
+    if (converted != S_OK) {
+        p.SetErrInfo(kErrConvert);
+        p.SetRet(-1);
+        return true;
+    }
     const CString text = XmlTextOf(command);
     command = nullptr;
 
@@ -271,6 +305,7 @@ int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& 
 int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
 {
     err.Empty();
+    CloseSessionOfOldServer();
     if (!m_pConnection && !GetInternetSession()) {
         err = kErrInitialize;
         return 0;
@@ -316,20 +351,42 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
     }
 }
 
+void CHttpComm::CloseSessionOfOldServer()
+{
+    UINT generation = 0;
+    {
+        CCriticalSectionLock lock(m_cs);
+        generation = m_nServerGeneration;
+    }
+    if (generation == m_nSessionGeneration)
+        return;
+    CloseInternetSession();
+    m_nSessionGeneration = generation;
+}
+
 CHttpConnection* CHttpComm::GetInternetSession()
 {
     if (m_pConnection)
         return m_pConnection;
     CloseInternetSession();
+    CString server;
+    {
+        CCriticalSectionLock lock(m_cs);
+        server = m_strServer;
+        m_nSessionGeneration = m_nServerGeneration;
+    }
     DWORD service = 0;
     CString host;
     INTERNET_PORT port = 0;
-    if (!AfxParseURL(m_strServer, service, host, m_strObject, port) || service != AFX_INET_SERVICE_HTTP)
+    if (!AfxParseURL(server, service, host, m_strObject, port) || service != AFX_INET_SERVICE_HTTP)
         return nullptr;
-    m_nPort = port;
+    {
+        CCriticalSectionLock lock(m_cs);
+        m_nPort = port;
+    }
     try {
         m_pSession = new CInternetSession(kAgent, 0, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-        m_pConnection = m_pSession->GetHttpConnection(host, static_cast<INTERNET_PORT>(m_nPort), nullptr, nullptr);
+        m_pConnection = m_pSession->GetHttpConnection(host, port, nullptr, nullptr);
     } catch (CException* e) {
         e->Delete();
         CloseInternetSession();
@@ -348,9 +405,14 @@ void CHttpComm::CloseInternetSession()
 
 void CHttpComm::Deliver(CHttpCommParam* p)
 {
+    UINT message = 0;
+    {
+        CCriticalSectionLock lock(m_cs);
+        message = m_nMsg;
+    }
     // A window that is gone, or one destroyed since IsWindow, gets nothing: p is destroyed.
     const HWND wnd = p->GetMsgWnd();
-    if (::IsWindow(wnd) && ::PostMessageW(wnd, m_nMsg, p->GetType(), reinterpret_cast<LPARAM>(p)))
+    if (::IsWindow(wnd) && ::PostMessageW(wnd, message, p->GetType(), reinterpret_cast<LPARAM>(p)))
         return;
     delete p;
 }
@@ -378,19 +440,19 @@ bool CHttpComm::WaitForWorker(DWORD timeoutMs) const
 
 void CHttpComm::TerminateWorker()
 {
-    // The worker is blocked in WinInet, holding no lock of ours: end it and finish what it had
-    // in hand. Its request (already closed) and its session are released; the request's window
-    // gets the request back as cancelled, as it would have from the worker itself.
+    // The worker is ended wherever it is: usually blocked in WinInet, but it may be inside the
+    // heap, inside WinInet's own locks or inside ours. Nothing it may have held is touched
+    // afterwards: the request it had in hand (and the param with its tree), the request handle
+    // and the session are leaked on purpose, and its window gets no message. Freeing them could
+    // wait for ever on a lock that died with the thread.
+    const DWORD workerId = ::GetThreadId(m_hThread.Get());
     if (!::TerminateThread(m_hThread.Get(), 1))
         return; // the worker may still use what it has in hand: leave it alone
     ::WaitForSingleObject(m_hThread.Get(), kCancelWaitMs);
     m_bRunning = 0;
-    delete m_pActiveRequest;
+    m_bLockLost = reinterpret_cast<DWORD_PTR>(m_cs.OwningThread) == workerId;
     m_pActiveRequest = nullptr;
-    CloseInternetSession();
-    if (CHttpCommParam* p = m_pCurrent.exchange(nullptr)) {
-        p->SetRet(-1);
-        p->SetErrInfo(ErrorTextOf(CInternetException(ERROR_INTERNET_OPERATION_CANCELLED)));
-        Deliver(p);
-    }
+    m_pConnection = nullptr;
+    m_pSession = nullptr;
+    m_pCurrent = nullptr;
 }

@@ -52,75 +52,234 @@ HFONT WindowFont(CWnd* pWnd)
 
 } // namespace
 
+// ---- pieces and layouts ----
+
+namespace {
+
+// One piece of a picture drawn through its mask: the source rectangle into the target
+// rectangle, stretched when the two sizes differ.
+struct Piece {
+    CRect target;
+    CRect source;
+};
+
+// The pieces of one primitive in drawing order; a later piece covers an earlier one where the
+// target is too small for the cells to stay apart.
+class CLayout {
+public:
+    void Stretch(const CRect& target, const CRect& source)
+    {
+        ASSERT(m_nCount < kMaxPieces);
+        m_pieces[m_nCount++] = {target, source};
+    }
+    // The part of the picture at source as large as the target, unscaled.
+    void Copy(const CRect& target, CPoint source) { Stretch(target, CRect(source, target.Size())); }
+
+    const Piece* begin() const { return m_pieces; }
+    const Piece* end() const { return m_pieces + m_nCount; }
+
+private:
+    static const int kMaxPieces = 8;
+    Piece m_pieces[kMaxPieces];
+    int m_nCount = 0;
+};
+
+// Nine-cell frame, centre left alone: edges stretched, then the corners.
+CLayout NineCells(const CRect& rect, int cx, int cy)
+{
+    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
+    CLayout layout;
+    layout.Stretch(CRect(L + cx, T, R - cx, T + cy), Cell(1, 0, cx, cy));
+    layout.Stretch(CRect(L + cx, B - cy, R - cx, B), Cell(1, 2, cx, cy));
+    layout.Stretch(CRect(L, T + cy, L + cx, B - cy), Cell(0, 1, cx, cy));
+    layout.Stretch(CRect(R - cx, T + cy, R, B - cy), Cell(2, 1, cx, cy));
+    layout.Copy(CRect(L, T, L + cx, T + cy), CPoint(0, 0));
+    layout.Copy(CRect(R - cx, T, R, T + cy), CPoint(2 * cx, 0));
+    layout.Copy(CRect(L, B - cy, L + cx, B), CPoint(0, 2 * cy));
+    layout.Copy(CRect(R - cx, B - cy, R, B), CPoint(2 * cx, 2 * cy));
+    return layout;
+}
+
+// Frame open at the bottom: top edge and corners, the side edges only below a first row.
+CLayout OpenFrame(const CRect& rect, int cx, int cy)
+{
+    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
+    CLayout layout;
+    layout.Stretch(CRect(L + cx, T, R - cx, T + cy), Cell(1, 0, cx, cy));
+    layout.Copy(CRect(L, T, L + cx, T + cy), CPoint(0, 0));
+    layout.Copy(CRect(R - cx, T, R, T + cy), CPoint(2 * cx, 0));
+    if (B - T <= cy)
+        return layout;
+    layout.Stretch(CRect(L, T + cy, L + cx, B), Cell(0, 1, cx, cy));
+    layout.Stretch(CRect(R - cx, T + cy, R, B), Cell(2, 1, cx, cy));
+    return layout;
+}
+
+CLayout LeftEdge(const CRect& rect, int cx, int cy)
+{
+    CLayout layout;
+    layout.Stretch(CRect(rect.left, rect.top, rect.left + cx, rect.bottom), Cell(0, 1, cx, cy));
+    return layout;
+}
+
+// Horizontal band (bars): left and right caps unscaled, the whole middle column stretched.
+CLayout HorizontalBand(const CRect& rect, int cx, int cy)
+{
+    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
+    CLayout layout;
+    layout.Copy(CRect(L, T, L + cx, B), CPoint(0, 0));
+    layout.Stretch(CRect(L + cx, T, R - cx, B), CRect(cx, 0, 2 * cx, 3 * cy));
+    layout.Copy(CRect(R - cx, T, R, B), CPoint(2 * cx, 0));
+    return layout;
+}
+
+// Vertical band: top and bottom caps unscaled, the whole middle row stretched.
+CLayout VerticalBand(const CRect& rect, int cx, int cy)
+{
+    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
+    CLayout layout;
+    layout.Copy(CRect(L, T, R, T + cy), CPoint(0, 0));
+    layout.Stretch(CRect(L, T + cy, R, B - cy), CRect(0, cy, 3 * cx, 2 * cy));
+    layout.Copy(CRect(L, B - cy, R, B), CPoint(0, 2 * cy));
+    return layout;
+}
+
+CLayout WholeCopy(const CRect& rect)
+{
+    CLayout layout;
+    layout.Copy(rect, CPoint(0, 0));
+    return layout;
+}
+
+// Draws the pieces through one memory context; nothing without a picture or a context.
+void DrawLayout(CDC* pDC, CBitmap& bmp, CBitmap& mask, const CLayout& layout)
+{
+    CDC memDC;
+    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
+        return;
+    for (const Piece& piece : layout)
+        StretchTrans(pDC, bmp, mask, piece.target, &memDC, piece.source);
+}
+
+// ---- the elements ----
+
+// A skin picture as the element table sees it; only pictures with a fill pattern have a brush.
+struct PictureRef {
+    CBitmap& bmp;
+    CBitmap& mask;
+    int cx;
+    int cy;
+    CBrush* brush;
+};
+
+PictureRef RefOf(CSkinFrameFill& frame)
+{
+    return {frame.m_bmp, frame.m_mask, frame.m_cx, frame.m_cy, &frame.m_brush};
+}
+
+PictureRef RefOf(CSkinFrame& frame)
+{
+    return {frame.m_bmp, frame.m_mask, frame.m_cx, frame.m_cy, nullptr};
+}
+
+template <auto Member>
+PictureRef PictureOf(CSkin& skin)
+{
+    return RefOf(skin.*Member);
+}
+
+// What Draw draws of an element.
+enum class Shape { Nothing, NineCells, HorizontalBand, VerticalBand, WholeCopy };
+// Whether Draw first fills the inside of a nine-cell frame with the centre pattern.
+enum class Inside { Left, Filled };
+// What DrawTop and DrawLeft draw.
+enum class Top { Nothing, OpenFrame };
+enum class Left { Nothing, Edge };
+// What FillCenter fills with.
+enum class Centre { Nothing, Pattern, NarrowColour, RichbottomStrip };
+
+struct Element {
+    D_TYPE type;
+    PictureRef (*picture)(CSkin&);
+    Shape shape;
+    Inside inside;
+    int nCellsHigh; // Draw first makes the caller's rectangle this many cells high (0: as it is)
+    Top top;
+    Left left;
+    Centre centre;
+};
+
+// Every element type of the public operations; a type not listed draws nothing.
+const Element kElements[] = {
+    {DT_MAIN, &PictureOf<&CSkin::m_main>, Shape::NineCells, Inside::Filled, 0, Top::OpenFrame, Left::Edge,
+     Centre::Pattern},
+    {DT_VIEWLOGO, &PictureOf<&CSkin::m_viewlogo>, Shape::NineCells, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::NarrowColour},
+    {DT_NORMALT, &PictureOf<&CSkin::m_normalt>, Shape::NineCells, Inside::Left, 0, Top::Nothing, Left::Edge,
+     Centre::Nothing},
+    {DT_NORMALB, &PictureOf<&CSkin::m_normalb>, Shape::NineCells, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Nothing},
+    {DT_WIDE, &PictureOf<&CSkin::m_wide>, Shape::NineCells, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Nothing},
+    {DT_LBTN, &PictureOf<&CSkin::m_lbtn>, Shape::VerticalBand, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Pattern},
+    {DT_TBTN, &PictureOf<&CSkin::m_tbtn>, Shape::HorizontalBand, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Nothing},
+    {DT_MYALBUM, &PictureOf<&CSkin::m_myAlbum>, Shape::NineCells, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Nothing},
+    {DT_LBTN_COPY, &PictureOf<&CSkin::m_lbtn>, Shape::WholeCopy, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Nothing},
+    {DT_VIEWPAGE, &PictureOf<&CSkin::m_viewpage>, Shape::NineCells, Inside::Filled, 0, Top::Nothing, Left::Nothing,
+     Centre::Pattern},
+    {DT_MYINFO, &PictureOf<&CSkin::m_myinfo>, Shape::HorizontalBand, Inside::Left, kMyinfoCells, Top::Nothing,
+     Left::Nothing, Centre::Nothing},
+    {DT_VIEWLOGO_FILL, &PictureOf<&CSkin::m_viewlogo>, Shape::NineCells, Inside::Left, 0, Top::Nothing, Left::Nothing,
+     Centre::Pattern},
+    {DT_RICHBOTTOM_STRIP, &PictureOf<&CSkin::m_richbottom>, Shape::Nothing, Inside::Left, 0, Top::Nothing,
+     Left::Nothing, Centre::RichbottomStrip},
+};
+
+const Element* FindElement(D_TYPE type)
+{
+    for (const Element& element : kElements) {
+        if (element.type == type)
+            return &element;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 // ---- primitives ----
 
 void CSkin::Draw(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
-        return;
-    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    StretchTrans(pDC, bmp, mask, CRect(L + cx, T, R - cx, T + cy), &memDC, Cell(1, 0, cx, cy));
-    StretchTrans(pDC, bmp, mask, CRect(L + cx, B - cy, R - cx, B), &memDC, Cell(1, 2, cx, cy));
-    StretchTrans(pDC, bmp, mask, CRect(L, T + cy, L + cx, B - cy), &memDC, Cell(0, 1, cx, cy));
-    StretchTrans(pDC, bmp, mask, CRect(R - cx, T + cy, R, B - cy), &memDC, Cell(2, 1, cx, cy));
-    DrawTrans(pDC, bmp, mask, CRect(L, T, L + cx, T + cy), &memDC, CPoint(0, 0));
-    DrawTrans(pDC, bmp, mask, CRect(R - cx, T, R, T + cy), &memDC, CPoint(2 * cx, 0));
-    DrawTrans(pDC, bmp, mask, CRect(L, B - cy, L + cx, B), &memDC, CPoint(0, 2 * cy));
-    DrawTrans(pDC, bmp, mask, CRect(R - cx, B - cy, R, B), &memDC, CPoint(2 * cx, 2 * cy));
+    DrawLayout(pDC, bmp, mask, NineCells(rect, cx, cy));
 }
 
 void CSkin::DrawTop(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
-        return;
-    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    StretchTrans(pDC, bmp, mask, CRect(L + cx, T, R - cx, T + cy), &memDC, Cell(1, 0, cx, cy));
-    DrawTrans(pDC, bmp, mask, CRect(L, T, L + cx, T + cy), &memDC, CPoint(0, 0));
-    DrawTrans(pDC, bmp, mask, CRect(R - cx, T, R, T + cy), &memDC, CPoint(2 * cx, 0));
-    if (B - T <= cy)
-        return;
-    StretchTrans(pDC, bmp, mask, CRect(L, T + cy, L + cx, B), &memDC, Cell(0, 1, cx, cy));
-    StretchTrans(pDC, bmp, mask, CRect(R - cx, T + cy, R, B), &memDC, Cell(2, 1, cx, cy));
+    DrawLayout(pDC, bmp, mask, OpenFrame(rect, cx, cy));
 }
 
 void CSkin::DrawLeft(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
-        return;
-    StretchTrans(pDC, bmp, mask, CRect(rect.left, rect.top, rect.left + cx, rect.bottom), &memDC, Cell(0, 1, cx, cy));
+    DrawLayout(pDC, bmp, mask, LeftEdge(rect, cx, cy));
 }
 
 void CSkin::DrawLR(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
-        return;
-    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    DrawTrans(pDC, bmp, mask, CRect(L, T, L + cx, B), &memDC, CPoint(0, 0));
-    StretchTrans(pDC, bmp, mask, CRect(L + cx, T, R - cx, B), &memDC, CRect(cx, 0, 2 * cx, 3 * cy));
-    DrawTrans(pDC, bmp, mask, CRect(R - cx, T, R, B), &memDC, CPoint(2 * cx, 0));
+    DrawLayout(pDC, bmp, mask, HorizontalBand(rect, cx, cy));
 }
 
 void CSkin::DrawTB(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
-        return;
-    const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    DrawTrans(pDC, bmp, mask, CRect(L, T, R, T + cy), &memDC, CPoint(0, 0));
-    StretchTrans(pDC, bmp, mask, CRect(L, T + cy, R, B - cy), &memDC, CRect(0, cy, 3 * cx, 2 * cy));
-    DrawTrans(pDC, bmp, mask, CRect(L, B - cy, R, B), &memDC, CPoint(0, 2 * cy));
+    DrawLayout(pDC, bmp, mask, VerticalBand(rect, cx, cy));
 }
 
 void CSkin::DrawCopy(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
-        return;
-    DrawTrans(pDC, bmp, mask, rect, &memDC, CPoint(0, 0));
+    DrawLayout(pDC, bmp, mask, WholeCopy(rect));
 }
 
 // Fills rect with the centre cell of a picture as a pattern. The brush is made on the first fill
@@ -150,94 +309,73 @@ void CSkin::FillCenter(CDC* pDC, const CRect& rect, CBitmap& bmp, int cx, int cy
 
 // ---- public operations by element ----
 
-void CSkin::DrawFrameWithCentre(CDC* pDC, const CRect& rect, CSkinFrameFill& frame)
-{
-    CRect inside = rect;
-    inside.DeflateRect(frame.m_cx, frame.m_cy);
-    FillCenter(pDC, inside, frame.m_bmp, frame.m_cx, frame.m_cy, frame.m_brush);
-    Draw(pDC, rect, frame.m_bmp, frame.m_mask, frame.m_cx, frame.m_cy);
-}
-
 void CSkin::Draw(CDC* pDC, CRect& rect, D_TYPE type)
 {
-    switch (type) {
-    case DT_MAIN:
-        DrawFrameWithCentre(pDC, rect, m_main);
+    const Element* element = FindElement(type);
+    if (element == nullptr || element->shape == Shape::Nothing)
+        return;
+    const PictureRef picture = element->picture(*this);
+    if (element->nCellsHigh > 0)
+        rect.bottom = rect.top + element->nCellsHigh * picture.cy;
+    if (element->inside == Inside::Filled) {
+        CRect inside = rect;
+        inside.DeflateRect(picture.cx, picture.cy);
+        FillCenter(pDC, inside, picture.bmp, picture.cx, picture.cy, *picture.brush);
+    }
+    switch (element->shape) {
+    case Shape::NineCells:
+        Draw(pDC, rect, picture.bmp, picture.mask, picture.cx, picture.cy);
         break;
-    case DT_VIEWLOGO:
-    case DT_VIEWLOGO_FILL:
-        Draw(pDC, rect, m_viewlogo.m_bmp, m_viewlogo.m_mask, m_viewlogo.m_cx, m_viewlogo.m_cy);
+    case Shape::HorizontalBand:
+        DrawLR(pDC, rect, picture.bmp, picture.mask, picture.cx, picture.cy);
         break;
-    case DT_NORMALT:
-        Draw(pDC, rect, m_normalt.m_bmp, m_normalt.m_mask, m_normalt.m_cx, m_normalt.m_cy);
+    case Shape::VerticalBand:
+        DrawTB(pDC, rect, picture.bmp, picture.mask, picture.cx, picture.cy);
         break;
-    case DT_NORMALB:
-        Draw(pDC, rect, m_normalb.m_bmp, m_normalb.m_mask, m_normalb.m_cx, m_normalb.m_cy);
+    case Shape::WholeCopy:
+        DrawCopy(pDC, rect, picture.bmp, picture.mask);
         break;
-    case DT_WIDE:
-        Draw(pDC, rect, m_wide.m_bmp, m_wide.m_mask, m_wide.m_cx, m_wide.m_cy);
-        break;
-    case DT_LBTN:
-        DrawTB(pDC, rect, m_lbtn.m_bmp, m_lbtn.m_mask, m_lbtn.m_cx, m_lbtn.m_cy);
-        break;
-    case DT_TBTN:
-        DrawLR(pDC, rect, m_tbtn.m_bmp, m_tbtn.m_mask, m_tbtn.m_cx, m_tbtn.m_cy);
-        break;
-    case DT_MYALBUM:
-        Draw(pDC, rect, m_myAlbum.m_bmp, m_myAlbum.m_mask, m_myAlbum.m_cx, m_myAlbum.m_cy);
-        break;
-    case DT_LBTN_COPY:
-        DrawCopy(pDC, rect, m_lbtn.m_bmp, m_lbtn.m_mask);
-        break;
-    case DT_VIEWPAGE:
-        DrawFrameWithCentre(pDC, rect, m_viewpage);
-        break;
-    case DT_MYINFO:
-        rect.bottom = rect.top + kMyinfoCells * m_myinfo.m_cy;
-        DrawLR(pDC, rect, m_myinfo.m_bmp, m_myinfo.m_mask, m_myinfo.m_cx, m_myinfo.m_cy);
-        break;
-    default:
+    case Shape::Nothing:
         break;
     }
 }
 
 void CSkin::DrawTop(CDC* pDC, const CRect& rect, D_TYPE type)
 {
-    if (type == DT_MAIN)
-        DrawTop(pDC, rect, m_main.m_bmp, m_main.m_mask, m_main.m_cx, m_main.m_cy);
+    const Element* element = FindElement(type);
+    if (element == nullptr || element->top != Top::OpenFrame)
+        return;
+    const PictureRef picture = element->picture(*this);
+    DrawTop(pDC, rect, picture.bmp, picture.mask, picture.cx, picture.cy);
 }
 
 void CSkin::DrawLeft(CDC* pDC, const CRect& rect, D_TYPE type)
 {
-    if (type == DT_MAIN)
-        DrawLeft(pDC, rect, m_main.m_bmp, m_main.m_mask, m_main.m_cx, m_main.m_cy);
-    else if (type == DT_NORMALT)
-        DrawLeft(pDC, rect, m_normalt.m_bmp, m_normalt.m_mask, m_normalt.m_cx, m_normalt.m_cy);
+    const Element* element = FindElement(type);
+    if (element == nullptr || element->left != Left::Edge)
+        return;
+    const PictureRef picture = element->picture(*this);
+    DrawLeft(pDC, rect, picture.bmp, picture.mask, picture.cx, picture.cy);
 }
 
 void CSkin::FillCenter(CDC* pDC, const CRect& rect, D_TYPE type)
 {
-    switch (type) {
-    case DT_MAIN:
-        FillCenter(pDC, rect, m_main.m_bmp, m_main.m_cx, m_main.m_cy, m_main.m_brush);
+    const Element* element = FindElement(type);
+    if (element == nullptr)
+        return;
+    const PictureRef picture = element->picture(*this);
+    switch (element->centre) {
+    case Centre::Pattern:
+        FillCenter(pDC, rect, picture.bmp, picture.cx, picture.cy, *picture.brush);
         break;
-    case DT_VIEWLOGO:
+    case Centre::NarrowColour:
         if (pDC != nullptr && pDC->GetSafeHdc() != nullptr)
             pDC->FillSolidRect(&rect, m_clrNarrowBk);
         break;
-    case DT_LBTN:
-        FillCenter(pDC, rect, m_lbtn.m_bmp, m_lbtn.m_cx, m_lbtn.m_cy, m_lbtn.m_brush);
-        break;
-    case DT_VIEWPAGE:
-        FillCenter(pDC, rect, m_viewpage.m_bmp, m_viewpage.m_cx, m_viewpage.m_cy, m_viewpage.m_brush);
-        break;
-    case DT_VIEWLOGO_FILL:
-        FillCenter(pDC, rect, m_viewlogo.m_bmp, m_viewlogo.m_cx, m_viewlogo.m_cy, m_viewlogo.m_brush);
-        break;
-    case DT_RICHBOTTOM_STRIP:
+    case Centre::RichbottomStrip:
         StretchStrip(pDC, rect);
         break;
-    default:
+    case Centre::Nothing:
         break;
     }
 }
@@ -259,6 +397,11 @@ void CSkin::StretchStrip(CDC* pDC, const CRect& rect)
 }
 
 // ---- control borders ----
+
+void CSkin::DrawBar(CDC* pDC, const CRect& rect, CSkinFrame& picture)
+{
+    DrawLR(pDC, rect, picture.m_bmp, picture.m_mask, picture.m_cx, picture.m_cy);
+}
 
 void CSkin::DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat, bool bTransparent)
 {
@@ -289,14 +432,13 @@ void CSkin::DrawRicheditBorder(CDC* pDC, CWnd* pFontWnd, CRect& rect, CTRL_TYPE 
     if (pDC == nullptr || pDC->GetSafeHdc() == nullptr)
         return;
     const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    DrawLR(pDC, CRect(L, T, R, T + kBarHeight), m_richtop.m_bmp, m_richtop.m_mask, m_richtop.m_cx, m_richtop.m_cy);
+    DrawBar(pDC, CRect(L, T, R, T + kBarHeight), m_richtop);
     if (!bBottomBar) {
         DrawBarTitle(pDC, pFontWnd, CRect(L + kTitleInset, T, R, T + kBarHeight), lpszTitle, kTitleLeft, false);
         DrawOutline(pDC, L, T + kBarHeight - kOutlineWidth, R, B);
         return;
     }
-    DrawLR(pDC, CRect(L, B - kBarHeight, R, B), m_richbottom.m_bmp, m_richbottom.m_mask, m_richbottom.m_cx,
-           m_richbottom.m_cy);
+    DrawBar(pDC, CRect(L, B - kBarHeight, R, B), m_richbottom);
     DrawBarTitle(pDC, pFontWnd, CRect(L + kTitleInset, B - kBarHeight, R, B), lpszTitle, kTitleLeft, false);
     DrawOutline(pDC, L, T + kBarHeight - kOutlineWidth, R, B - kBarHeight);
 }
@@ -307,9 +449,8 @@ void CSkin::DrawRicheditBorderEx(CDC* pDC, CWnd* pFontWnd, CRect& rect, CTRL_TYP
     if (pDC == nullptr || pDC->GetSafeHdc() == nullptr)
         return;
     const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    DrawLR(pDC, CRect(L, T, R, T + kBarHeight), m_richtop.m_bmp, m_richtop.m_mask, m_richtop.m_cx, m_richtop.m_cy);
-    DrawLR(pDC, CRect(L, B - kBarHeight, R, B), m_richbottom.m_bmp, m_richbottom.m_mask, m_richbottom.m_cx,
-           m_richbottom.m_cy);
+    DrawBar(pDC, CRect(L, T, R, T + kBarHeight), m_richtop);
+    DrawBar(pDC, CRect(L, B - kBarHeight, R, B), m_richbottom);
     DrawBarTitle(pDC, pFontWnd, CRect(L, T, R, T + kBarHeight), lpszTitle, kTitleCentred, true);
     DrawOutline(pDC, L, T + kBarHeight - kOutlineWidth, R, B - kBarHeight);
 }
@@ -320,7 +461,7 @@ void CSkin::DrawUserListBorder(CDC* pDC, CWnd* pFontWnd, CRect& rect, LPCTSTR lp
     if (pDC == nullptr || pDC->GetSafeHdc() == nullptr)
         return;
     const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    DrawLR(pDC, CRect(L, T, R, T + kBarHeight), m_richtop.m_bmp, m_richtop.m_mask, m_richtop.m_cx, m_richtop.m_cy);
+    DrawBar(pDC, CRect(L, T, R, T + kBarHeight), m_richtop);
     DrawBarTitle(pDC, pFontWnd, CRect(L, T, R, T + kBarHeight), lpszTitle, kTitleCentred, true);
     DrawOutline(pDC, L, T + kBarHeight - kOutlineWidth, R, B);
 }

@@ -4,51 +4,23 @@
 #include <afxgdi.h>
 #include <afxlite/CImageList.h>
 
+#include "../common/GdiTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 const UINT kStripBitmapId = 0x7A10; // three 4x4 images: red, green, blue; top-left pixel magenta
-const COLORREF kMagenta = RGB(255, 0, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kWhite = RGB(255, 255, 255);
 
-// A 32-bit top-down DIB section owned by the returned wrapper.
-bool CreateDib(CBitmap& bitmap, int width, int height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    return bitmap.Attach(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)) != FALSE;
-}
-
-// A memory DC with a 64 x 64 white bitmap selected; the original bitmap goes back at the end.
+// A memory DC with a 64 x 64 white bitmap selected; the temporary wrappers go at the end.
 class MemoryDcTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(nullptr));
-        ASSERT_TRUE(CreateDib(m_bitmap, kSize, kSize));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        ASSERT_NE(nullptr, m_pOldBitmap);
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
-    }
-    void TearDown() override
-    {
-        m_dc.SelectObject(m_pOldBitmap);
-        AfxDeleteTempMaps();
-    }
+    void SetUp() override { ASSERT_TRUE(m_target.IsReady()); }
+    void TearDown() override { AfxDeleteTempMaps(); }
 
     static constexpr int kSize = 64;
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
+    CDibTarget m_target{kSize, kSize, kWhite};
+    CDC& m_dc = *m_target.GetDC();
 };
 
 TEST_F(MemoryDcTest, SelectionReturnsThePreviousObjectAndGuardsPutItBack)

@@ -33,17 +33,9 @@ TEST(ResourceChainTest, LibraryResourcesAreFoundWhileLoadedAndTheHostComesFirst)
     EXPECT_STREQ(L"Extension", caption);
     extDialog.DestroyWindow();
 
-    class CClosingDialog : public CDialog {
-    public:
-        CClosingDialog() : CDialog(IDD_AFXTEST_DATA) {}
-        BOOL OnInitDialog() override
-        {
-            CDialog::OnInitDialog();
-            EndDialog(5);
-            return TRUE;
-        }
-    } hostDialog;
-    EXPECT_EQ(5, hostDialog.DoModal()) << "the host's dialog is not found";
+    CDialog hostDialog;
+    EXPECT_TRUE(hostDialog.Create(IDD_AFXTEST_DATA)) << "the host's dialog is not found";
+    hostDialog.DestroyWindow();
 
     CRuntimeClass* pClass = CRuntimeClass::FromName(kExtClassName);
     ASSERT_NE(nullptr, pClass);

@@ -1,5 +1,6 @@
-// Drives a modal dialog like a user: a thread timer, running inside the dialog's own message
-// loop, waits until a dialog of the thread is shown and acts on it through its controls.
+// Drives a modal dialog or a popup menu like a user: a thread timer, running inside the dialog's
+// or the menu's own message loop, waits until a window of that kind (the dialog class "#32770",
+// the popup menu class "#32768") is shown on the thread and acts on it.
 #pragma once
 
 #include <windows.h>
@@ -14,10 +15,37 @@ inline std::function<void(HWND)>& Current()
     return script;
 }
 
-inline BOOL CALLBACK FindShownDialog(HWND hWnd, LPARAM lParam)
+inline constexpr wchar_t kDialogClass[] = L"#32770";
+inline constexpr wchar_t kPopupMenuClass[] = L"#32768";
+
+// The window class the running script waits for.
+inline const wchar_t*& WantedClass()
+{
+    static const wchar_t* wanted = kDialogClass;
+    return wanted;
+}
+
+// The timer that ends a menu a script left open.
+inline UINT_PTR& EndMenuTimer()
+{
+    static UINT_PTR timer = 0;
+    return timer;
+}
+
+// Input a script sends is handled after it returns, so an open menu is ended only a while later.
+const UINT kEndMenuDelayMs = 300;
+
+inline void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(nullptr, nIDEvent);
+    EndMenuTimer() = 0;
+    ::EndMenu();
+}
+
+inline BOOL CALLBACK FindShownWindow(HWND hWnd, LPARAM lParam)
 {
     wchar_t className[16] = {};
-    if (!::IsWindowVisible(hWnd) || !::GetClassNameW(hWnd, className, 16) || lstrcmpW(className, L"#32770") != 0)
+    if (!::IsWindowVisible(hWnd) || !::GetClassNameW(hWnd, className, 16) || lstrcmpW(className, WantedClass()) != 0)
         return TRUE;
     *reinterpret_cast<HWND*>(lParam) = hWnd;
     return FALSE;
@@ -25,15 +53,33 @@ inline BOOL CALLBACK FindShownDialog(HWND hWnd, LPARAM lParam)
 
 inline void CALLBACK Act(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
-    HWND hDialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindShownDialog, reinterpret_cast<LPARAM>(&hDialog));
-    if (hDialog == nullptr)
+    HWND hWindow = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindShownWindow, reinterpret_cast<LPARAM>(&hWindow));
+    if (hWindow == nullptr)
         return;
     ::KillTimer(nullptr, nIDEvent);
-    Current()(hDialog);
-    // A script that leaves the dialog open ends it as the Cancel button would.
-    if (::IsWindow(hDialog) && ::IsWindowVisible(hDialog))
-        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    Current()(hWindow);
+    if (!::IsWindow(hWindow) || !::IsWindowVisible(hWindow))
+        return;
+    // A script that leaves the window open ends it as Cancel or Escape would.
+    if (lstrcmpW(WantedClass(), kPopupMenuClass) == 0)
+        EndMenuTimer() = ::SetTimer(nullptr, 0, kEndMenuDelayMs, EndOpenMenu);
+    else
+        ::PostMessageW(hWindow, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+template <class RunModal>
+auto RunScript(RunModal runModal, const wchar_t* wantedClass, const std::function<void(HWND)>& script)
+{
+    Current() = script;
+    WantedClass() = wantedClass;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, Act);
+    const auto result = runModal();
+    ::KillTimer(nullptr, nTimer);
+    if (EndMenuTimer() != 0)
+        ::KillTimer(nullptr, EndMenuTimer());
+    EndMenuTimer() = 0;
+    return result;
 }
 
 } // namespace dialog_script
@@ -43,11 +89,15 @@ inline void CALLBACK Act(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 template <class RunModal>
 auto RunDialogScript(RunModal runModal, const std::function<void(HWND)>& script)
 {
-    dialog_script::Current() = script;
-    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, dialog_script::Act);
-    const auto result = runModal();
-    ::KillTimer(nullptr, nTimer);
-    return result;
+    return dialog_script::RunScript(runModal, dialog_script::kDialogClass, script);
+}
+
+// Runs runTracking (which opens a popup menu and returns when it closes); script acts on the
+// menu's window once it is shown.
+template <class RunTracking>
+auto RunMenuScript(RunTracking runTracking, const std::function<void(HWND)>& script)
+{
+    return dialog_script::RunScript(runTracking, dialog_script::kPopupMenuClass, script);
 }
 
 inline void ClickButton(HWND hDialog, int nID)

@@ -1,27 +1,42 @@
-// Dispatches the calling thread's messages for a while or until a condition holds: for tests
-// and benchmarks whose windows and timers must run while they wait.
+// Pumping the test thread's messages as the framework's loops do (PreTranslateMessage included),
+// until a condition holds or the queue is empty.
 #pragma once
 
-#include <windows.h>
+#include <afxwin.h>
 
 #include <functional>
 
-// Dispatches messages until done() holds (checked after each batch; null: never) or
-// dwMilliseconds pass; whether done() held.
-inline bool PumpUntil(DWORD dwMilliseconds, const std::function<bool()>& done)
+namespace testpump {
+
+// Handles the queued messages until done() is true, the queue is empty (waitMs 0) or waitMs
+// passed; returns done(). A WM_QUIT on the way is posted again and ends it.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD waitMs = 3000)
 {
-    const ULONGLONG ullEnd = ::GetTickCount64() + dwMilliseconds;
-    for (;;) {
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (::GetTickCount() - start >= waitMs)
+                return false;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return done();
+        }
+        if (!AfxPreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
-        if (done && done())
-            return true;
-        const ULONGLONG ullNow = ::GetTickCount64();
-        if (ullNow >= ullEnd)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
     }
+    return true;
 }
+
+// Handles what is already queued (posted messages, pending paints).
+inline void PumpPending()
+{
+    PumpUntil([] { return false; }, 0);
+}
+
+} // namespace testpump

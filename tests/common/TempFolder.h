@@ -1,5 +1,5 @@
-// A temporary folder removed with everything in it when the object goes, and the file writing
-// the tests fill it with.
+// A temporary folder removed with everything in it when the object goes, the file writing the
+// tests fill it with, and the folder of the running program (where the data tree lies).
 #pragma once
 
 #include <windows.h>
@@ -16,6 +16,24 @@ inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
         return false;
     const bool bWritten = fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
     return fclose(out) == 0 && bWritten;
+}
+
+// Creates path and the folders above it that are missing.
+inline bool CreateFolders(const std::wstring& path)
+{
+    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const size_t slash = path.rfind(L'\\');
+    return (slash == std::wstring::npos || CreateFolders(path.substr(0, slash))) &&
+           ::CreateDirectoryW(path.c_str(), nullptr);
+}
+
+// The running program's folder, without a closing separator.
+inline std::wstring ProgramFolder()
+{
+    wchar_t name[MAX_PATH * 4] = {};
+    const std::wstring path(name, ::GetModuleFileNameW(nullptr, name, MAX_PATH * 4));
+    return path.substr(0, path.rfind(L'\\'));
 }
 
 class CTempFolder {
@@ -42,7 +60,12 @@ public:
     bool IsReady() const { return m_bReady; }
     const std::wstring& Path() const { return m_path; }
     std::wstring Path(const std::wstring& name) const { return m_path + L"\\" + name; }
-    bool Write(const std::wstring& name, const std::string& bytes) const { return WriteFileBytes(Path(name), bytes); }
+    // Writes bytes to the file name (a path below the folder), creating the folders it lies in.
+    bool Write(const std::wstring& name, const std::string& bytes) const
+    {
+        const std::wstring path = Path(name);
+        return CreateFolders(path.substr(0, path.rfind(L'\\'))) && WriteFileBytes(path, bytes);
+    }
 
     static void RemoveTree(const std::wstring& path)
     {

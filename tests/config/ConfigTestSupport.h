@@ -1,9 +1,10 @@
 // Helpers of the configuration and branding tests: settings files written as the client's tools
-// write them (UTF-16 with a byte-order mark), bitmap and icon files of known pixels, and a
-// fixture whose temporary installation folder is the current directory.
+// write them (UTF-16 with a byte-order mark) and a fixture whose temporary installation folder is
+// the current directory.
 #pragma once
 
 #include "../common/GdiTestSupport.h"
+#include "../common/PictureFiles.h"
 #include "../common/TempFolder.h"
 
 #include <afxwin.h>
@@ -17,97 +18,23 @@
 
 namespace configtest {
 
-inline bool CreateFolders(const std::wstring& path)
-{
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return true;
-    const size_t slash = path.rfind(L'\\');
-    return (slash == std::wstring::npos || CreateFolders(path.substr(0, slash))) &&
-           CreateDirectoryW(path.c_str(), nullptr);
-}
-
-// Writes bytes to path, creating the file's folders.
-inline bool WriteFile(const std::wstring& path, const std::string& bytes)
-{
-    return CreateFolders(path.substr(0, path.rfind(L'\\'))) && WriteFileBytes(path, bytes);
-}
-
-// Writes text as UTF-16 LE with a byte-order mark.
-inline bool WriteTextFile(const std::wstring& path, const std::wstring& text)
+// The bytes of text as UTF-16 LE with a byte-order mark.
+inline std::string Utf16File(const std::wstring& text)
 {
     const std::wstring marked = L"\xFEFF" + text;
-    return WriteFile(path, std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t)));
-}
-
-template <typename T>
-void Append(std::string& bytes, const T& value)
-{
-    bytes.append(reinterpret_cast<const char*>(&value), sizeof(value));
-}
-
-// A 24-bit BMP file of width by height pixels coloured by pixel(x, y).
-inline std::string MakeBmpFile(int width, int height, const std::function<COLORREF(int, int)>& pixel)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER),           width, height, 1, 24, BI_RGB,
-                                   static_cast<DWORD>(stride * height)};
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::string bytes;
-    Append(bytes, file);
-    Append(bytes, info);
-    for (int row = height - 1; row >= 0; --row) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF colour = pixel(x, row);
-            bytes += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
-                      static_cast<char>(GetRValue(colour))};
-        }
-        bytes.append(static_cast<size_t>(stride - width * 3), '\0');
-    }
-    return bytes;
-}
-
-// An ICO file with one opaque 32-bit image of size by size pixels (size below 256) in one colour.
-inline std::string MakeIcoFile(int size, COLORREF colour)
-{
-    const DWORD pixelBytes = static_cast<DWORD>(size * size * 4);
-    const DWORD maskBytes = static_cast<DWORD>((size + 31) / 32 * 4 * size);
-    const BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), size, size * 2, 1, 32, BI_RGB, pixelBytes + maskBytes};
-    const WORD directory[] = {0, 1, 1}; // reserved, icon, one image
-    const BYTE entry[] = {static_cast<BYTE>(size), static_cast<BYTE>(size), 0, 0, 1, 0, 32, 0};
-    const DWORD place[] = {static_cast<DWORD>(sizeof(info)) + pixelBytes + maskBytes, 22}; // size, offset
-    std::string bytes;
-    Append(bytes, directory);
-    Append(bytes, entry);
-    Append(bytes, place);
-    Append(bytes, info);
-    const RGBQUAD pixel = {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0xFF};
-    for (int i = 0; i < size * size; ++i)
-        Append(bytes, pixel);
-    bytes.append(maskBytes, '\0');
-    return bytes;
-}
-
-// The program's own folder (the installation folder of the tests).
-inline std::wstring ProgramFolder()
-{
-    wchar_t name[MAX_PATH * 4] = {};
-    const std::wstring path(name, GetModuleFileNameW(nullptr, name, MAX_PATH * 4));
-    return path.substr(0, path.rfind(L'\\'));
+    return std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t));
 }
 
 // Width and height of an icon's colour picture; (0, 0) when the handle is no icon.
-inline SIZE IconSize(HICON icon)
+inline CSize IconSize(HICON icon)
 {
-    SIZE size = {0, 0};
+    CSize size(0, 0);
     ICONINFO info = {};
     if (icon == nullptr || !GetIconInfo(icon, &info))
         return size;
     BITMAP colour = {};
     if (info.hbmColor != nullptr && GetObjectW(info.hbmColor, sizeof(colour), &colour) == sizeof(colour))
-        size = {colour.bmWidth, colour.bmHeight};
+        size = CSize(colour.bmWidth, colour.bmHeight);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     return size;
@@ -141,15 +68,15 @@ protected:
     void WriteOemIni(const std::wstring& keys)
     {
         const std::wstring path = L"Lang\\" + std::wstring(Language().GetString()) + L"\\oem.ini";
-        ASSERT_TRUE(WriteTextFile(m_folder.Path(path), L"[OEM]\r\n" + keys));
+        ASSERT_TRUE(m_folder.Write(path, Utf16File(L"[OEM]\r\n" + keys)));
     }
     void WriteWebServerIni(const std::wstring& keys)
     {
-        ASSERT_TRUE(WriteTextFile(m_folder.Path(L"CONFIG\\OEM\\WebServer.ini"), L"[WebServer]\r\n" + keys));
+        ASSERT_TRUE(m_folder.Write(L"CONFIG\\OEM\\WebServer.ini", Utf16File(L"[WebServer]\r\n" + keys)));
     }
     void WritePicture(const std::wstring& name, const std::string& bytes)
     {
-        ASSERT_TRUE(WriteFile(m_folder.Path(L"CONFIG\\OEM\\" + name), bytes));
+        ASSERT_TRUE(m_folder.Write(L"CONFIG\\OEM\\" + name, bytes));
     }
 
     CTempFolder m_folder;

@@ -120,15 +120,15 @@ protected:
     // Lets the animation settle into its state, then counts what it does for a second.
     void CountQuietSecond(CMessageCounter& counter)
     {
-        PumpUntil(500, nullptr);
+        testpump::PumpUntil([] { return false; }, 500);
         counter.Reset();
-        PumpUntil(1000, nullptr);
+        testpump::PumpUntil([] { return false; }, 1000);
     }
 
     bool AnimatesAgain(LONG cp)
     {
         const COLORREF before = ShownColour(cp);
-        return PumpUntil(3000, [&] { return ShownColour(cp) != before && ShownColour(cp) != CLR_INVALID; });
+        return testpump::PumpUntil([&] { return ShownColour(cp) != before && ShownColour(cp) != CLR_INVALID; }, 3000);
     }
 
     HMODULE m_hRichEdit20 = nullptr;
@@ -153,7 +153,7 @@ TEST_F(RichEditTest, EmbeddedEmoticonShowsItsCurrentFrameAndChangesWithIt)
 
     const COLORREF first = ShownColour(2);
     EXPECT_EQ(RGB(255, 0, 0), first) << "the first frame";
-    ASSERT_TRUE(PumpUntil(3000, [&] { return ShownColour(2) != first; }));
+    ASSERT_TRUE(testpump::PumpUntil([&] { return ShownColour(2) != first; }, 3000));
     EXPECT_EQ(RGB(0, 255, 0), ShownColour(2)) << "the second frame";
 }
 

@@ -30,19 +30,6 @@ const std::wstring kTestProgram = ModuleFileName(nullptr);
 
 } // namespace
 
-TEST(FileVersion, ReadsTheLibrarysOwnVersionResource)
-{
-    CFileVersion version;
-    ASSERT_EQ(1, version.Open(kLibrary.c_str()));
-    EXPECT_STREQ(L"Ostrel", version.GetCompanyName());
-    EXPECT_STREQ(L"Corvala", version.GetProductName());
-    EXPECT_STREQ(L"vo_share.dll", version.GetOriginalFilename());
-    EXPECT_STREQ(L"1.0.0.1", version.GetFileVersion());
-    EXPECT_STREQ(L"\u00A9 Ostrel. All rights reserved.", version.GetLegalCopyright());
-    EXPECT_STREQ(L"1,0,0,1", version.GetFixedFileVersion());
-    EXPECT_STREQ(L"1,0,0,1", version.GetFixedProductVersion());
-}
-
 TEST(FileVersion, QueriesTheFirstTranslationOrTheOneGivenAndTheFixedBlock)
 {
     CFileVersion version;

@@ -39,7 +39,16 @@ void ExpectResult(ResultWindow& window, UINT type, int ret)
     EXPECT_EQ(ret, result.param->GetRet()) << type << ": " << result.param->GetErrInfo().GetString();
 }
 
-TEST(HttpCommLifecycleTest, StopCancelsARequestToASilentServerAndQueuedRequestsRunAfterStart)
+// Wine's WinInet does not end a blocked call when its request handle is closed, so Stop ends the
+// worker by force: the request it had in hand is leaked on purpose (its tree stays alive) and
+// its window gets nothing. expectedAlive counts the trees that must still be alive.
+void ExpectEndedByForce(ResultWindow& window, int expectedAlive)
+{
+    EXPECT_EQ(0u, window.Pending()) << "a request ended by force is never answered";
+    EXPECT_EQ(expectedAlive, CountedAttributes::Alive()) << "only the request in hand is leaked";
+}
+
+TEST(HttpCommLifecycleTest, StopEndsARequestToASilentServerAndQueuedRequestsRunAfterStart)
 {
     LoopbackServer server(Answer("", Behaviour::Stall));
     ASSERT_NE(0, server.Port());
@@ -49,9 +58,10 @@ TEST(HttpCommLifecycleTest, StopCancelsARequestToASilentServerAndQueuedRequestsR
     comm.NewRequest(nullptr, 2, Command());
     ASSERT_TRUE(server.WaitForRequests(1, 15000));
 
+    const int before = CountedAttributes::Alive();
     EXPECT_LT(MillisecondsOf([&] { comm.Stop(); }), kStopBoundMs);
     comm.Stop(); // a second Stop does nothing
-    ExpectResult(window, 1, -1);
+    ExpectEndedByForce(window, before);
     EXPECT_EQ(0u, window.Pending()) << "the second request stays queued";
     EXPECT_EQ(0, comm.NewRequest(nullptr, 3, Command()));
     Sleep(200);
@@ -79,8 +89,7 @@ TEST(HttpCommLifecycleTest, DestructorReturnsWithASilentServerOrNoneAndDestroysT
     comm->NewRequest(nullptr, 2, Command());
     ASSERT_TRUE(server.WaitForRequests(1, 15000));
     EXPECT_LT(MillisecondsOf([&] { comm.reset(); }), kStopBoundMs);
-    ExpectResult(window, 1, -1);
-    EXPECT_EQ(before, CountedAttributes::Alive()) << "the queued request was not destroyed";
+    ExpectEndedByForce(window, before + 1);
     EXPECT_EQ(0u, window.Pending());
 }
 

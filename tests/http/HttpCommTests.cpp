@@ -158,7 +158,9 @@ TEST(HttpCommTest, EveryFailingServerGivesItsResult)
     EXPECT_EQ(std::size(cases) - 1, server.Requests().size());
 }
 
-TEST(HttpCommTest, RequestsWithoutTreeOrElementsSendNothing)
+// Commands that convert to nothing, or only in part, are answered as unconvertible and never
+// sent: half a command would be another command to the server.
+TEST(HttpCommTest, RequestsWithoutTreeOrThatConvertOnlyInPartSendNothing)
 {
     LoopbackServer server(Answer(kNormalAnswer));
     ASSERT_NE(0, server.Port());
@@ -170,15 +172,46 @@ TEST(HttpCommTest, RequestsWithoutTreeOrElementsSendNothing)
     auto* declarationOnly = new CXmlTreeCtrl; // the declaration item of a read document, no element
     declarationOnly->InsertItem(L"xml", L"", new CountedAttributes);
     comm.NewRequest(nullptr, 3, declarationOnly);
-    comm.NewRequest(nullptr, 4, Command());
-    for (UINT type = 2; type <= 4; ++type) {
+    CXmlTreeCtrl* refusedItem = Command(); // an unnamed item, which the XML component refuses
+    refusedItem->InsertItem(L"", L"lost", nullptr, refusedItem->GetFirstItem());
+    refusedItem->InsertItem(L"after", L"also lost", nullptr, refusedItem->GetFirstItem());
+    comm.NewRequest(nullptr, 4, refusedItem);
+    comm.NewRequest(nullptr, 5, Command());
+    for (UINT type = 2; type <= 5; ++type) {
         Result result = window.WaitForResult();
         ASSERT_TRUE(result.param) << "no result message for " << type;
         EXPECT_EQ(type, result.type);
-        EXPECT_EQ(type == 4 ? 0 : -1, result.param->GetRet());
-        EXPECT_STREQ(type == 4 ? L"" : kCommandError, result.param->GetErrInfo());
+        EXPECT_EQ(type == 5 ? 0 : -1, result.param->GetRet());
+        EXPECT_STREQ(type == 5 ? L"" : kCommandError, result.param->GetErrInfo());
     }
-    EXPECT_EQ(1u, server.Requests().size());
+    ASSERT_EQ(1u, server.Requests().size());
+    EXPECT_EQ(std::string::npos, server.Requests()[0].body.find("lost"));
+}
+
+// The setters may run while the worker works: the next request goes to the new server and
+// its result comes as the new message.
+TEST(HttpCommTest, ServerAndMessageChangedWhileRunningApplyToTheNextRequest)
+{
+    LoopbackServer first(Answer(kNormalAnswer));
+    LoopbackServer second(Answer(kNormalAnswer));
+    ASSERT_NE(0, first.Port());
+    ASSERT_NE(0, second.Port());
+    ResultWindow window;
+    CHttpComm comm(first.Url().c_str(), 0, window.Handle(), kResultMsg);
+    comm.NewRequest(nullptr, 1, Command());
+    ASSERT_TRUE(first.WaitForRequests(1, 15000));
+    comm.SetServParam(second.Url().c_str(), 0);
+    comm.SetMsgParam(window.Handle(), kResultMsg + 1);
+    comm.NewRequest(nullptr, 2, Command());
+    Result result = window.WaitForResult();
+    ASSERT_TRUE(result.param);
+    result = window.WaitForResult();
+    ASSERT_TRUE(result.param);
+    EXPECT_EQ(2u, result.type);
+    EXPECT_EQ(kResultMsg + 1, result.message);
+    EXPECT_EQ(0, result.param->GetRet());
+    EXPECT_EQ(1u, second.Requests().size());
+    EXPECT_EQ(1u, first.Requests().size());
 }
 
 } // namespace

@@ -18,8 +18,6 @@ const char kSmallModule[] = "<resources><string id=\"IDS_A\" text=\"a\"/></resou
 // A scratch tree whose current language "chs" holds vo_share.xml with the given bytes.
 class LangFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(CreateDirectoryW(m_tree.Path(L"chs").c_str(), nullptr)); }
-
     void WriteModule(const std::string& bytes) { ASSERT_TRUE(m_tree.Write(L"chs\\vo_share.xml", bytes)); }
 
     CTempFolder m_tree;
@@ -80,8 +78,6 @@ TEST_F(LangFileTest, MissingOrUnusableFilesFailAndALaterLoadFindsAGoodFile)
 TEST_F(LangFileTest, FindsFilesBelowFolderNamesThatLookLikeAddresses)
 {
     for (const std::wstring folder : {L"a%41b", L"a#b", L"空 格"}) {
-        ASSERT_TRUE(CreateDirectoryW(m_tree.Path(folder).c_str(), nullptr));
-        ASSERT_TRUE(CreateDirectoryW(m_tree.Path(folder + L"\\chs").c_str(), nullptr));
         ASSERT_TRUE(m_tree.Write(folder + L"\\chs\\vo_share.xml", std::string(kHeader) + kSmallModule));
         CLangDB db((m_tree.Path() + L"\\" + folder).c_str());
         EXPECT_EQ(1, db.load(L"vo_share.xml", 0, 0));

@@ -1,5 +1,6 @@
-// Helpers of the XML conversion tests: a fixture that initialises COM on the test thread and
-// gives a temporary folder, and short ways to parse a text into a tree and to read it back.
+// Helpers of the XML tree and conversion tests: the names of a sibling list, a fixture that
+// initialises COM on the test thread and gives a temporary folder, and short ways to parse a
+// text into a tree and to read it back.
 #pragma once
 
 #include <ConvertXml.h>
@@ -9,6 +10,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+
+// Names of the sibling list that starts at first, joined with commas, checking that every prev
+// link points back.
+inline std::wstring Names(const CXmlTreeItem* first)
+{
+    std::wstring names;
+    const CXmlTreeItem* before = first ? first->GetPrev() : nullptr;
+    for (const CXmlTreeItem* item = first; item; before = item, item = item->GetNext()) {
+        EXPECT_EQ(before, item->GetPrev()) << "prev link of " << item->GetName().GetString();
+        names += (names.empty() ? L"" : L",") + std::wstring(item->GetName().GetString());
+    }
+    return names;
+}
 
 class ConvertXmlTest : public ::testing::Test {
 protected:
@@ -32,15 +46,6 @@ protected:
         if (!doc || FAILED(doc->get_xml(xml.GetAddress())) || !xml)
             return std::wstring();
         return std::wstring(xml, xml.length());
-    }
-
-    // Names of the sibling list that starts at first, joined with commas.
-    static std::wstring Names(const CXmlTreeItem* first)
-    {
-        std::wstring names;
-        for (const CXmlTreeItem* item = first; item; item = item->GetNext())
-            names += (names.empty() ? L"" : L",") + std::wstring(item->GetName().GetString());
-        return names;
     }
 
     static std::wstring Attribute(const CXmlTreeItem* item, const wchar_t* name)

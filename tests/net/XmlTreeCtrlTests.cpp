@@ -1,9 +1,7 @@
 // CXmlTreeCtrl and CXmlTreeItem: insertion order, OR-merged position words and their limits,
 // relinking on deletion, counts, search order and ownership of attribute maps.
 
-#include <XmlTreeCtrl.h>
-
-#include <gtest/gtest.h>
+#include "XmlTestSupport.h"
 
 #include <string>
 
@@ -18,18 +16,6 @@ DWORD Depth(const CXmlTreeItem* item)
 DWORD Index(const CXmlTreeItem* item)
 {
     return item->GetPosition() >> 16;
-}
-
-// Names of a sibling list from first, checking that every prev link points back.
-std::wstring Siblings(const CXmlTreeItem* first)
-{
-    std::wstring names;
-    const CXmlTreeItem* before = first ? first->GetPrev() : nullptr;
-    for (const CXmlTreeItem* item = first; item; before = item, item = item->GetNext()) {
-        EXPECT_EQ(before, item->GetPrev()) << "prev link of " << item->GetName().GetString();
-        names += item->GetName().GetString();
-    }
-    return names;
 }
 
 int g_mapsDestroyed = 0;
@@ -60,7 +46,7 @@ TEST(XmlTree, ChildrenGoInFrontAndItemsInsertedBehindMergeTheirIndexIntoTheFollo
     CXmlTreeItem* p = tree.InsertItem(L"P", L"", nullptr, root);
     CXmlTreeItem* q = tree.InsertItem(L"Q", L"", nullptr, root);
     CXmlTreeItem* r = tree.InsertItem(L"R", L"", nullptr, root);
-    EXPECT_EQ(L"RQP", Siblings(root->GetChild()));
+    EXPECT_EQ(L"R,Q,P", Names(root->GetChild()));
     EXPECT_EQ(0u, Index(r));
     EXPECT_EQ(1u, Index(q));
     EXPECT_EQ(1u, Index(p)); // kept from when Q came in front of it
@@ -74,12 +60,12 @@ TEST(XmlTree, ChildrenGoInFrontAndItemsInsertedBehindMergeTheirIndexIntoTheFollo
     EXPECT_EQ(nullptr, last->GetParent());
     EXPECT_EQ(0u, Depth(last));
     CXmlTreeItem* middle = tree.InsertItem(L"m", L"", nullptr, nullptr, r);
-    EXPECT_EQ(L"RmQPc", Siblings(root->GetChild()));
+    EXPECT_EQ(L"R,m,Q,P,c", Names(root->GetChild()));
     EXPECT_EQ(1u, Index(middle));
     EXPECT_EQ(1u | 2u, Index(q));
 
     tree.InsertItem(L"top");
-    EXPECT_EQ(L"toproot", Siblings(tree.GetFirstItem()));
+    EXPECT_EQ(L"top,root", Names(tree.GetFirstItem()));
     EXPECT_EQ(7, tree.GetItemCount());
 }
 
@@ -145,9 +131,9 @@ TEST(XmlTree, DeletingRelinksParentsSiblingsAndTheFirstSlotAndCountsTheSubtree)
     ASSERT_EQ(1, tree.DeleteItem(a)); // the first child: the parent's link moves on
     EXPECT_EQ(behind, root->GetChild());
     EXPECT_EQ(root, behind->GetParent());
-    EXPECT_EQ(L"xbc", Siblings(root->GetChild()));
+    EXPECT_EQ(L"x,b,c", Names(root->GetChild()));
     ASSERT_EQ(1, tree.DeleteItem(b)); // a middle child with two descendants: its neighbours join
-    EXPECT_EQ(L"xc", Siblings(root->GetChild()));
+    EXPECT_EQ(L"x,c", Names(root->GetChild()));
     EXPECT_EQ(behind, c->GetPrev());
     EXPECT_EQ(3, tree.GetItemCount());
 

@@ -66,22 +66,24 @@ TEST_F(SkinLoadTest, LoadsEveryPictureWithCellSizesAndEmptyKeepsSizesAndName)
     EXPECT_EQ(CString(L"default"), skin.GetCurrName());
 }
 
-TEST_F(SkinLoadTest, FallsBackToDefaultForEmptyOrBrokenCurrentSkin)
+TEST_F(SkinLoadTest, FallsBackToDefaultForEmptyBrokenOrUnusableCurrentSkin)
 {
     m_skins.AddSkin(L"default", 200);
     m_skins.AddSkin(L"broken", 100);
     ::DeleteFileW(m_skins.Path(L"broken\\main.bmp").c_str());
+    m_skins.Write(L"afile", "not a folder");
     CTestSkin skin;
-    skin.Load(); // no catalogue settings file at all
-    EXPECT_EQ(CString(L"default"), skin.GetCurrName());
-    EXPECT_TRUE(HasAllRequiredPictures(skin));
-
-    m_skins.SetCurrent(L"broken");
     EXPECT_EQ(0, skin.LoadOne(L"broken"));
     EXPECT_EQ(CString(L"broken"), skin.GetCurrName()); // a failed load keeps the name it was given
-    skin.Load();
-    EXPECT_EQ(CString(L"default"), skin.GetCurrName());
-    EXPECT_TRUE(HasAllRequiredPictures(skin));
+    // No catalogue settings file at all, then current skins that do not load.
+    for (const std::wstring& current :
+         {std::wstring(), std::wstring(L"broken"), std::wstring(600, L'x'), std::wstring(L"afile")}) {
+        if (!current.empty())
+            m_skins.SetCurrent(current);
+        skin.Load();
+        EXPECT_EQ(CString(L"default"), skin.GetCurrName()) << current.size();
+        EXPECT_TRUE(HasAllRequiredPictures(skin));
+    }
 
     m_skins.AddSkin(L"green", 120, std::string(), false); // optional pictures missing: no error
     m_skins.SetCurrent(L"green");
@@ -96,7 +98,7 @@ TEST_F(SkinLoadTest, ColoursAreHexValuesAndAbsentKeysKeepTheColoursOfTheSkinBefo
 {
     m_skins.AddSkin(L"first", 10,
                     "[style]\r\nnormal_text=ff\r\ndsk_angle=  0x00ff00\r\nctrl_border1x1=ff0000\r\n"
-                    "ctrl_border2x2=123456,abcdef\r\nvideobk=zz\r\nchatvideobk=010203\r\n");
+                    "ctrl_border2x2=123456,abcdef\r\nvideobk=zz\r\nchatvideobk=010203\r\nnarrowbk=0a0b0c\r\n");
     m_skins.AddSkin(L"second", 20, "[style]\r\nnormal_text=444444\r\nctrl_border2x2=555555\r\nchatvideobk=\r\n");
     m_skins.AddSkin(L"nosettings", 30);
     CTestSkin skin;
@@ -107,6 +109,8 @@ TEST_F(SkinLoadTest, ColoursAreHexValuesAndAbsentKeysKeepTheColoursOfTheSkinBefo
     EXPECT_EQ(0x123456u, skin.m_clrCtrlBorder2x2First);
     EXPECT_EQ(0xABCDEFu, skin.m_clrCtrlBorder2x2Second);
     EXPECT_EQ(0u, skin.m_clrVideoBk); // not a number: black
+    EXPECT_EQ(0x010203u, skin.m_clrChatVideoBk);
+    EXPECT_EQ(0x0A0B0Cu, skin.m_clrNarrowBk);
     for (const wchar_t* name : {L"second", L"nosettings"}) {
         ASSERT_EQ(1, skin.LoadOne(name)) << name;
         EXPECT_EQ(0x444444u, skin.m_clrNormalText) << name;
@@ -216,13 +220,6 @@ TEST_F(SkinLoadTest, BadFilesFallBackCleanlyAndKeepNoGdiObject)
     EXPECT_FALSE(IsLiveGdiObject(hPartial));
     EXPECT_EQ(0, skin.LoadOne(L"afile"));
     EXPECT_FALSE(skin.m_main.m_bmp.GetSafeHandle());
-
-    for (const std::wstring& current : {std::wstring(600, L'x'), std::wstring(L"afile")}) {
-        m_skins.SetCurrent(current);
-        skin.Load();
-        EXPECT_EQ(CString(L"default"), skin.GetCurrName());
-        EXPECT_TRUE(HasAllRequiredPictures(skin));
-    }
     const int nKept = GdiObjectsKeptBy(20, [&]() {
         skin.LoadOne(L"truncated");
         skin.LoadOne(L"zero");

@@ -5,6 +5,7 @@
 #include <Skin.h>
 
 #include "../common/GdiTestSupport.h"
+#include "../common/PictureFiles.h"
 #include "../common/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,26 +20,11 @@ inline COLORREF CellColour(int nColumn, int nRow, int nBlue)
     return RGB(40 + 60 * nColumn, 40 + 60 * nRow, nBlue);
 }
 
-// Writes a 24-bit bottom-up bitmap file with colourAt(x, y) at each pixel.
+// Writes a 24-bit bitmap file with colourAt(x, y) at each pixel.
 inline bool WriteBmp(const std::wstring& path, int nWidth, int nHeight,
                      const std::function<COLORREF(int, int)>& colourAt)
 {
-    const int nRowBytes = (nWidth * 3 + 3) & ~3;
-    const BITMAPINFOHEADER info = {
-        sizeof(info), nWidth, nHeight, 1, 24, BI_RGB, static_cast<DWORD>(nRowBytes * nHeight)};
-    const DWORD nOffset = sizeof(BITMAPFILEHEADER) + sizeof(info);
-    const BITMAPFILEHEADER file = {0x4D42, nOffset + info.biSizeImage, 0, 0, nOffset};
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
-    bytes.resize(file.bfSize);
-    for (int y = 0; y < nHeight; ++y)
-        for (int x = 0; x < nWidth; ++x) {
-            const COLORREF colour = colourAt(x, y);
-            const char bgr[3] = {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
-                                 static_cast<char>(GetRValue(colour))};
-            bytes.replace(nOffset + (nHeight - 1 - y) * nRowBytes + x * 3, 3, bgr, 3);
-        }
-    return WriteFileBytes(path, bytes);
+    return WriteFileBytes(path, MakeBmpFile(nWidth, nHeight, colourAt));
 }
 
 // Side of the test pictures: nine cells of 10 by 10 pixels. The bars (richtop, richbottom) are

@@ -46,7 +46,7 @@ TEST_F(StyleTest, LinesStartSwappedAndFileValuesAreHexColours)
     EXPECT_EQ(0xFFFFFFu, style.m_clrMultBK);
 
     ASSERT_TRUE(WriteFileBytes(m_file, "[Sytem]\r\nTintLine=0000ff\r\nFuscousLine=ff0000\r\nclrBtn= 0x00FF00\r\n"
-                                       "MultBK=\r\nMultVideoBK=nothex\r\n"));
+                                       "MultBK=\r\nMultVideoBK=nothex\r\nMultVideoBorder=abc\r\n"));
     style.m_clrMultBK = 0x123456;
     style.LoadConfig();
     EXPECT_EQ(RGB(255, 0, 0), style.m_clrTintLine);
@@ -55,4 +55,5 @@ TEST_F(StyleTest, LinesStartSwappedAndFileValuesAreHexColours)
     EXPECT_EQ(0x123456u, style.m_clrMultBK);
     EXPECT_EQ(0u, style.m_clrMultVideoBK);
     EXPECT_EQ(0xFCD8BAu, style.m_clrMultBtn);
+    EXPECT_EQ(0xABCu, style.m_clrMultVideoBorder);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../common/TempFolder.h"
+#include "../common/TreeText.h"
 
 #include <ConvertXml.h>
 #include <XMLBase.h>
@@ -80,17 +81,7 @@ protected:
         return names;
     }
 
-    // Texts of the tree, depth first, children in brackets (as "a(b,c),d").
-    std::wstring TreeText(HTREEITEM first = nullptr) const
-    {
-        std::wstring out;
-        for (HTREEITEM item = first ? first : m_tree.GetRootItem(); item; item = m_tree.GetNextSiblingItem(item)) {
-            out += (out.empty() ? L"" : L",") + std::wstring(m_tree.GetItemText(item).GetString());
-            if (HTREEITEM child = m_tree.GetChildItem(item))
-                out += L"(" + TreeText(child) + L")";
-        }
-        return out;
-    }
+    std::wstring TreeText() const { return ::TreeText(m_tree, m_tree.GetRootItem()); }
     CMapStringToPtr* MapOf(HTREEITEM item) const
     {
         return reinterpret_cast<CMapStringToPtr*>(m_tree.GetItemData(item));

@@ -51,6 +51,20 @@ AFX_API void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
 #define TRACE(...) ((void)0)
 #endif
 
+// Declares the handle functions of a wrapper class of a Windows handle; its source file defines
+// them with AFX_IMPLEMENT_HANDLE_MAP and AFX_IMPLEMENT_HANDLE_OWNERSHIP (CHandleMap.h, which
+// also states the ownership rules):
+//   FromHandle          the attached object of h, else a temporary wrapper valid until
+//                       AfxDeleteTempMaps (the thread's idle time); null for a null handle
+//   FromHandlePermanent only the attached object; null for a handle without one
+//   Attach              takes ownership of h; FALSE for a null handle
+//   Detach              gives the handle up and returns it
+#define AFX_DECLARE_HANDLE_WRAPPER(class_name, handle_type)                                                            \
+    static class_name* AFXAPI FromHandle(handle_type h);                                                               \
+    static class_name* AFXAPI FromHandlePermanent(handle_type h);                                                      \
+    BOOL Attach(handle_type h);                                                                                        \
+    handle_type Detach();
+
 #define ASSERT_VALID(pOb) ASSERT((pOb) != nullptr)
 #define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
 #define UNUSED_ALWAYS(x) ((void)(x))

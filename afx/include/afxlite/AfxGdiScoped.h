@@ -2,8 +2,6 @@
 // the kernel-side owners are in AfxScoped.h. One owner per release function, and a guard for
 // every change to a device context that must be undone, so no drawing path leaks a DC or leaves
 // an object selected on an early return. Classes in this file:
-//   CScopedBitmap    a bitmap from CreateCompatibleBitmap or CreateDIBSection (DeleteObject),
-//                    for code that owns one outside the framework's CBitmap (worker threads)
 //   CScopedGetDC     a window's DC from GetDC or GetWindowDC, released with ReleaseDC
 //   CScopedCreateDC  a memory DC from CreateCompatibleDC, deleted with DeleteDC
 //   CDCSelect        a GDI object selected, the previous one put back
@@ -11,17 +9,32 @@
 //   CDCPalette       a palette selected and realised, the previous one put back
 //   CDCSaveState     the whole state saved with SaveDC, restored with RestoreDC
 //   CRedrawSuspended a window's drawing turned off, turned on and invalidated at the end
+//   CBitmapHandle    an owned bitmap handle (DeleteObject), where no CBitmap object is wanted
+//   CIconHandle      an owned icon (DestroyIcon)
+//   CCursorHandle    an owned cursor (DestroyCursor)
 #pragma once
 
 #include "afxlite/AfxScoped.h"
 #include "afxlite/CDC.h"
 #include "afxlite/CGdiObject.h"
 
-struct CScopedBitmapTraits {
+// Owners of bare drawing handles, for records that keep a handle beside facts about it (an icon
+// with its size, a bitmap with its mask) and must release it exactly once.
+struct CBitmapHandleTraits {
     using Handle = HBITMAP;
     static void Close(HBITMAP h) { ::DeleteObject(h); }
 };
-using CScopedBitmap = CScopedHandle<CScopedBitmapTraits>;
+struct CIconHandleTraits {
+    using Handle = HICON;
+    static void Close(HICON h) { ::DestroyIcon(h); }
+};
+struct CCursorHandleTraits {
+    using Handle = HCURSOR;
+    static void Close(HCURSOR h) { ::DestroyCursor(h); }
+};
+using CBitmapHandle = CScopedHandle<CBitmapHandleTraits>;
+using CIconHandle = CScopedHandle<CIconHandleTraits>;
+using CCursorHandle = CScopedHandle<CCursorHandleTraits>;
 
 // The device context of a window's client area or of the whole window, frame included (the
 // screen's for a null window).

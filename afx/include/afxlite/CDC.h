@@ -32,12 +32,7 @@ public:
     // Must be called on an object; for a pointer that may be null use AfxGetSafeHdc.
     HDC GetSafeHdc() const { return m_hDC; }
 
-    static CDC* AFXAPI FromHandle(HDC hDC);
-    static CDC* AFXAPI FromHandlePermanent(HDC hDC);
-    // Takes ownership of hDC (FALSE for a null handle); Detach gives it up. The framework's
-    // ownership rules apply (CHandleMap.h).
-    BOOL Attach(HDC hDC);
-    HDC Detach();
+    AFX_DECLARE_HANDLE_WRAPPER(CDC, HDC)
     void SetAttribDC(HDC hDC) { m_hAttribDC = hDC; }
     void SetOutputDC(HDC hDC) { m_hDC = hDC; }
 

@@ -19,12 +19,7 @@ public:
     // Must be called on an object; for a pointer that may be null use AfxGetSafeHandle.
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
 
-    static CGdiObject* AFXAPI FromHandle(HGDIOBJ hObject);
-    static CGdiObject* AFXAPI FromHandlePermanent(HGDIOBJ hObject);
-    // Takes ownership of hObject (FALSE for a null handle).
-    BOOL Attach(HGDIOBJ hObject);
-    // Gives up ownership and returns the handle.
-    HGDIOBJ Detach();
+    AFX_DECLARE_HANDLE_WRAPPER(CGdiObject, HGDIOBJ)
     // Deletes the GDI object now; FALSE when there was none.
     BOOL DeleteObject();
 

@@ -141,6 +141,35 @@ private:
     }
 };
 
+// Defines, in a wrapper class's source file, the class's handle map as map_function (made on
+// first use, never destroyed; the arguments after map_function are the handle member and, for
+// CDC, its mirror) and the lookups every wrapper declares: FromHandle and FromHandlePermanent.
+#define AFX_IMPLEMENT_HANDLE_MAP(class_name, handle_type, map_function, ...)                                           \
+    static CHandleMap<class_name, handle_type, __VA_ARGS__>& map_function()                                            \
+    {                                                                                                                  \
+        static auto* map = new CHandleMap<class_name, handle_type, __VA_ARGS__>;                                       \
+        return *map;                                                                                                   \
+    }                                                                                                                  \
+    class_name* AFXAPI class_name::FromHandle(handle_type h)                                                           \
+    {                                                                                                                  \
+        return map_function().FromHandle(h);                                                                           \
+    }                                                                                                                  \
+    class_name* AFXAPI class_name::FromHandlePermanent(handle_type h)                                                  \
+    {                                                                                                                  \
+        return map_function().FromHandlePermanent(h);                                                                  \
+    }
+
+// Attach and Detach of a wrapper whose handle needs nothing beyond the ownership rules.
+#define AFX_IMPLEMENT_HANDLE_OWNERSHIP(class_name, handle_type, map_function)                                          \
+    BOOL class_name::Attach(handle_type h)                                                                             \
+    {                                                                                                                  \
+        return map_function().Attach(*this, h);                                                                        \
+    }                                                                                                                  \
+    handle_type class_name::Detach()                                                                                   \
+    {                                                                                                                  \
+        return map_function().Detach(*this);                                                                           \
+    }
+
 // Deletes the calling thread's temporary wrappers in every handle map. Pointers obtained from
 // FromHandle (and returned by SelectObject) are invalid afterwards.
 AFX_API void AFXAPI AfxDeleteTempMaps();

@@ -24,12 +24,7 @@ public:
     // Must be called on an object; for a pointer that may be null use AfxGetSafeHandle.
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
 
-    static CImageList* AFXAPI FromHandle(HIMAGELIST hImageList);
-    static CImageList* AFXAPI FromHandlePermanent(HIMAGELIST hImageList);
-    // Takes ownership (FALSE for a null handle); Detach gives it up. The framework's ownership
-    // rules apply (CHandleMap.h).
-    BOOL Attach(HIMAGELIST hImageList);
-    HIMAGELIST Detach();
+    AFX_DECLARE_HANDLE_WRAPPER(CImageList, HIMAGELIST)
     // Destroys the owned list now; FALSE when there was none.
     BOOL DeleteImageList();
 

@@ -21,11 +21,7 @@ public:
     operator HMENU() const { return m_hMenu; }
     HMENU GetSafeHmenu() const { return m_hMenu; }
 
-    // The permanent object of hMenu, else a temporary CMenu valid until the thread's idle time.
-    static CMenu* AFXAPI FromHandle(HMENU hMenu);
-    static CMenu* AFXAPI FromHandlePermanent(HMENU hMenu);
-    BOOL Attach(HMENU hNewMenu);
-    HMENU Detach();
+    AFX_DECLARE_HANDLE_WRAPPER(CMenu, HMENU)
 
     BOOL CreateMenu();
     BOOL CreatePopupMenu();

@@ -63,13 +63,7 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // ---- Handle map ----
-    // The permanent object of hWnd, else a temporary CWnd valid until the thread's next idle
-    // time (AfxDeleteTempMaps); null for a null handle.
-    static CWnd* AFXAPI FromHandle(HWND hWnd);
-    // Only the permanent (attached) object; null for windows without one.
-    static CWnd* AFXAPI FromHandlePermanent(HWND hWnd);
-    BOOL Attach(HWND hWndNew);
-    HWND Detach();
+    AFX_DECLARE_HANDLE_WRAPPER(CWnd, HWND)
     // Routes hWnd's messages through this object (PreSubclassWindow runs first).
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);

@@ -1,5 +1,5 @@
-"""Windows icon files: one 32-bit entry (colour with alpha, plus the AND mask older code
-paths use) per canvas."""
+"""Windows icon and cursor files: one 32-bit entry (colour with alpha, plus the AND mask older
+code paths use) per canvas."""
 import struct
 
 
@@ -29,3 +29,12 @@ def encode(canvases):
         directory += struct.pack("<BBBBHHII", canvas.width, canvas.height, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     return directory + b"".join(entries)
+
+
+def encode_cursor(canvas, hotspot_x, hotspot_y):
+    """File bytes of a cursor with one entry: an icon file of type 2 whose directory entry holds
+    the hot spot where an icon's holds planes and bit count."""
+    data = _entry(canvas)
+    directory = struct.pack("<HHH", 0, 2, 1)
+    directory += struct.pack("<BBBBHHII", canvas.width, canvas.height, 0, 0, hotspot_x, hotspot_y, len(data), 22)
+    return directory + data

@@ -63,12 +63,21 @@ def _frames():
     return frames
 
 
+def _ext_dll_halves():
+    """tests/afx/extdll: 6x4, left half green, right half blue (dark shades the tests name)."""
+    canvas = Canvas(6, 4)
+    canvas.fill_rect(0, 0, 3, 4, (0, 200, 0))
+    canvas.fill_rect(3, 0, 6, 4, (0, 0, 200))
+    return canvas
+
+
 def _rgb(canvas):
     return canvas.flatten((0, 0, 0))
 
 
 PICTURES = [
     ("tests/afx/GdiTestStrip.bmp", lambda: bmp.encode(_rgb(_gdi_test_strip()))),
+    ("tests/afx/extdll/AfxTestExt.bmp", lambda: bmp.encode(_rgb(_ext_dll_halves()))),
     ("tests/skin/data/Strip96x16.bmp", lambda: bmp.encode(_rgb(_square_strip()))),
     ("tests/faces/data/Quadrants.bmp", lambda: bmp.encode(_rgb(_quadrants(20, 12)))),
     # Quadrants of 16x8 fall on whole 8x8 blocks, so each keeps a flat colour.

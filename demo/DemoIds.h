@@ -1,0 +1,19 @@
+// Resource and command identifiers of the demo (Demo.rc).
+#pragma once
+
+#define IDR_DEMO_MENU 200
+#define IDR_DEMO_CONTEXT 201
+#define IDR_DEMO_TOOLBAR 202
+
+// Commands, in the order of the toolbar's images.
+#define ID_DEMO_NEW 0x8001
+#define ID_DEMO_OPEN 0x8002
+#define ID_DEMO_SAVE 0x8003
+#define ID_DEMO_CHAT 0x8004
+#define ID_DEMO_CALL 0x8005
+#define ID_DEMO_SKIN 0x8006
+#define ID_DEMO_HELP 0x8007
+#define ID_DEMO_EXIT 0x8008
+#define ID_DEMO_STATUS 0x8009
+// Commands without a toolbar picture.
+#define ID_DEMO_EMOTICONS 0x8020
