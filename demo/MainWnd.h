@@ -2,9 +2,11 @@
 // status bands, a header band with the edition's logo, name and description and two flat
 // owner-drawn buttons (one opens the skin chooser, one pops up a menu), and panels in rich-edit
 // borders with the edition's texts, fonts, service addresses, a few lines of the library's state
-// and the file transfers the demo runs against its own loopback file server. Its menu bar and context menu are owner-drawn menus with the pictures of the demo's
-// toolbar. When asked on the command line it saves pictures of itself (with a hovered button,
-// with open menus in both styles, in every installed skin) and of the skin chooser, and closes.
+// and the file transfers the demo runs against its own loopback file server. Its menu bar and
+// context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
+// opens the emoticons window. When asked on the command line it saves pictures of itself (with a
+// hovered button, with open menus in both styles, in every installed skin), of the skin chooser
+// and of the emoticons window, and closes.
 #pragma once
 
 #include "TransfersPanel.h"
@@ -13,6 +15,8 @@
 #include <VoMenu.h>
 
 #include <afxwin.h>
+
+class CEmoticonsWnd;
 
 class CMainWnd : public CWnd {
 public:
@@ -28,6 +32,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
+    afx_msg void OnEmoticons();
     afx_msg void OnExit();
     afx_msg void OnDemoCommand(UINT nID);
     afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
@@ -62,7 +67,7 @@ private:
     CVoMenu m_menuContext;
     CString m_strMenuShot; // name of the picture of the menu open now, in a screenshot run
     CTransfersPanel m_transfers;
-    int m_nExitCode;       // handed to WM_QUIT: nonzero when a picture could not be saved
+    int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
     void CollectEdition();
@@ -90,6 +95,8 @@ private:
     void SaveShot(const CString& strName);
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
+    void ShootEmoticons();
+    CEmoticonsWnd* OpenEmoticons();
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
     void SaveMenuShot();
