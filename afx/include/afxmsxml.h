@@ -68,5 +68,10 @@ AFX_API HRESULT AFXAPI AfxCreateXmlDocument(IXMLDOMDocumentPtr& doc);
 // no surrogate without its partner.
 AFX_API BOOL AFXAPI AfxIsXmlText(LPCWSTR lpszText, int nLength);
 
+// Whether the text is an XML 1.0 name (element or attribute): not empty, a letter, '_' or ':'
+// first, then letters, digits, '-', '.', combining marks; characters beyond U+FFFF as surrogate
+// pairs. A DOM may take other names and then write a file no reader accepts.
+AFX_API BOOL AFXAPI AfxIsXmlName(LPCWSTR lpszName, int nLength);
+
 // The text of a BSTR, embedded null characters included; empty for a null BSTR.
 AFX_API CString AFXAPI AfxStringFromBstr(BSTR text);

@@ -84,4 +84,14 @@ TEST(XmlTextTest, OnlyCharactersAnXmlFileCanHoldPass)
         EXPECT_FALSE(AfxIsXmlText(bad.c_str(), static_cast<int>(bad.size()))) << testing::PrintToString(bad);
 }
 
+TEST(XmlTextTest, OnlyXmlNamesAreNames)
+{
+    for (const std::wstring name :
+         {L"tavo", L"_x", L"ns:item", L"a-b.c9", L"\u4fe1\u606f", L"\u00e9t\u00e9", L"\U00010000x"})
+        EXPECT_TRUE(AfxIsXmlName(name.c_str(), static_cast<int>(name.size()))) << testing::PrintToString(name);
+    for (const std::wstring name :
+         {L"", L"a b", L"1x", L"<", L"-a", L".a", L"a>", L"a\u00d7b", L"\U000F0000", L"x\xD800", L"\xDC00x", L"a\tb"})
+        EXPECT_FALSE(AfxIsXmlName(name.c_str(), static_cast<int>(name.size()))) << testing::PrintToString(name);
+}
+
 } // namespace
