@@ -217,9 +217,9 @@ void CHttpComm::Work()
                 continue;
             }
             // Without an event (it could not be made) the queue is still looked at every poll.
+            // A wake-up goes straight to the queue: a request queued alone waits for nothing.
             if (::WaitForSingleObject(m_hEvent.Get(), kPollMs) == WAIT_FAILED)
                 ::Sleep(kPollMs);
-            ::Sleep(1);
         }
     } catch (...) {
         // The loop ends; the channel reports it through m_bRunning.
