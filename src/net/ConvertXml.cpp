@@ -9,6 +9,8 @@
 
 #include <comutil.h>
 
+#include <cwctype>
+
 #include <memory>
 #include <new>
 #include <vector>
@@ -36,6 +38,119 @@ _bstr_t ToBstr(const CString& text)
     return _bstr_t(text.GetString());
 }
 
+// White space for the checks below: XML's own, any other control character, and what the C
+// library counts as space (no-break and ideographic spaces included).
+bool IsSpace(wchar_t ch)
+{
+    return ch <= L' ' || iswspace(ch);
+}
+
+// Whether text starts or ends with white space.
+bool HasSpaceAtAnEnd(const CString& text)
+{
+    return !text.IsEmpty() && (IsSpace(text[0]) || IsSpace(text[text.GetLength() - 1]));
+}
+
+// Whether a document parsed from source may hold white space that the DOM hides from its nodes
+// but still puts into the joined text of elements: DOMs that do not preserve white space drop
+// character data that is white space alone (between two tags, at the start or end of an
+// element's text, or from a character reference) and remember it as a separator. Such data needs
+// white space next to a tag inside the root element, a character reference, or a document type
+// (whose entities may stand for white space).
+bool MayHideWhiteSpace(const CString& source)
+{
+    if (source.Find(L"&#") >= 0 || source.Find(L"<!DOCTYPE") >= 0)
+        return true;
+    const int nLength = source.GetLength();
+    int nRoot = 0; // the root element's start tag: the first tag that is no declaration or comment
+    while ((nRoot = source.Find(L'<', nRoot)) >= 0 && nRoot + 1 < nLength &&
+           (source[nRoot + 1] == L'?' || source[nRoot + 1] == L'!'))
+        ++nRoot;
+    if (nRoot < 0)
+        return true;
+    const int nEnd = source.ReverseFind(L'>'); // the root's end tag, or markup after it
+    for (int i = nRoot + 1; i < nEnd; ++i) {
+        if ((source[i] == L'<' && IsSpace(source[i - 1])) || (source[i] == L'>' && IsSpace(source[i + 1])))
+            return true;
+    }
+    return false;
+}
+
+// The text of one converted node as the DOM's text property gives it; for an element, the text of
+// all its descendants joined. Asking the DOM for an element's joined text costs its whole subtree
+// each time (and more than linearly under some DOMs), so the walk joins the texts of an element's
+// children itself where the result is provably the DOM's: an element whose children are only
+// elements with clean texts. A text is clean when the DOM gave it exactly as its raw content
+// joins, with no white space at its ends, so that no trimming or spacing rule of the DOM can tell
+// the join apart: an element without children, one of clean elements, or one holding a single
+// text node whose value the DOM's text repeats. Anything else (mixed content, CDATA, entity
+// references, comments, white space at the ends, nodes other than elements) is asked of the DOM.
+class CNodeText {
+public:
+    explicit CNodeText(bool bElement) : m_bJoinable(bElement) {}
+
+    // A child converted into an item, with its text and whether that text is clean.
+    void AddItem(const CString& text, bool bClean)
+    {
+        ++m_nItems;
+        m_bJoinable = m_bJoinable && bClean;
+        if (m_bJoinable)
+            m_joined += text;
+    }
+
+    // A child that is no item: a text node's value is kept, any other node ends the joining.
+    HRESULT AddNode(IXMLDOMNode* node)
+    {
+        if (!m_bJoinable)
+            return S_OK;
+        DOMNodeType type = NODE_INVALID;
+        HRESULT hr = node->get_nodeType(&type);
+        if (FAILED(hr))
+            return hr;
+        if (type != NODE_TEXT || ++m_nTexts > 1) {
+            m_bJoinable = false;
+            return S_OK;
+        }
+        _variant_t value;
+        hr = node->get_nodeValue(value.GetAddress());
+        if (FAILED(hr))
+            return hr;
+        if (V_VT(&value) == VT_BSTR)
+            m_raw = AfxStringFromBstr(V_BSTR(&value));
+        else
+            m_bJoinable = false;
+        return S_OK;
+    }
+
+    // The node's text, once every child was added.
+    HRESULT Finish(IXMLDOMNode* node, CString& text)
+    {
+        m_bClean = m_bJoinable && m_nTexts == 0;
+        if (m_bClean) {
+            text = m_joined;
+            return S_OK;
+        }
+        _bstr_t value;
+        const HRESULT hr = node->get_text(value.GetAddress());
+        if (FAILED(hr))
+            return hr;
+        text = AfxStringFromBstr(value);
+        m_bClean = m_bJoinable && m_nItems == 0 && m_nTexts == 1 && text == m_raw && !HasSpaceAtAnEnd(text);
+        return S_OK;
+    }
+
+    // Whether the text Finish gave is clean.
+    bool IsClean() const { return m_bClean; }
+
+private:
+    bool m_bJoinable; // an element whose children so far are clean items or one text node
+    bool m_bClean = false;
+    int m_nItems = 0;
+    int m_nTexts = 0;
+    CString m_joined; // the clean texts of the child items, joined
+    CString m_raw;    // the value of the one text node
+};
+
 } // namespace
 
 HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
@@ -62,6 +177,16 @@ HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
 // cannot step from a document type node to its next sibling.
 HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree)
 {
+    return ConvertDocument(doc, tree, false);
+}
+
+HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source)
+{
+    return ConvertDocument(doc, tree, !MayHideWhiteSpace(source));
+}
+
+HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, bool bJoinTexts)
+{
     if (!doc || !tree)
         return kNothingDone;
     return RunGuarded([&]() -> HRESULT {
@@ -83,7 +208,7 @@ HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree
             if (FAILED(hr))
                 return hr;
             // Top-level comments, the document type and the like give 1 and are passed over.
-            hr = node ? XmlOutToTree(node, tree, nullptr, nullptr) : S_OK;
+            hr = node ? XmlOutToTree(node, tree, nullptr, nullptr, bJoinTexts) : S_OK;
             if (FAILED(hr))
                 return hr;
         }
@@ -146,44 +271,58 @@ HRESULT CConvertXml::SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree)
     });
 }
 
-// Depth first with one stack entry per open level: the next child node of that level and the
-// item its conversion goes under. Children are converted from the first to the last, each put
-// in front of the ones before it, so every level comes out in reverse document order. A child
-// that is not converted (text, comment) is passed over; a DOM failure ends the walk.
-HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after)
+// Depth first with one stack entry per open level: the node, its item, the next child node to
+// convert and the node's text as it is joined. Children are converted from the first to the last,
+// each put in front of the ones before it, so every level comes out in reverse document order. A
+// child that is not converted (text, comment) only adds to its parent's text; a DOM failure ends
+// the walk. A node's text is set when its level closes, after its children.
+HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
+                                  bool bJoinTexts)
 {
     struct Level {
+        IXMLDOMNodePtr node;
+        CXmlTreeItem* item;
         IXMLDOMNodePtr next;
-        CXmlTreeItem* parent;
+        CNodeText text;
     };
-    return RunGuarded([&]() -> HRESULT {
+    // Converts one node and opens its level; 1 (no level) for a node that is not converted.
+    auto open = [tree, bJoinTexts](IXMLDOMNode* child, CXmlTreeItem* under, CXmlTreeItem* behind,
+                                   std::vector<Level>& levels) {
         CXmlTreeItem* item = nullptr;
-        HRESULT hr = NodeToItem(node, tree, parent, after, item);
+        bool bElement = false;
+        HRESULT hr = NodeToItem(child, tree, under, behind, item, bElement);
         if (hr != S_OK)
             return hr;
+        levels.push_back({IXMLDOMNodePtr(child), item, IXMLDOMNodePtr(), CNodeText(bElement && bJoinTexts)});
+        return child->get_firstChild(&levels.back().next);
+    };
+    return RunGuarded([&]() -> HRESULT {
         std::vector<Level> levels;
-        levels.push_back({IXMLDOMNodePtr(), item});
-        hr = node->get_firstChild(&levels.back().next);
-        if (FAILED(hr))
+        HRESULT hr = open(node, parent, after, levels);
+        if (hr != S_OK)
             return hr;
         while (!levels.empty()) {
             Level& level = levels.back();
             if (!level.next) {
+                CString text;
+                hr = level.text.Finish(level.node, text);
+                if (FAILED(hr))
+                    return hr;
+                const bool bClean = level.text.IsClean();
+                level.item->SetText(text);
                 levels.pop_back();
+                if (!levels.empty())
+                    levels.back().text.AddItem(text, bClean);
                 continue;
             }
             IXMLDOMNodePtr child = level.next;
             hr = child->get_nextSibling(&level.next);
             if (FAILED(hr))
                 return hr;
-            CXmlTreeItem* childItem = nullptr;
-            hr = NodeToItem(child, tree, level.parent, nullptr, childItem);
-            if (FAILED(hr))
-                return hr;
-            if (!childItem)
-                continue;
-            levels.push_back({IXMLDOMNodePtr(), childItem});
-            hr = child->get_firstChild(&levels.back().next);
+            CXmlTreeItem* const under = level.item;
+            hr = open(child, under, nullptr, levels); // may move the levels: level is not used again
+            if (hr == kNothingDone)
+                hr = levels.back().text.AddNode(child);
             if (FAILED(hr))
                 return hr;
         }
@@ -192,9 +331,9 @@ HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTre
 }
 
 // The attribute collection is read first: a node without one is not converted, so its name and
-// text are never needed.
+// text are never needed. An element's text is left to its level; other nodes get theirs here.
 HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
-                                CXmlTreeItem*& item)
+                                CXmlTreeItem*& item, bool& bElement)
 {
     item = nullptr;
     CMapStringToString* attriRead = nullptr;
@@ -206,10 +345,17 @@ HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeI
     hr = GetNodeName(node, name);
     if (FAILED(hr))
         return hr;
-    CString text;
-    hr = GetNodeText(node, text);
+    DOMNodeType type = NODE_INVALID;
+    hr = node->get_nodeType(&type);
     if (FAILED(hr))
         return hr;
+    bElement = type == NODE_ELEMENT;
+    CString text;
+    if (!bElement) {
+        hr = GetNodeText(node, text);
+        if (FAILED(hr))
+            return hr;
+    }
     item = tree->InsertItem(name, text, attri.release(), parent, after);
     return S_OK;
 }

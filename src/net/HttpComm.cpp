@@ -278,8 +278,9 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
     command = nullptr;
 
     IXMLDOMDocumentPtr answer;
+    CString answerText;
     CString err;
-    if (!DoRequest(text, answer, err)) {
+    if (!DoRequest(text, answer, answerText, err)) {
         p.SetErrInfo(err);
         p.SetRet(-1);
         return true;
@@ -287,13 +288,13 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
     p.SetErrInfo(CString());
     p.SetRet(0);
     tree->DeleteAllItem();
-    CConvertXml::ConvertXmlToTree(answer, tree);
+    CConvertXml::ConvertXmlToTree(answer, tree, answerText);
     return true;
 }
 
-int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
+int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err)
 {
-    if (!sendRequest(text, doc, err))
+    if (!sendRequest(text, doc, answer, err))
         return 0;
     if (doc == nullptr) {
         err = kErrNotWhole;
@@ -302,7 +303,7 @@ int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& 
     return 1;
 }
 
-int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
+int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err)
 {
     err.Empty();
     CloseSessionOfOldServer();
@@ -328,7 +329,7 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
 
         // The answer stays whole: it is decoded from UTF-8 as it came, never passed through
         // the system's ANSI code page (which would turn foreign characters into '?').
-        const CString answer = FromUtf8(answerBytes);
+        answer = FromUtf8(answerBytes);
         if (answer.IsEmpty())
             return 0;
         if (CConvertXml::CStringToXml(answer, doc) == S_FALSE) {
