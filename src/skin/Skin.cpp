@@ -7,6 +7,7 @@
 
 #include <afxlite/AfxProfile.h>
 
+#include "gdi/StretchedPieceCache.h"
 #include "SkinGlobals.h"
 
 #include <cwchar>
@@ -124,7 +125,7 @@ CSkin::CSkin()
     : m_hLogoFill(nullptr), m_clrNormalText(kDefaultNormalText), m_clrCtrlBorder1x1(kDefaultBorder1x1),
       m_clrCtrlBorder2x2First(kDefaultBorder2x2First), m_clrCtrlBorder2x2Second(kDefaultBorder2x2Second),
       m_clrDskAngle(kDefaultDskAngle), m_clrVideoBk(kDefaultVideoBk), m_clrChatVideoBk(kDefaultVideoBk),
-      m_clrNarrowBk(kDefaultNarrowBk)
+      m_clrNarrowBk(kDefaultNarrowBk), m_pPieces(new CStretchedPieceCache)
 {
     if (!g_strPath.IsEmpty())
         return;
@@ -155,6 +156,7 @@ void CSkin::Release()
     // "\config.ini" in the root of the current drive.
     if (!g_strPath.IsEmpty())
         ::WritePrivateProfileStringW(L"config", L"current", g_pSkinInstance->m_strCurrName, g_strPath + kSettingsFile);
+    g_pSkinInstance->m_pPieces->Empty();
     g_strPath.Empty();
     std::vector<CString>().swap(g_vctNames);
 }
@@ -287,6 +289,7 @@ void CSkin::LoadColours(const CString& strFolder)
 
 void CSkin::Empty()
 {
+    m_pPieces->Empty();
     for (CSkinFrameFill CSkin::*frame : kFillFrames) {
         EmptyFrame(this->*frame);
         (this->*frame).m_brush.DeleteObject();
@@ -310,6 +313,7 @@ void CSkin::Assign(CSkin& other)
     if (&other == this)
         return;
     Empty();
+    other.m_pPieces->Empty();
     m_strCurrName = other.m_strCurrName;
     m_clrNormalText = other.m_clrNormalText;
     m_clrCtrlBorder1x1 = other.m_clrCtrlBorder1x1;
