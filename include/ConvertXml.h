@@ -16,6 +16,8 @@
 #include <afx.h>
 #include <afxmsxml.h>
 
+class CXmlSpaceMap;
+
 class VO_API CConvertXml {
 public:
     // Parses text into a new document stored in doc; doc is left as it was unless 0 is returned.
@@ -26,8 +28,8 @@ public:
     // an element with children is the DOM's joined text, which the DOM computes over the whole
     // subtree each time it is asked (more than linearly in the item count under some DOMs); here
     // it is joined from the children's texts in the same walk wherever source shows that the
-    // result is the DOM's (no white space next to a tag inside the root, no character reference,
-    // no document type), and asked of the DOM elsewhere.
+    // result is the DOM's (the white space the DOM dropped placed, no mixed content, comment,
+    // CDATA, character reference or document type), and asked of the DOM elsewhere.
     static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source);
     // Loads an XML file and adds its content to the tree.
     static HRESULT LoadXmlToTree(const wchar_t* path, CXmlTreeCtrl* tree);
@@ -40,12 +42,13 @@ public:
     static HRESULT SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree);
 
 private:
-    // Converts the document's top-level nodes; bJoinTexts as XmlOutToTree.
-    static HRESULT ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, bool bJoinTexts);
+    // Converts the document's top-level nodes; pSpaces as XmlOutToTree.
+    static HRESULT ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CXmlSpaceMap* pSpaces);
     // Converts node and its subtree: the node goes into the tree under parent (or behind after).
-    // With bJoinTexts, element texts are joined from their children's where that gives the DOM's.
+    // With a map of the source's white space, element texts are joined from their children's where
+    // that gives the DOM's; nElements counts the elements converted so far, in document order.
     static HRESULT XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
-                                bool bJoinTexts);
+                                const CXmlSpaceMap* pSpaces, size_t& nElements);
     // Converts one node alone; sets item to the new item, or leaves it null when the node is
     // not converted (text, comment and CDATA nodes: result 1). An element's item gets no text
     // (bElement tells): the walk sets it once the element's children are converted.

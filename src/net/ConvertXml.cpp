@@ -7,6 +7,8 @@
 
 #include <ConvertXml.h>
 
+#include "XmlSpaceMap.h"
+
 #include <comutil.h>
 
 #include <cwctype>
@@ -51,51 +53,40 @@ bool HasSpaceAtAnEnd(const CString& text)
     return !text.IsEmpty() && (IsSpace(text[0]) || IsSpace(text[text.GetLength() - 1]));
 }
 
-// Whether a document parsed from source may hold white space that the DOM hides from its nodes
-// but still puts into the joined text of elements: DOMs that do not preserve white space drop
-// character data that is white space alone (between two tags, at the start or end of an
-// element's text, or from a character reference) and remember it as a separator. Such data needs
-// white space next to a tag inside the root element, a character reference, or a document type
-// (whose entities may stand for white space).
-bool MayHideWhiteSpace(const CString& source)
-{
-    if (source.Find(L"&#") >= 0 || source.Find(L"<!DOCTYPE") >= 0)
-        return true;
-    const int nLength = source.GetLength();
-    int nRoot = 0; // the root element's start tag: the first tag that is no declaration or comment
-    while ((nRoot = source.Find(L'<', nRoot)) >= 0 && nRoot + 1 < nLength &&
-           (source[nRoot + 1] == L'?' || source[nRoot + 1] == L'!'))
-        ++nRoot;
-    if (nRoot < 0)
-        return true;
-    const int nEnd = source.ReverseFind(L'>'); // the root's end tag, or markup after it
-    for (int i = nRoot + 1; i < nEnd; ++i) {
-        if ((source[i] == L'<' && IsSpace(source[i - 1])) || (source[i] == L'>' && IsSpace(source[i + 1])))
-            return true;
-    }
-    return false;
-}
-
 // The text of one converted node as the DOM's text property gives it; for an element, the text of
 // all its descendants joined. Asking the DOM for an element's joined text costs its whole subtree
 // each time (and more than linearly under some DOMs), so the walk joins the texts of an element's
 // children itself where the result is provably the DOM's: an element whose children are only
-// elements with clean texts. A text is clean when the DOM gave it exactly as its raw content
-// joins, with no white space at its ends, so that no trimming or spacing rule of the DOM can tell
-// the join apart: an element without children, one of clean elements, or one holding a single
-// text node whose value the DOM's text repeats. Anything else (mixed content, CDATA, entity
-// references, comments, white space at the ends, nodes other than elements) is asked of the DOM.
+// elements with clean texts, and whose dropped white space the map of the source places (the DOM
+// puts one space for it between two non-empty texts). A text is clean when the DOM gave it exactly
+// as its raw content joins, with no white space at its ends, so that no trimming rule of the DOM
+// can tell the join apart: an element without children, one of clean elements, or one holding a
+// single text node whose value the DOM's text repeats. Anything else (mixed content, CDATA,
+// references, comments, white space at the ends, nodes other than elements, no map) is asked of
+// the DOM.
 class CNodeText {
 public:
-    explicit CNodeText(bool bElement) : m_bJoinable(bElement) {}
-
-    // A child converted into an item, with its text and whether that text is clean.
-    void AddItem(const CString& text, bool bClean)
+    // pSpaces: the element's white space as the map places it; null to ask the DOM.
+    explicit CNodeText(const CXmlSpaceMap::Element* pSpaces)
+        : m_pSpaces(pSpaces), m_bJoinable(pSpaces != nullptr), m_bSpace(pSpaces && pSpaces->bSpaceFirst)
     {
-        ++m_nItems;
-        m_bJoinable = m_bJoinable && bClean;
-        if (m_bJoinable)
+    }
+
+    // A child converted into an item, with its text, whether that text is clean, and whether
+    // the child ended with dropped white space.
+    void AddItem(const CString& text, bool bClean, bool bTrailingSpace)
+    {
+        const size_t nChild = m_nItems++;
+        m_bJoinable = m_bJoinable && bClean && nChild < m_pSpaces->spaceAfter.size();
+        if (!m_bJoinable)
+            return;
+        if (!text.IsEmpty()) {
+            if (m_bSpace && !m_joined.IsEmpty())
+                m_joined += L' ';
             m_joined += text;
+            m_bSpace = false;
+        }
+        m_bSpace = m_bSpace || m_pSpaces->spaceAfter[nChild] || bTrailingSpace;
     }
 
     // A child that is no item: a text node's value is kept, any other node ends the joining.
@@ -125,7 +116,7 @@ public:
     // The node's text, once every child was added.
     HRESULT Finish(IXMLDOMNode* node, CString& text)
     {
-        m_bClean = m_bJoinable && m_nTexts == 0;
+        m_bClean = m_bJoinable && m_nTexts == 0 && m_nItems == m_pSpaces->spaceAfter.size();
         if (m_bClean) {
             text = m_joined;
             return S_OK;
@@ -136,16 +127,21 @@ public:
             return hr;
         text = AfxStringFromBstr(value);
         m_bClean = m_bJoinable && m_nItems == 0 && m_nTexts == 1 && text == m_raw && !HasSpaceAtAnEnd(text);
+        m_bSpace = false;
         return S_OK;
     }
 
     // Whether the text Finish gave is clean.
     bool IsClean() const { return m_bClean; }
+    // Whether a clean text ended with dropped white space (after its last non-empty part).
+    bool HasTrailingSpace() const { return m_bSpace; }
 
 private:
+    const CXmlSpaceMap::Element* m_pSpaces;
     bool m_bJoinable; // an element whose children so far are clean items or one text node
+    bool m_bSpace;    // dropped white space since the last non-empty text joined
     bool m_bClean = false;
-    int m_nItems = 0;
+    size_t m_nItems = 0;
     int m_nTexts = 0;
     CString m_joined; // the clean texts of the child items, joined
     CString m_raw;    // the value of the one text node
@@ -177,15 +173,16 @@ HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
 // cannot step from a document type node to its next sibling.
 HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree)
 {
-    return ConvertDocument(doc, tree, false);
+    return ConvertDocument(doc, tree, nullptr);
 }
 
 HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source)
 {
-    return ConvertDocument(doc, tree, !MayHideWhiteSpace(source));
+    const CXmlSpaceMap spaces(source);
+    return ConvertDocument(doc, tree, &spaces);
 }
 
-HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, bool bJoinTexts)
+HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CXmlSpaceMap* pSpaces)
 {
     if (!doc || !tree)
         return kNothingDone;
@@ -202,13 +199,14 @@ HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree,
         }
         if (count <= 0)
             return kNothingDone;
+        size_t nElements = 0;
         for (long index = 0; index < count; ++index) {
             IXMLDOMNodePtr node;
             hr = nodes->get_item(index, &node);
             if (FAILED(hr))
                 return hr;
             // Top-level comments, the document type and the like give 1 and are passed over.
-            hr = node ? XmlOutToTree(node, tree, nullptr, nullptr, bJoinTexts) : S_OK;
+            hr = node ? XmlOutToTree(node, tree, nullptr, nullptr, pSpaces, nElements) : S_OK;
             if (FAILED(hr))
                 return hr;
         }
@@ -277,7 +275,7 @@ HRESULT CConvertXml::SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree)
 // child that is not converted (text, comment) only adds to its parent's text; a DOM failure ends
 // the walk. A node's text is set when its level closes, after its children.
 HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
-                                  bool bJoinTexts)
+                                  const CXmlSpaceMap* pSpaces, size_t& nElements)
 {
     struct Level {
         IXMLDOMNodePtr node;
@@ -286,14 +284,19 @@ HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTre
         CNodeText text;
     };
     // Converts one node and opens its level; 1 (no level) for a node that is not converted.
-    auto open = [tree, bJoinTexts](IXMLDOMNode* child, CXmlTreeItem* under, CXmlTreeItem* behind,
-                                   std::vector<Level>& levels) {
+    auto open = [tree, pSpaces, &nElements](IXMLDOMNode* child, CXmlTreeItem* under, CXmlTreeItem* behind,
+                                            std::vector<Level>& levels) {
         CXmlTreeItem* item = nullptr;
         bool bElement = false;
         HRESULT hr = NodeToItem(child, tree, under, behind, item, bElement);
         if (hr != S_OK)
             return hr;
-        levels.push_back({IXMLDOMNodePtr(child), item, IXMLDOMNodePtr(), CNodeText(bElement && bJoinTexts)});
+        // Elements are counted in document order, as the map counts their start tags.
+        const CXmlSpaceMap::Element* pElementSpaces = nullptr;
+        if (bElement && pSpaces)
+            pElementSpaces = pSpaces->Find(nElements);
+        nElements += bElement ? 1 : 0;
+        levels.push_back({IXMLDOMNodePtr(child), item, IXMLDOMNodePtr(), CNodeText(pElementSpaces)});
         return child->get_firstChild(&levels.back().next);
     };
     return RunGuarded([&]() -> HRESULT {
@@ -309,10 +312,11 @@ HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTre
                 if (FAILED(hr))
                     return hr;
                 const bool bClean = level.text.IsClean();
+                const bool bTrailingSpace = level.text.HasTrailingSpace();
                 level.item->SetText(text);
                 levels.pop_back();
                 if (!levels.empty())
-                    levels.back().text.AddItem(text, bClean);
+                    levels.back().text.AddItem(text, bClean, bTrailingSpace);
                 continue;
             }
             IXMLDOMNodePtr child = level.next;

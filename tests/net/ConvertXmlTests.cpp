@@ -161,6 +161,10 @@ TEST_F(ConvertXmlTest, EveryItemTextIsTheDomTextWithWhiteSpaceEntitiesAndCdata)
         L"<a><b>\x4E2D\x6587</b><c>\x00A0nbsp\x00A0</c><d>\x3000w\x3000</d></a>",
         L"<a><b><c> x</c><d>y</d></b><e><f>z </f></e><g><h>p</h><i>q</i></g></a>",
         L"<a><b>" + longText + L"</b><c>z</c></a>",
+        L"<a><b><c>x</c> </b><d>y</d><e>\n<f/>\n</e>\n<g>z</g><h> </h><i>w</i></a>",
+        L"<a> <b>\t<c/> </b> <d>x</d></a>",
+        L"<tavo>\r\n\t<h0>v</h0>\r\n\t<contact id=\"1\">\r\n\t\t<name>n 1</name>\r\n\t\t<nick/>\r\n\t</contact>\r\n"
+        L"\t<contact id=\"2\" note=\"a > b\">\r\n\t\t<name>n 2</name>\r\n\t</contact>\r\n</tavo>\r\n",
         L"<?xml version=\"1.0\"?>\r\n<tavo><h0>v</h0><contact id=\"1\"><name>n 1</name><nick>k</nick></contact>"
         L"<contact id=\"2\"><name>n 2</name><nick></nick></contact></tavo>\r\n",
     };
