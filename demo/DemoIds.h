@@ -15,3 +15,5 @@
 #define ID_DEMO_HELP 0x8007
 #define ID_DEMO_EXIT 0x8008
 #define ID_DEMO_STATUS 0x8009
+// Commands without a toolbar picture.
+#define ID_DEMO_EMOTICONS 0x8020

@@ -1,6 +1,7 @@
 #include "MainWnd.h"
 
 #include "DemoIds.h"
+#include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
 #include <LangDB.h>
@@ -13,6 +14,10 @@ namespace {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
 const UINT IDC_CHANGE_SKIN = 1001;
 const UINT IDC_TOOLS = 1002;
+// The emoticon shown playing in the emoticons window's picture, and how long the window is
+// given to paint it and play a few frames before it is photographed.
+const int kShotEmoticon = 0;
+const DWORD kEmoticonsShotDelay = 600;
 // While the skin chooser or a menu is open in a screenshot run, these timers photograph and
 // close it.
 const UINT_PTR kChooserShotTimer = 1;
@@ -23,6 +28,7 @@ const COLORREF kToolbarBackground = RGB(192, 192, 192);
 const CSize kToolbarImage(16, 15);
 const int kSkinImage = 5; // the toolbar's image of the skin command
 const int kChatImage = 3;
+const DWORD kTransfersWait = 10000; // ms a screenshot run waits for the transfers to end
 
 const DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const int kWindowLeft = 40;
@@ -44,7 +50,9 @@ const int kFontRowHeight = 26;
 const int kEditionWidth = 360; // the addresses panel beside it takes the rest of the row
 const int kEditionLabelWidth = 90;
 const int kAddressLabelWidth = 130;
-const int kLibraryLabelWidth = 170;
+const int kLibraryWidth = 400; // the transfers panel beside it takes the rest of the row
+const int kLibraryLabelWidth = 160;
+const int kTransfersLabelWidth = 80;
 const int kFontLabelWidth = 200;
 
 const COLORREF kTitleBandText = RGB(255, 255, 255);
@@ -157,12 +165,14 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
+    ON_COMMAND(ID_DEMO_EMOTICONS, &CMainWnd::OnEmoticons)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
     ON_WM_MENUCHAR()
     ON_WM_CONTEXTMENU()
     ON_MESSAGE(WM_GETFONT, &CMainWnd::OnGetFont)
     ON_MESSAGE(WM_TAKE_SHOTS, &CMainWnd::OnTakeShots)
+    ON_MESSAGE(FILE_TRAN_DONE, &CMainWnd::OnTransferDone)
 END_MESSAGE_MAP()
 
 CMainWnd::CMainWnd(const CString& strShotFolder) : m_strShotFolder(strShotFolder), m_nExitCode(0)
@@ -191,6 +201,7 @@ BOOL CMainWnd::CreateMain()
     SetIcon(OEM.m_hMainIcon, FALSE);
     if (!CreateButtons())
         return FALSE;
+    m_transfers.Start(m_hWnd);
     if (!m_strShotFolder.IsEmpty())
         PostMessage(WM_TAKE_SHOTS);
     return TRUE;
@@ -308,7 +319,10 @@ CMainWnd::Layout CMainWnd::ComputeLayout(int nWidth) const
     layout.rcFonts.SetRect(kMargin, y, nWidth - kMargin, y + PanelHeight(kFontCount, kFontRowHeight));
     y = layout.rcFonts.bottom + kMargin;
 
-    layout.rcLibrary.SetRect(kMargin, y, nWidth - kMargin, y + PanelHeight(m_lines.GetSize(), kLineHeight));
+    const int nLowerRowHeight =
+        std::max(PanelHeight(m_lines.GetSize(), kLineHeight), PanelHeight(CTransfersPanel::kLineCount, kLineHeight));
+    layout.rcLibrary.SetRect(kMargin, y, kMargin + kLibraryWidth, y + nLowerRowHeight);
+    layout.rcTransfers.SetRect(layout.rcLibrary.right + kMargin, y, nWidth - kMargin, y + nLowerRowHeight);
     y = layout.rcLibrary.bottom + kMargin;
 
     layout.rcStatus.SetRect(0, y, nWidth, y + skin.m_main.m_cy);
@@ -409,6 +423,7 @@ void CMainWnd::PaintWindow(CDC& dc, const CRect& rcClient)
     PaintPairs(dc, layout.rcAddresses, L"Service addresses", m_addresses, kAddressLabelWidth);
     PaintFonts(dc, layout.rcFonts);
     PaintPairs(dc, layout.rcLibrary, L"Library", m_lines, kLibraryLabelWidth);
+    PaintPairs(dc, layout.rcTransfers, L"Transfers", m_transfers.Lines(), kTransfersLabelWidth);
 
     CString strSkins;
     strSkins.Format(L"%d skins installed", static_cast<int>(skin.GetSkinNames()->size()));
@@ -550,6 +565,7 @@ LRESULT CMainWnd::OnGetFont(WPARAM, LPARAM)
 // that was in use.
 LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 {
+    WaitForTransfers(kTransfersWait);
     UpdateWindow();
     SaveShot(L"main");
     ShootHoveredButton();
@@ -557,6 +573,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShootMenu(BCMENU_DRAWMODE_ORIGINAL, FALSE, L"menu_classic");
     BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
     ShootChooser();
+    ShootEmoticons();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -566,6 +583,67 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShowSkin(strInUse);
     DestroyWindow();
     return 0;
+}
+
+// The completion message of a transfer: the request lives only during the message.
+LRESULT CMainWnd::OnTransferDone(WPARAM, LPARAM lParam)
+{
+    m_transfers.OnDone(*reinterpret_cast<CFileTranRequest*>(lParam));
+    RedrawWindow(ComputeLayout(kClientWidth).rcTransfers, nullptr, RDW_INVALIDATE);
+    return 0;
+}
+
+// The completion messages are sent: taking the sent messages is enough, and posted ones wait.
+void CMainWnd::WaitForTransfers(DWORD nTimeoutMs)
+{
+    const ULONGLONG end = ::GetTickCount64() + nTimeoutMs;
+    MSG msg;
+    for (ULONGLONG now = ::GetTickCount64(); !m_transfers.IsDone() && now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+// The emoticons window, shown; null when it cannot be made.
+CEmoticonsWnd* CMainWnd::OpenEmoticons()
+{
+    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
+    if (!pWnd->CreateFor(this)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
+        return nullptr;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+    return pWnd;
+}
+
+void CMainWnd::OnEmoticons()
+{
+    OpenEmoticons();
+}
+
+// Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture
+// is drawn by the animation thread), photographs it and closes it.
+void CMainWnd::ShootEmoticons()
+{
+    CEmoticonsWnd* pWnd = OpenEmoticons();
+    if (pWnd == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    pWnd->Select(kShotEmoticon);
+    const ULONGLONG ullEnd = ::GetTickCount64() + kEmoticonsShotDelay;
+    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
+    }
+    pWnd->UpdateWindow();
+    SaveShot(pWnd->GetSafeHwnd(), L"emoticons");
+    pWnd->DestroyWindow();
 }
 
 // Clicks the button; the chooser's modal loop still delivers this window's timer, which
@@ -679,6 +757,7 @@ void CMainWnd::SaveShot(HWND hWnd, const CString& strName)
 
 void CMainWnd::OnDestroy()
 {
+    m_transfers.Stop(); // no completion message after the window
     CWnd::OnDestroy();
     ::PostQuitMessage(m_nExitCode);
 }

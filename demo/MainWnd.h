@@ -1,16 +1,22 @@
 // Main window of the demo host, painted from the skin in use: the main frame with its title and
 // status bands, a header band with the edition's logo, name and description and two flat
 // owner-drawn buttons (one opens the skin chooser, one pops up a menu), and panels in rich-edit
-// borders with the edition's texts, fonts, service addresses and a few lines of the library's
-// state. Its menu bar and context menu are owner-drawn menus with the pictures of the demo's
-// toolbar. When asked on the command line it saves pictures of itself (with a hovered button,
-// with open menus in both styles, in every installed skin) and of the skin chooser, and closes.
+// borders with the edition's texts, fonts, service addresses, a few lines of the library's state
+// and the file transfers the demo runs against its own loopback file server. Its menu bar and
+// context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
+// opens the emoticons window. When asked on the command line it saves pictures of itself (with a
+// hovered button, with open menus in both styles, in every installed skin), of the skin chooser
+// and of the emoticons window, and closes.
 #pragma once
+
+#include "TransfersPanel.h"
 
 #include <ButtonST.h>
 #include <VoMenu.h>
 
 #include <afxwin.h>
+
+class CEmoticonsWnd;
 
 class CMainWnd : public CWnd {
 public:
@@ -26,12 +32,14 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
+    afx_msg void OnEmoticons();
     afx_msg void OnExit();
     afx_msg void OnDemoCommand(UINT nID);
     afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
+    afx_msg LRESULT OnTransferDone(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -43,6 +51,7 @@ private:
         CRect rcAddresses;
         CRect rcFonts;
         CRect rcLibrary;
+        CRect rcTransfers;
         CRect rcStatus; // bottom band of the main frame
     };
 
@@ -57,7 +66,8 @@ private:
     CVoMenu m_menuBar;
     CVoMenu m_menuContext;
     CString m_strMenuShot; // name of the picture of the menu open now, in a screenshot run
-    int m_nExitCode;       // handed to WM_QUIT: nonzero when a picture could not be saved
+    CTransfersPanel m_transfers;
+    int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
     void CollectEdition();
@@ -85,7 +95,11 @@ private:
     void SaveShot(const CString& strName);
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
+    void ShootEmoticons();
+    CEmoticonsWnd* OpenEmoticons();
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
     void SaveMenuShot();
+    // Takes messages until the transfers have all ended, for at most nTimeoutMs.
+    void WaitForTransfers(DWORD nTimeoutMs);
 };

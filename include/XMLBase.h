@@ -25,8 +25,12 @@ public:
 
     // Saves the current document as "<folder>\sms\smstree.xml" when its "sms" element has the
     // value "tree", else as "<folder>\sms\<value>.xml"; folder then holds the value. The "sms"
-    // folder must exist. 0 also when the document names no file (nothing saved); -1 when the
-    // value cannot be a file name or the file cannot be written.
+    // folder must exist. The file is GBK; characters GBK cannot encode are written as character
+    // references, so every text comes back exactly. 0 also when the document names no file
+    // (nothing saved); -1 when the value cannot be a file name (device names included), a folder
+    // stands where the file belongs, the document holds a character no XML file can hold (or one
+    // GBK cannot encode in a name or comment), or the file cannot be written. A refused save
+    // writes nothing.
     int SaveSMS(CString& folder);
 
     // Appends one row per message ("node" below "sms"): column 0 the first attribute, column 1
@@ -51,7 +55,6 @@ protected:
 private:
     IXMLDOMElementPtr FindRoot();
     int SaveDocument(CString& folder);
-    void SetGbkDeclaration();
     void AppendMessage(CListCtrl* list, IXMLDOMElementPtr& node);
     // Adds one element of the folder tree; false when its subtree is not to be shown. under is
     // the item its children go below.

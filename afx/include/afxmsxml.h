@@ -63,5 +63,10 @@ _COM_SMARTPTR_TYPEDEF(IXMLDOMParseError, __uuidof(IXMLDOMParseError));
 // not make the parser fetch local files or other hosts. The one place that creates documents.
 AFX_API HRESULT AFXAPI AfxCreateXmlDocument(IXMLDOMDocumentPtr& doc);
 
+// Whether every character of the text may stand in an XML 1.0 document, literally or as a
+// reference: no control character but tab, line feed and carriage return, no U+FFFE or U+FFFF,
+// no surrogate without its partner.
+AFX_API BOOL AFXAPI AfxIsXmlText(LPCWSTR lpszText, int nLength);
+
 // The text of a BSTR, embedded null characters included; empty for a null BSTR.
 AFX_API CString AFXAPI AfxStringFromBstr(BSTR text);

@@ -2,12 +2,32 @@
 #include "afxlite/AfxPath.h"
 
 #include <cwchar>
+#include <cwctype>
 #include <vector>
 
 namespace {
 
 // Longest file name the system gives back (the extended-length path limit).
 const DWORD kMaxModuleName = 32768;
+
+// Whether the name is a device the system opens instead of a file: the part before the first
+// dot, without the spaces the system drops at its end, compared without regard to case.
+bool IsDeviceName(LPCTSTR lpszName)
+{
+    CString base(lpszName);
+    const int dot = base.Find(L'.');
+    if (dot >= 0)
+        base = base.Left(dot);
+    base.TrimRight(L' ');
+    base.MakeUpper();
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
+        if (base == device)
+            return true;
+    }
+    // COM and LPT with one digit; the system also takes the superscript digits 1 to 3.
+    const bool bPort = base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT");
+    return bPort && (iswdigit(base[3]) || wcschr(L"\u00B9\u00B2\u00B3", base[3]));
+}
 
 } // namespace
 
@@ -50,5 +70,11 @@ BOOL AFXAPI AfxIsPlainFileName(LPCTSTR lpszName)
         if (*ch < L' ' || wcschr(L"\\/:*?\"<>|", *ch))
             return FALSE;
     }
-    return TRUE;
+    return !IsDeviceName(lpszName);
+}
+
+BOOL AFXAPI AfxIsFolder(LPCTSTR lpszPath)
+{
+    const DWORD attributes = ::GetFileAttributesW(lpszPath);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

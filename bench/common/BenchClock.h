@@ -19,24 +19,25 @@ inline double NowMs()
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The value below which the fraction q (0 to 1) of the values lie, by nearest rank.
-inline double Quantile(std::vector<double> values, double q)
+// The value below which `fraction` of the values lie (0.1: the 10th percentile), by nearest rank;
+// 0 without values.
+inline double Percentile(std::vector<double> values, double fraction)
 {
     if (values.empty())
         return 0.0;
     std::sort(values.begin(), values.end());
-    const size_t rank = static_cast<size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
+    const size_t rank = static_cast<size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
     return values[std::min(rank, values.size() - 1)];
 }
 
 inline double Median(const std::vector<double>& values)
 {
-    return Quantile(values, 0.5);
+    return Percentile(values, 0.5);
 }
 
 inline double Percentile10(const std::vector<double>& values)
 {
-    return Quantile(values, 0.1);
+    return Percentile(values, 0.1);
 }
 
 // "label: p10 x  median y  (goal <= g): within goal"; the verdict goes by the 10th percentile.

@@ -4,7 +4,7 @@
 // The three alternate in rounds, so that a change in the machine's load falls on all. Prints the
 // times and the ratios as the 10th percentile and the median of the rounds; it asserts nothing.
 
-#include "../../tests/http/LoopbackServer.h"
+#include "../../tests/common/LoopbackServer.h"
 #include "../common/BenchClock.h"
 
 #include <ConvertXml.h>

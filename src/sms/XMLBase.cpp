@@ -8,6 +8,8 @@
 
 #include <XMLBase.h>
 
+#include "GbkXmlFile.h"
+
 #include <afxlite/AfxPath.h>
 
 #include <comutil.h>
@@ -28,8 +30,6 @@ const wchar_t kNodeName[] = L"node";
 const wchar_t kValueAttribute[] = L"value";
 const wchar_t kNameAttribute[] = L"name";
 const wchar_t kTreeKey[] = L"tree";
-const wchar_t kDeclarationTarget[] = L"xml";
-const wchar_t kDeclarationData[] = L"version='1.0' encoding='gbk'";
 
 const int kTextColumn = 1; // column of a message's text; attribute k > 0 goes to column k + 1
 
@@ -197,32 +197,21 @@ int CXMLBase::SaveDocument(CString& folder)
         path.Format(L"%s\\sms\\smstree.xml", base.GetString());
     else
         path.Format(L"%s\\sms\\%s.xml", base.GetString(), folder.GetString());
+    // A folder in the file's place would take no message, though the DOM reports it saved.
+    if (AfxIsFolder(path))
+        return kFailed;
     Check(m_pDoc->put_preserveWhiteSpace(VARIANT_TRUE));
-    SetGbkDeclaration();
-    return SUCCEEDED(m_pDoc->save(_variant_t(path.GetString()))) ? kDone : kFailed;
-}
-
-// The declaration decides the bytes of the saved file. One that the document already has (read
-// from a file or a text, or put there by an earlier save) is replaced, so that the file carries
-// exactly one, at its start.
-void CXMLBase::SetGbkDeclaration()
-{
-    IXMLDOMProcessingInstructionPtr declaration;
-    Check(m_pDoc->createProcessingInstruction(_bstr_t(kDeclarationTarget), _bstr_t(kDeclarationData), &declaration));
-    IXMLDOMNodePtr first;
-    Check(m_pDoc->get_firstChild(&first));
-    DOMNodeType type = NODE_INVALID;
-    if (first)
-        Check(first->get_nodeType(&type));
-    IXMLDOMNodePtr placed;
-    if (type == NODE_PROCESSING_INSTRUCTION && NodeName(first) == kDeclarationTarget) {
-        Check(m_pDoc->replaceChild(declaration, first, &placed));
-        return;
+    Check(SetGbkDeclaration(m_pDoc));
+    // Nothing the store accepts may make its own file unreadable or come back changed.
+    switch (ClassifyForGbk(m_pDoc)) {
+    case GbkContent::Encodable:
+        return SUCCEEDED(m_pDoc->save(_variant_t(path.GetString()))) ? kDone : kFailed;
+    case GbkContent::NeedsReferences:
+        return WriteGbkWithReferences(m_pDoc, path) ? kDone : kFailed;
+    case GbkContent::Unsaveable:
+        break;
     }
-    _variant_t before;
-    if (first)
-        before = static_cast<IDispatch*>(first.GetInterfacePtr());
-    Check(m_pDoc->insertBefore(declaration, before, &placed));
+    return kFailed;
 }
 
 int CXMLBase::Out(CListCtrl* list)

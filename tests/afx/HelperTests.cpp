@@ -1,6 +1,7 @@
 // The framework's one-per-job helpers: settings values with and without a length limit, the
 // numbers in them, module file names, and the check of names joined to a folder.
 #include <afx.h>
+#include <afxmsxml.h>
 #include <afxlite/AfxPath.h>
 #include <afxlite/AfxProfile.h>
 
@@ -34,6 +35,23 @@ TEST(ProfileTest, ValuesAreWholeUnlessTheCallerGivesALimit)
     EXPECT_EQ(7, AfxGetProfileNumber(file.c_str(), L"s", L"missing", 7));
 }
 
+TEST(ProfileTest, WritesThatWouldAddLinesOrAimAtAFolderAreRefused)
+{
+    CTempFolder folder;
+    ASSERT_TRUE(folder.IsReady());
+    const std::wstring file = folder.Path(L"settings.ini");
+    EXPECT_TRUE(AfxWriteProfileText(file.c_str(), L"s", L"name", L"plain"));
+    for (const wchar_t* value : {L"two\r\n[lines]", L"x\nk=v", L"cr\r"})
+        EXPECT_FALSE(AfxWriteProfileText(file.c_str(), L"s", L"name", value)) << value;
+    EXPECT_FALSE(AfxWriteProfileText(file.c_str(), L"s", L"k\r\n[t]", L"v"));
+    EXPECT_EQ(CString(L"plain"), AfxGetProfileText(file.c_str(), L"s", L"name"));
+    wchar_t sections[64] = {};
+    ::GetPrivateProfileSectionNamesW(sections, 64, file.c_str());
+    EXPECT_STREQ(L"s", sections);
+    EXPECT_EQ(L'\0', sections[2]) << "one section only";
+    EXPECT_FALSE(AfxWriteProfileText(folder.Path().c_str(), L"s", L"name", L"plain"));
+}
+
 TEST(PathTest, ModuleNamesComeFromTheRunningProgram)
 {
     wchar_t path[MAX_PATH] = {};
@@ -46,12 +64,24 @@ TEST(PathTest, ModuleNamesComeFromTheRunningProgram)
 
 TEST(PathTest, OnlyNamesThatStayInTheirFolderArePlain)
 {
-    for (const wchar_t* name : {L"chs", L"abc.xml", L"..x", L"信息", L"a b"})
+    for (const wchar_t* name : {L"chs", L"abc.xml", L"..x", L"信息", L"a b", L"CONSOLE", L"COM10", L"nul_", L"LPT"})
         EXPECT_TRUE(AfxIsPlainFileName(name)) << testing::PrintToString(std::wstring(name));
-    for (const wchar_t* name : {L"", L".", L"..", L"...", L"a\\b", L"a/b", L"c:x", L"a:stream", L"*", L"a?", L"\"q\"",
-                                L"<a>", L"a|b", L"tab\there"})
+    for (const wchar_t* name :
+         {L"",    L".",        L"..",      L"...",  L"a\\b",     L"a/b",       L"c:x",    L"a:stream",
+          L"*",   L"a?",       L"\"q\"",   L"<a>",  L"a|b",      L"tab\there", L"CON",    L"con.xml",
+          L"Nul", L"aux .txt", L"PRN.a.b", L"COM1", L"lpt9.log", L"COM\u00B9", L"CONIN$", L"conout$.x"})
         EXPECT_FALSE(AfxIsPlainFileName(name)) << testing::PrintToString(std::wstring(name));
     EXPECT_FALSE(AfxIsPlainFileName(nullptr));
+}
+
+TEST(XmlTextTest, OnlyCharactersAnXmlFileCanHoldPass)
+{
+    const std::wstring good = L"tab\t line\n\r \u4fe1 \U0001F600 \uFFFD";
+    EXPECT_TRUE(AfxIsXmlText(good.c_str(), static_cast<int>(good.size())));
+    for (const std::wstring bad :
+         {std::wstring(L"esc\x1B"), std::wstring(1, L'\0'), std::wstring(L"\xFFFE"), std::wstring(L"\xFFFF"),
+          std::wstring(L"lone \xD800 high"), std::wstring(L"lone \xDC00 low"), std::wstring(L"ends \xD83D")})
+        EXPECT_FALSE(AfxIsXmlText(bad.c_str(), static_cast<int>(bad.size()))) << testing::PrintToString(bad);
 }
 
 } // namespace

@@ -109,7 +109,12 @@ TEST_F(SmsStoreTest, KeysThatAreNoFileNameAreRefused)
         {L"a*b", L"a*b"},
         {L"a?b", L"a?b"},
         {L"a|b", L"a|b"},
-        {L"a&#9;b", L"a\tb"}}; // the document's text and the key it gives
+        {L"a&#9;b", L"a\tb"}, // the document's text and the key it gives
+        {L"CON", L"CON"},     // device names would open the device instead of a file
+        {L"nul", L"nul"},
+        {L"Com1", L"Com1"},
+        {L"LPT1.bak", L"LPT1.bak"},
+        {L"aux ", L"aux "}};
     for (const auto& key : keys) {
         ASSERT_EQ(0, store.Load(Parse(SmsDocument(key.first))));
         CString folder;
@@ -131,4 +136,41 @@ TEST_F(SmsStoreTest, MissingSmsFolderIsReportedAndNotCreated)
     folder = PathOf(L"not there").c_str();
     EXPECT_EQ(-1, store.SaveSMS(folder));
     EXPECT_TRUE(FilesIn(L"").empty());
+}
+
+// What the store accepts it must read back exactly: characters the GBK file cannot hold travel as
+// character references, characters no XML file can hold are refused before anything is written,
+// and a folder in the file's place is no stored message.
+TEST_F(SmsStoreTest, EveryCharacterSavedComesBackOrTheSaveIsRefused)
+{
+    const std::wstring foreign = L"\U0001F600 \u0E01\u0151 \u4f60"; // emoji, Thai, o double acute, Chinese
+    CXMLBase store;
+    ASSERT_EQ(0, store.Load(Parse(SmsDocument(L"8", L"<node from=\"x\">old</node>"))));
+    ASSERT_EQ(0, Save(store));
+    IXMLDOMDocumentPtr doc = Parse(SmsDocument(L"8", L"<node/>"));
+    IXMLDOMNodePtr node;
+    ASSERT_EQ(S_OK, doc->selectSingleNode(_bstr_t(L"tavo/sms/node"), &node));
+    const IXMLDOMElementPtr element = node;
+    ASSERT_EQ(S_OK, element->setAttribute(_bstr_t(L"from"), _variant_t(foreign.c_str())));
+    ASSERT_EQ(S_OK, element->put_text(_bstr_t(foreign.c_str())));
+    ASSERT_EQ(0, store.Load(doc));
+    ASSERT_EQ(0, Save(store));
+    const std::string bytes = ReadBytes(L"sms\\8.xml");
+    EXPECT_NE(std::string::npos, bytes.find("\xC4\xE3")) << "still a GBK file";
+    CXMLBase reader;
+    ASSERT_EQ(0, reader.Load(PathOf(L"sms\\8.xml").c_str()));
+    ASSERT_EQ(0, reader.Out(&m_list));
+    ASSERT_EQ(1, m_list.GetItemCount());
+    EXPECT_EQ(foreign, std::wstring(m_list.GetItemText(0, 0).GetString()));
+    EXPECT_EQ(foreign, std::wstring(m_list.GetItemText(0, 1).GetString()));
+
+    for (const wchar_t* bad : {L"nick\x1B", L"vt\x0B", L"\xFFFE"}) {
+        ASSERT_EQ(S_OK, element->setAttribute(_bstr_t(L"from"), _variant_t(bad)));
+        EXPECT_EQ(-1, Save(store)) << testing::PrintToString(std::wstring(bad));
+        EXPECT_EQ(bytes, ReadBytes(L"sms\\8.xml")) << "the stored file stays as it was";
+    }
+
+    ASSERT_TRUE(CreateDirectoryW(PathOf(L"sms\\9.xml").c_str(), nullptr));
+    ASSERT_EQ(0, store.Load(Parse(SmsDocument(L"9"))));
+    EXPECT_EQ(-1, Save(store)) << "a folder where the file belongs";
 }

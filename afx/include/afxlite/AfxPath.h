@@ -16,6 +16,11 @@ AFX_API CString AFXAPI AfxGetModuleFolder(HMODULE hModule);
 AFX_API CString AFXAPI AfxGetModuleBaseName(HMODULE hModule);
 
 // Whether lpszName stays one file or folder name directly below the folder it is joined to:
-// not empty, not dots only, and free of path separators, drive or stream colons, wildcards,
-// quotes, angle brackets, pipes and control characters.
+// not empty, not dots only, free of path separators, drive or stream colons, wildcards, quotes,
+// angle brackets, pipes and control characters, and no reserved device name (CON, PRN, AUX,
+// NUL, COM0-COM9, LPT0-LPT9, CONIN$, CONOUT$ in any case, with or without an extension), which
+// the system would open as the device instead of a file.
 AFX_API BOOL AFXAPI AfxIsPlainFileName(LPCTSTR lpszName);
+
+// Whether lpszPath names an existing folder: a write aimed at it as a file stores nothing.
+AFX_API BOOL AFXAPI AfxIsFolder(LPCTSTR lpszPath);
