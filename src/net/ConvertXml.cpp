@@ -61,7 +61,7 @@ bool HasSpaceAtAnEnd(const CString& text)
 // puts one space for it between two non-empty texts). A text is clean when the DOM gave it exactly
 // as its raw content joins, with no white space at its ends, so that no trimming rule of the DOM
 // can tell the join apart: an element without children, one of clean elements, or one holding a
-// single text node whose value the DOM's text repeats. Anything else (mixed content, CDATA,
+// single text node without white space at its ends. Anything else (mixed content, CDATA,
 // references, comments, white space at the ends, nodes other than elements, no map) is asked of
 // the DOM.
 class CNodeText {
@@ -121,12 +121,18 @@ public:
             text = m_joined;
             return S_OK;
         }
+        // A single text node with no white space at its ends (references to the predefined
+        // entities never decode to white space): the DOM neither trims nor separates it.
+        m_bClean = m_bJoinable && m_nItems == 0 && m_nTexts == 1 && !HasSpaceAtAnEnd(m_raw);
+        if (m_bClean) {
+            text = m_raw;
+            return S_OK;
+        }
         _bstr_t value;
         const HRESULT hr = node->get_text(value.GetAddress());
         if (FAILED(hr))
             return hr;
         text = AfxStringFromBstr(value);
-        m_bClean = m_bJoinable && m_nItems == 0 && m_nTexts == 1 && text == m_raw && !HasSpaceAtAnEnd(text);
         m_bSpace = false;
         return S_OK;
     }
