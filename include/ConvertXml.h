@@ -16,12 +16,21 @@
 #include <afx.h>
 #include <afxmsxml.h>
 
+class CXmlSpaceMap;
+
 class VO_API CConvertXml {
 public:
     // Parses text into a new document stored in doc; doc is left as it was unless 0 is returned.
     static HRESULT CStringToXml(CString text, IXMLDOMDocumentPtr& doc);
     // Adds the document's top-level nodes (and their subtrees) in front of what the tree holds.
     static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree);
+    // As above, for a document CStringToXml parsed from source, with the same items. The text of
+    // an element with children is the DOM's joined text, which the DOM computes over the whole
+    // subtree each time it is asked (more than linearly in the item count under some DOMs); here
+    // it is joined from the children's texts in the same walk wherever source shows that the
+    // result is the DOM's (the white space the DOM dropped placed, no mixed content, comment,
+    // CDATA, character reference or document type), and asked of the DOM elsewhere.
+    static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source);
     // Loads an XML file and adds its content to the tree.
     static HRESULT LoadXmlToTree(const wchar_t* path, CXmlTreeCtrl* tree);
     // Builds a new document from the tree into doc (an empty document and 1 for an empty tree).
@@ -33,12 +42,18 @@ public:
     static HRESULT SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree);
 
 private:
+    // Converts the document's top-level nodes; pSpaces as XmlOutToTree.
+    static HRESULT ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CXmlSpaceMap* pSpaces);
     // Converts node and its subtree: the node goes into the tree under parent (or behind after).
-    static HRESULT XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after);
+    // With a map of the source's white space, element texts are joined from their children's where
+    // that gives the DOM's; nElements counts the elements converted so far, in document order.
+    static HRESULT XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
+                                const CXmlSpaceMap* pSpaces, size_t& nElements);
     // Converts one node alone; sets item to the new item, or leaves it null when the node is
-    // not converted (text, comment and CDATA nodes: result 1).
+    // not converted (text, comment and CDATA nodes: result 1). An element's item gets no text
+    // (bElement tells): the walk sets it once the element's children are converted.
     static HRESULT NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
-                              CXmlTreeItem*& item);
+                              CXmlTreeItem*& item, bool& bElement);
     // Converts item and its subtree into elements appended to parent (or to the document).
     static HRESULT TreeSaveToXml(CXmlTreeItem* item, IXMLDOMDocument* doc, IXMLDOMNode* parent);
     // Creates the element of one item (name, text, attributes) and appends it to parent.

@@ -7,8 +7,10 @@
 
 #include <afxgdi.h>
 
+#include <memory>
 #include <vector>
 
+class CStretchedPieceCache;
 class CWnd;
 
 // The skin element a public drawing operation works on.
@@ -89,16 +91,21 @@ public:
     // that is not one plain folder name below the skins folder (empty, "..", a path, a line
     // break, a device name such as "CON") gives 0 and leaves the skin held as it is.
     int LoadOne(LPCTSTR lpszName);
-    // Releases every picture, mask, centre brush and the logo fill.
+    // Releases every picture, mask, centre brush and the logo fill, and the stretched pieces
+    // kept for drawing.
     void Empty();
     // Takes over the loaded skin of other: name, colours and every GDI object; other keeps its
-    // name and colours but no picture.
+    // name and colours but no picture. The stretched pieces of both are released.
     void Assign(CSkin& other);
 
     CString GetCurrName() const;
     void SetCurrName(LPCTSTR lpszName);
 
     // ---- drawing (SkinDraw.cpp) ----
+    // Pieces of the pictures are kept stretched to the sizes they were drawn at (a bounded
+    // number, known by the picture handles), so that a repaint copies them without stretching
+    // again. LoadOne, Empty, Assign and Release release them; a picture replaced in place by a
+    // host gets a new handle and so new pieces.
     void Draw(CDC* pDC, CRect& rect, D_TYPE type);
     void DrawTop(CDC* pDC, const CRect& rect, D_TYPE type);
     void DrawLeft(CDC* pDC, const CRect& rect, D_TYPE type);
@@ -182,6 +189,8 @@ private:
     void DrawBarTitle(CDC* pDC, CWnd* pFontWnd, CRect rectText, LPCTSTR lpszTitle, UINT nFormat, bool bTransparent);
     void DrawOutline(CDC* pDC, int nLeft, int nTop, int nRight, int nBottom);
     void StretchStrip(CDC* pDC, const CRect& rect);
+
+    std::unique_ptr<CStretchedPieceCache> m_pPieces; // stretched pieces of the pictures above
 };
 
 // The skin in use.

@@ -1,22 +1,29 @@
-// Benchmark of the XML conversion: a 10,000-item command tree to XML text and back into a tree,
-// against MSXML parsing and serialising the same text alone. Prints the times of one run (median
-// of several repetitions) and their ratio; it asserts nothing.
+// Benchmark of the XML conversion: command trees of 1,000, 10,000 and 100,000 items to XML text
+// and back into a tree, against MSXML parsing and serialising the same text alone, in the same
+// rounds. Prints the ratio per size and how the round trip grows with ten times the items, as the
+// 10th percentile and the median of the rounds; it asserts nothing.
 
 #include "../common/BenchClock.h"
 
 #include <ConvertXml.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-const int kContacts = 999;   // each with 9 fields: 9,990 items
-const int kHeaderFields = 9; // plus the root: 10,000 items
-const int kRepetitions = 7;
+const int kHeaderFields = 9; // the root and its header fields: 10 items
 const wchar_t* const kFields[] = {L"name", L"nick", L"sign", L"group", L"mobile", L"mail", L"age", L"city", L"icon"};
+const int kItemsPerContact = 1 + sizeof(kFields) / sizeof(kFields[0]);
+const double kRatioGoal = 2.5;
+const double kGrowthGoal = 12.0; // ten times the items
+
+struct Size {
+    int nItems;
+    int nRounds;
+};
+const Size kSizes[] = {{1000, 15}, {10000, 7}, {100000, 3}};
 
 CMapStringToString* ContactAttributes(int index)
 {
@@ -26,12 +33,14 @@ CMapStringToString* ContactAttributes(int index)
     return attri;
 }
 
-void BuildCommand(CXmlTreeCtrl& tree)
+// A tree of nItems items: the root, its header fields, and contacts of ten items each.
+void BuildCommand(CXmlTreeCtrl& tree, int nItems)
 {
     CXmlTreeItem* root = tree.InsertItem(L"tavo");
     for (int field = 0; field < kHeaderFields; ++field)
         tree.InsertItem((L"h" + std::to_wstring(field)).c_str(), L"header value", nullptr, root);
-    for (int index = 0; index < kContacts; ++index) {
+    const int nContacts = (nItems - 1 - kHeaderFields) / kItemsPerContact;
+    for (int index = 0; index < nContacts; ++index) {
         CXmlTreeItem* contact = tree.InsertItem(L"contact", L"", ContactAttributes(index), root);
         for (const wchar_t* field : kFields)
             tree.InsertItem(field, (std::wstring(field) + L" " + std::to_wstring(index)).c_str(), nullptr, contact);
@@ -49,13 +58,13 @@ std::wstring XmlOf(IXMLDOMDocument* doc)
 }
 
 struct Times {
-    std::vector<double> treeToDoc, serialise, parse, docToTree, msxmlAlone;
+    std::vector<double> treeToDoc, serialise, parse, docToTree, roundTrip, msxmlAlone;
 };
 
-// One repetition of both paths; false when a step fails.
+// One round of both paths; false when a step fails.
 bool RunOnce(CXmlTreeCtrl& command, Times& times)
 {
-    double start = NowMs();
+    const double start = NowMs();
     IXMLDOMDocumentPtr doc;
     if (CConvertXml::ConvertTreeToXml(&command, doc) != S_OK)
         return false;
@@ -65,17 +74,21 @@ bool RunOnce(CXmlTreeCtrl& command, Times& times)
     times.serialise.push_back(NowMs() - mark);
 
     mark = NowMs();
+    const CString source(text.c_str()); // as the channel has the answer
     IXMLDOMDocumentPtr parsed;
-    if (CConvertXml::CStringToXml(text.c_str(), parsed) != S_OK)
+    if (CConvertXml::CStringToXml(source, parsed) != S_OK)
         return false;
     times.parse.push_back(NowMs() - mark);
     mark = NowMs();
     CXmlTreeCtrl answer;
-    if (CConvertXml::ConvertXmlToTree(parsed, &answer) != S_OK || answer.GetItemCount() != command.GetItemCount())
+    if (CConvertXml::ConvertXmlToTree(parsed, &answer, source) != S_OK ||
+        answer.GetItemCount() != command.GetItemCount())
         return false;
-    times.docToTree.push_back(NowMs() - mark);
+    const double end = NowMs();
+    times.docToTree.push_back(end - mark);
+    times.roundTrip.push_back(end - start);
 
-    start = NowMs();
+    mark = NowMs();
     IXMLDOMDocumentPtr alone;
     VARIANT_BOOL loaded = VARIANT_FALSE;
     if (FAILED(alone.CreateInstance(__uuidof(DOMDocument))) || FAILED(alone->loadXML(_bstr_t(text.c_str()), &loaded)) ||
@@ -83,8 +96,42 @@ bool RunOnce(CXmlTreeCtrl& command, Times& times)
         return false;
     if (XmlOf(alone).size() != text.size())
         return false;
-    times.msxmlAlone.push_back(NowMs() - start);
+    times.msxmlAlone.push_back(NowMs() - mark);
     return true;
+}
+
+// Measures one size; false when a step fails.
+bool RunSize(const Size& size, Times& times)
+{
+    CXmlTreeCtrl command;
+    BuildCommand(command, size.nItems);
+    for (int round = 0; round < size.nRounds; ++round) {
+        if (!RunOnce(command, times))
+            return false;
+    }
+    std::printf("%d items (%d rounds)\n", command.GetItemCount(), size.nRounds);
+    PrintTimes("tree -> document (ConvertTreeToXml)", times.treeToDoc);
+    PrintTimes("document -> text (xml)", times.serialise);
+    PrintTimes("text -> document (CStringToXml)", times.parse);
+    PrintTimes("document -> tree (ConvertXmlToTree)", times.docToTree);
+    PrintTimes("tree -> XML -> tree", times.roundTrip);
+    PrintTimes("MSXML parse + serialise alone", times.msxmlAlone);
+    PrintRatio("ratio round trip / MSXML alone", RatiosOf(times.roundTrip, times.msxmlAlone), kRatioGoal);
+    return true;
+}
+
+// Growth of the round trip from one size to the next (ten times the items): the 10th percentiles
+// of the two sizes compared, and their medians; MSXML's own growth beside it, for the part of
+// the growth that is the platform's.
+void PrintGrowth(const Size& from, const Times& small, const Size& to, const Times& large)
+{
+    char label[64];
+    std::snprintf(label, sizeof(label), "growth %d -> %d items", from.nItems, to.nItems);
+    PrintFigures(label, Percentile10(large.roundTrip) / Percentile10(small.roundTrip),
+                 Median(large.roundTrip) / Median(small.roundTrip), kGrowthGoal);
+    std::snprintf(label, sizeof(label), "  MSXML alone, %d -> %d items", from.nItems, to.nItems);
+    PrintFigures(label, Percentile10(large.msxmlAlone) / Percentile10(small.msxmlAlone),
+                 Median(large.msxmlAlone) / Median(small.msxmlAlone), 0);
 }
 
 } // namespace
@@ -97,31 +144,23 @@ int main()
     }
     int status = 0;
     {
+        std::printf("XML conversion\n");
+        // A first small round loads MSXML and fills the allocators.
+        Times warmUp;
         CXmlTreeCtrl command;
-        BuildCommand(command);
-        Times warmUp, times;
+        BuildCommand(command, kSizes[0].nItems);
+        const size_t nSizes = sizeof(kSizes) / sizeof(kSizes[0]);
+        std::vector<Times> times(nSizes);
         if (!RunOnce(command, warmUp))
             status = 1;
-        for (int repetition = 0; repetition < kRepetitions && status == 0; ++repetition) {
-            if (!RunOnce(command, times))
+        for (size_t i = 0; i < nSizes && status == 0; ++i) {
+            if (!RunSize(kSizes[i], times[i]))
                 status = 1;
         }
-        if (status == 0) {
-            const double treeToDoc = Median(times.treeToDoc), serialise = Median(times.serialise);
-            const double parse = Median(times.parse), docToTree = Median(times.docToTree);
-            const double ours = treeToDoc + serialise + parse + docToTree;
-            const double alone = Median(times.msxmlAlone);
-            std::printf("items in the command tree:         %d\n", command.GetItemCount());
-            std::printf("tree -> document (ConvertTreeToXml): %8.2f ms\n", treeToDoc);
-            std::printf("document -> text (xml):              %8.2f ms\n", serialise);
-            std::printf("text -> document (CStringToXml):     %8.2f ms\n", parse);
-            std::printf("document -> tree (ConvertXmlToTree): %8.2f ms\n", docToTree);
-            std::printf("tree -> XML -> tree, total:          %8.2f ms\n", ours);
-            std::printf("MSXML parse + serialise alone:       %8.2f ms\n", alone);
-            std::printf("ratio (round trip / MSXML alone):    %8.2f\n", ours / alone);
-        } else {
+        for (size_t i = 1; i < nSizes && status == 0; ++i)
+            PrintGrowth(kSizes[i - 1], times[i - 1], kSizes[i], times[i]);
+        if (status != 0)
             std::printf("a conversion step failed\n");
-        }
     }
     CoUninitialize();
     return status;

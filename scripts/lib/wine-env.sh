@@ -34,9 +34,11 @@ vo_build_dir() {
     echo "$dir"
 }
 
-# Configures the build folder on first use (later builds re-run CMake by themselves) and builds.
-vo_build() {
+# Configures the build folder on first use (later builds re-run CMake by themselves); further
+# arguments go to that first configuration (-DCMAKE_BUILD_TYPE=Release, for instance).
+vo_configure() {
     local build_dir=$1
+    shift
     local toolchain
     toolchain=$VO_ROOT/cmake/toolchain-$(vo_arch)-w64-mingw32.cmake
     # A build folder configured for the other architecture is configured again from scratch.
@@ -54,9 +56,14 @@ vo_build() {
         export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$VO_ROOT")}
     fi
     if [[ ! -f $build_dir/build.ninja ]]; then
-        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${launcher[@]}"
+        cmake -S "$VO_ROOT" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${launcher[@]}" "$@"
     fi
-    cmake --build "$build_dir"
+}
+
+# Configures the build folder on first use and builds everything.
+vo_build() {
+    vo_configure "$1"
+    cmake --build "$1"
 }
 
 # Exports the environment every Wine process of the build uses. Values already set by the caller

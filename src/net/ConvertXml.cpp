@@ -7,7 +7,11 @@
 
 #include <ConvertXml.h>
 
+#include "XmlSpaceMap.h"
+
 #include <comutil.h>
+
+#include <cwctype>
 
 #include <memory>
 #include <new>
@@ -36,6 +40,119 @@ _bstr_t ToBstr(const CString& text)
     return _bstr_t(text.GetString());
 }
 
+// White space for the checks below: XML's own, any other control character, and what the C
+// library counts as space (no-break and ideographic spaces included).
+bool IsSpace(wchar_t ch)
+{
+    return ch <= L' ' || iswspace(ch);
+}
+
+// Whether text starts or ends with white space.
+bool HasSpaceAtAnEnd(const CString& text)
+{
+    return !text.IsEmpty() && (IsSpace(text[0]) || IsSpace(text[text.GetLength() - 1]));
+}
+
+// The text of one converted node as the DOM's text property gives it; for an element, the text of
+// all its descendants joined. Asking the DOM for an element's joined text costs its whole subtree
+// each time (and more than linearly under some DOMs), so the walk joins the texts of an element's
+// children itself where the result is provably the DOM's: an element whose children are only
+// elements with clean texts, and whose dropped white space the map of the source places (the DOM
+// puts one space for it between two non-empty texts). A text is clean when the DOM gave it exactly
+// as its raw content joins, with no white space at its ends, so that no trimming rule of the DOM
+// can tell the join apart: an element without children, one of clean elements, or one holding a
+// single text node without white space at its ends. Anything else (mixed content, CDATA,
+// references, comments, white space at the ends, nodes other than elements, no map) is asked of
+// the DOM.
+class CNodeText {
+public:
+    // pSpaces: the element's white space as the map places it; null to ask the DOM.
+    explicit CNodeText(const CXmlSpaceMap::Element* pSpaces)
+        : m_pSpaces(pSpaces), m_bJoinable(pSpaces != nullptr), m_bSpace(pSpaces && pSpaces->bSpaceFirst)
+    {
+    }
+
+    // A child converted into an item, with its text, whether that text is clean, and whether
+    // the child ended with dropped white space.
+    void AddItem(const CString& text, bool bClean, bool bTrailingSpace)
+    {
+        const size_t nChild = m_nItems++;
+        m_bJoinable = m_bJoinable && bClean && nChild < m_pSpaces->spaceAfter.size();
+        if (!m_bJoinable)
+            return;
+        if (!text.IsEmpty()) {
+            if (m_bSpace && !m_joined.IsEmpty())
+                m_joined += L' ';
+            m_joined += text;
+            m_bSpace = false;
+        }
+        m_bSpace = m_bSpace || m_pSpaces->spaceAfter[nChild] || bTrailingSpace;
+    }
+
+    // A child that is no item: a text node's value is kept, any other node ends the joining.
+    HRESULT AddNode(IXMLDOMNode* node)
+    {
+        if (!m_bJoinable)
+            return S_OK;
+        DOMNodeType type = NODE_INVALID;
+        HRESULT hr = node->get_nodeType(&type);
+        if (FAILED(hr))
+            return hr;
+        if (type != NODE_TEXT || ++m_nTexts > 1) {
+            m_bJoinable = false;
+            return S_OK;
+        }
+        _variant_t value;
+        hr = node->get_nodeValue(value.GetAddress());
+        if (FAILED(hr))
+            return hr;
+        if (V_VT(&value) == VT_BSTR)
+            m_raw = AfxStringFromBstr(V_BSTR(&value));
+        else
+            m_bJoinable = false;
+        return S_OK;
+    }
+
+    // The node's text, once every child was added.
+    HRESULT Finish(IXMLDOMNode* node, CString& text)
+    {
+        m_bClean = m_bJoinable && m_nTexts == 0 && m_nItems == m_pSpaces->spaceAfter.size();
+        if (m_bClean) {
+            text = m_joined;
+            return S_OK;
+        }
+        // A single text node with no white space at its ends (references to the predefined
+        // entities never decode to white space): the DOM neither trims nor separates it.
+        m_bClean = m_bJoinable && m_nItems == 0 && m_nTexts == 1 && !HasSpaceAtAnEnd(m_raw);
+        if (m_bClean) {
+            text = m_raw;
+            return S_OK;
+        }
+        _bstr_t value;
+        const HRESULT hr = node->get_text(value.GetAddress());
+        if (FAILED(hr))
+            return hr;
+        text = AfxStringFromBstr(value);
+        m_bSpace = false;
+        return S_OK;
+    }
+
+    // Whether the text Finish gave is clean.
+    bool IsClean() const { return m_bClean; }
+    // Whether a clean text ended with dropped white space (after its last non-empty part).
+    bool HasTrailingSpace() const { return m_bSpace; }
+
+private:
+    const CXmlSpaceMap::Element* m_pSpaces;
+    bool m_bJoinable; // an element whose children so far are clean items or one text node
+    bool m_bSpace;    // dropped white space since the last non-empty text joined
+    bool m_bClean = false;
+    size_t m_nItems = 0;
+    int m_nTexts = 0;
+    CString m_joined; // the clean texts of the child items, joined
+    CString m_raw;    // the value of the one text node
+};
+
 } // namespace
 
 HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
@@ -62,6 +179,17 @@ HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
 // cannot step from a document type node to its next sibling.
 HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree)
 {
+    return ConvertDocument(doc, tree, nullptr);
+}
+
+HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source)
+{
+    const CXmlSpaceMap spaces(source);
+    return ConvertDocument(doc, tree, &spaces);
+}
+
+HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CXmlSpaceMap* pSpaces)
+{
     if (!doc || !tree)
         return kNothingDone;
     return RunGuarded([&]() -> HRESULT {
@@ -77,13 +205,14 @@ HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree
         }
         if (count <= 0)
             return kNothingDone;
+        size_t nElements = 0;
         for (long index = 0; index < count; ++index) {
             IXMLDOMNodePtr node;
             hr = nodes->get_item(index, &node);
             if (FAILED(hr))
                 return hr;
             // Top-level comments, the document type and the like give 1 and are passed over.
-            hr = node ? XmlOutToTree(node, tree, nullptr, nullptr) : S_OK;
+            hr = node ? XmlOutToTree(node, tree, nullptr, nullptr, pSpaces, nElements) : S_OK;
             if (FAILED(hr))
                 return hr;
         }
@@ -146,44 +275,64 @@ HRESULT CConvertXml::SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree)
     });
 }
 
-// Depth first with one stack entry per open level: the next child node of that level and the
-// item its conversion goes under. Children are converted from the first to the last, each put
-// in front of the ones before it, so every level comes out in reverse document order. A child
-// that is not converted (text, comment) is passed over; a DOM failure ends the walk.
-HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after)
+// Depth first with one stack entry per open level: the node, its item, the next child node to
+// convert and the node's text as it is joined. Children are converted from the first to the last,
+// each put in front of the ones before it, so every level comes out in reverse document order. A
+// child that is not converted (text, comment) only adds to its parent's text; a DOM failure ends
+// the walk. A node's text is set when its level closes, after its children.
+HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
+                                  const CXmlSpaceMap* pSpaces, size_t& nElements)
 {
     struct Level {
+        IXMLDOMNodePtr node;
+        CXmlTreeItem* item;
         IXMLDOMNodePtr next;
-        CXmlTreeItem* parent;
+        CNodeText text;
     };
-    return RunGuarded([&]() -> HRESULT {
+    // Converts one node and opens its level; 1 (no level) for a node that is not converted.
+    auto open = [tree, pSpaces, &nElements](IXMLDOMNode* child, CXmlTreeItem* under, CXmlTreeItem* behind,
+                                            std::vector<Level>& levels) {
         CXmlTreeItem* item = nullptr;
-        HRESULT hr = NodeToItem(node, tree, parent, after, item);
+        bool bElement = false;
+        HRESULT hr = NodeToItem(child, tree, under, behind, item, bElement);
         if (hr != S_OK)
             return hr;
+        // Elements are counted in document order, as the map counts their start tags.
+        const CXmlSpaceMap::Element* pElementSpaces = nullptr;
+        if (bElement && pSpaces)
+            pElementSpaces = pSpaces->Find(nElements);
+        nElements += bElement ? 1 : 0;
+        levels.push_back({IXMLDOMNodePtr(child), item, IXMLDOMNodePtr(), CNodeText(pElementSpaces)});
+        return child->get_firstChild(&levels.back().next);
+    };
+    return RunGuarded([&]() -> HRESULT {
         std::vector<Level> levels;
-        levels.push_back({IXMLDOMNodePtr(), item});
-        hr = node->get_firstChild(&levels.back().next);
-        if (FAILED(hr))
+        HRESULT hr = open(node, parent, after, levels);
+        if (hr != S_OK)
             return hr;
         while (!levels.empty()) {
             Level& level = levels.back();
             if (!level.next) {
+                CString text;
+                hr = level.text.Finish(level.node, text);
+                if (FAILED(hr))
+                    return hr;
+                const bool bClean = level.text.IsClean();
+                const bool bTrailingSpace = level.text.HasTrailingSpace();
+                level.item->SetText(text);
                 levels.pop_back();
+                if (!levels.empty())
+                    levels.back().text.AddItem(text, bClean, bTrailingSpace);
                 continue;
             }
             IXMLDOMNodePtr child = level.next;
             hr = child->get_nextSibling(&level.next);
             if (FAILED(hr))
                 return hr;
-            CXmlTreeItem* childItem = nullptr;
-            hr = NodeToItem(child, tree, level.parent, nullptr, childItem);
-            if (FAILED(hr))
-                return hr;
-            if (!childItem)
-                continue;
-            levels.push_back({IXMLDOMNodePtr(), childItem});
-            hr = child->get_firstChild(&levels.back().next);
+            CXmlTreeItem* const under = level.item;
+            hr = open(child, under, nullptr, levels); // may move the levels: level is not used again
+            if (hr == kNothingDone)
+                hr = levels.back().text.AddNode(child);
             if (FAILED(hr))
                 return hr;
         }
@@ -192,9 +341,9 @@ HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTre
 }
 
 // The attribute collection is read first: a node without one is not converted, so its name and
-// text are never needed.
+// text are never needed. An element's text is left to its level; other nodes get theirs here.
 HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeItem* parent, CXmlTreeItem* after,
-                                CXmlTreeItem*& item)
+                                CXmlTreeItem*& item, bool& bElement)
 {
     item = nullptr;
     CMapStringToString* attriRead = nullptr;
@@ -206,10 +355,17 @@ HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeI
     hr = GetNodeName(node, name);
     if (FAILED(hr))
         return hr;
-    CString text;
-    hr = GetNodeText(node, text);
+    DOMNodeType type = NODE_INVALID;
+    hr = node->get_nodeType(&type);
     if (FAILED(hr))
         return hr;
+    bElement = type == NODE_ELEMENT;
+    CString text;
+    if (!bElement) {
+        hr = GetNodeText(node, text);
+        if (FAILED(hr))
+            return hr;
+    }
     item = tree->InsertItem(name, text, attri.release(), parent, after);
     return S_OK;
 }

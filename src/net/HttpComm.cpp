@@ -237,9 +237,9 @@ void CHttpComm::Work()
                 continue;
             }
             // Without an event (it could not be made) the queue is still looked at every poll.
+            // A wake-up goes straight to the queue: a request queued alone waits for nothing.
             if (::WaitForSingleObject(m_hEvent.Get(), kPollMs) == WAIT_FAILED)
                 ::Sleep(kPollMs);
-            ::Sleep(1);
         }
     } catch (...) {
         // The loop ends; the channel reports it through m_bRunning.
@@ -298,8 +298,9 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
     command = nullptr;
 
     IXMLDOMDocumentPtr answer;
+    CString answerText;
     CString err;
-    if (!DoRequest(text, answer, err)) {
+    if (!DoRequest(text, answer, answerText, err)) {
         p.SetErrInfo(err);
         p.SetRet(-1);
         return true;
@@ -307,13 +308,13 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
     p.SetErrInfo(CString());
     p.SetRet(0);
     tree->DeleteAllItem();
-    CConvertXml::ConvertXmlToTree(answer, tree);
+    CConvertXml::ConvertXmlToTree(answer, tree, answerText);
     return true;
 }
 
-int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
+int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err)
 {
-    if (!sendRequest(text, doc, err))
+    if (!sendRequest(text, doc, answer, err))
         return 0;
     if (doc == nullptr) {
         err = kErrNotWhole;
@@ -322,7 +323,7 @@ int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& 
     return 1;
 }
 
-int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& err)
+int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err)
 {
     err.Empty();
     CloseSessionOfOldServer();
@@ -356,7 +357,7 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
 
         // The answer stays whole: it is decoded from UTF-8 as it came, never passed through
         // the system's ANSI code page (which would turn foreign characters into '?').
-        const CString answer = FromUtf8(answerBytes);
+        answer = FromUtf8(answerBytes);
         std::string().swap(answerBytes);
         if (answer.IsEmpty())
             return 0;

@@ -8,6 +8,7 @@
 #include <afxlite/AfxPath.h>
 #include <afxlite/AfxProfile.h>
 
+#include "gdi/StretchedPieceCache.h"
 #include "SkinGlobals.h"
 
 #include <cwchar>
@@ -125,7 +126,7 @@ CSkin::CSkin()
     : m_hLogoFill(nullptr), m_clrNormalText(kDefaultNormalText), m_clrCtrlBorder1x1(kDefaultBorder1x1),
       m_clrCtrlBorder2x2First(kDefaultBorder2x2First), m_clrCtrlBorder2x2Second(kDefaultBorder2x2Second),
       m_clrDskAngle(kDefaultDskAngle), m_clrVideoBk(kDefaultVideoBk), m_clrChatVideoBk(kDefaultVideoBk),
-      m_clrNarrowBk(kDefaultNarrowBk)
+      m_clrNarrowBk(kDefaultNarrowBk), m_pPieces(new CStretchedPieceCache)
 {
     if (!g_strPath.IsEmpty())
         return;
@@ -159,6 +160,7 @@ void CSkin::Release()
     const CString& strName = g_pSkinInstance->m_strCurrName;
     if (!g_strPath.IsEmpty() && AfxIsPlainFileName(strName))
         AfxWriteProfileText(g_strPath + kSettingsFile, L"config", L"current", strName);
+    g_pSkinInstance->m_pPieces->Empty();
     g_strPath.Empty();
     std::vector<CString>().swap(g_vctNames);
 }
@@ -293,6 +295,7 @@ void CSkin::LoadColours(const CString& strFolder)
 
 void CSkin::Empty()
 {
+    m_pPieces->Empty();
     for (CSkinFrameFill CSkin::*frame : kFillFrames) {
         EmptyFrame(this->*frame);
         (this->*frame).m_brush.DeleteObject();
@@ -316,6 +319,7 @@ void CSkin::Assign(CSkin& other)
     if (&other == this)
         return;
     Empty();
+    other.m_pPieces->Empty();
     m_strCurrName = other.m_strCurrName;
     m_clrNormalText = other.m_clrNormalText;
     m_clrCtrlBorder1x1 = other.m_clrCtrlBorder1x1;

@@ -7,6 +7,8 @@
 
 #include <afxwin.h>
 
+#include "gdi/StretchedPieceCache.h"
+
 namespace {
 
 // Bars above and below controls are this high, whatever the height of their pictures.
@@ -151,14 +153,23 @@ CLayout WholeCopy(const CRect& rect)
     return layout;
 }
 
-// Draws the pieces through one memory context; nothing without a picture or a context.
-void DrawLayout(CDC* pDC, CBitmap& bmp, CBitmap& mask, const CLayout& layout)
+// Draws the pieces from the cache of stretched pieces, or those it does not take through one
+// memory context; nothing without a picture. Without a mask StretchTrans leaves the target as it
+// was, and the cache is not asked.
+void DrawLayout(CStretchedPieceCache& pieces, CDC* pDC, CBitmap& bmp, CBitmap& mask, const CLayout& layout)
 {
-    CDC memDC;
-    if (!CanDraw(pDC, bmp) || !memDC.CreateCompatibleDC(pDC))
+    if (!CanDraw(pDC, bmp))
         return;
-    for (const Piece& piece : layout)
+    const HBITMAP hMask = static_cast<HBITMAP>(mask.GetSafeHandle());
+    CDC memDC;
+    for (const Piece& piece : layout) {
+        if (hMask && pieces.Draw(pDC->GetSafeHdc(), static_cast<HBITMAP>(bmp.GetSafeHandle()), hMask, piece.target,
+                                 piece.source))
+            continue;
+        if (memDC.GetSafeHdc() == nullptr && !memDC.CreateCompatibleDC(pDC))
+            return;
         StretchTrans(pDC, bmp, mask, piece.target, &memDC, piece.source);
+    }
 }
 
 // ---- the elements ----
@@ -254,32 +265,32 @@ const Element* FindElement(D_TYPE type)
 
 void CSkin::Draw(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    DrawLayout(pDC, bmp, mask, NineCells(rect, cx, cy));
+    DrawLayout(*m_pPieces, pDC, bmp, mask, NineCells(rect, cx, cy));
 }
 
 void CSkin::DrawTop(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    DrawLayout(pDC, bmp, mask, OpenFrame(rect, cx, cy));
+    DrawLayout(*m_pPieces, pDC, bmp, mask, OpenFrame(rect, cx, cy));
 }
 
 void CSkin::DrawLeft(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    DrawLayout(pDC, bmp, mask, LeftEdge(rect, cx, cy));
+    DrawLayout(*m_pPieces, pDC, bmp, mask, LeftEdge(rect, cx, cy));
 }
 
 void CSkin::DrawLR(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    DrawLayout(pDC, bmp, mask, HorizontalBand(rect, cx, cy));
+    DrawLayout(*m_pPieces, pDC, bmp, mask, HorizontalBand(rect, cx, cy));
 }
 
 void CSkin::DrawTB(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask, int cx, int cy)
 {
-    DrawLayout(pDC, bmp, mask, VerticalBand(rect, cx, cy));
+    DrawLayout(*m_pPieces, pDC, bmp, mask, VerticalBand(rect, cx, cy));
 }
 
 void CSkin::DrawCopy(CDC* pDC, const CRect& rect, CBitmap& bmp, CBitmap& mask)
 {
-    DrawLayout(pDC, bmp, mask, WholeCopy(rect));
+    DrawLayout(*m_pPieces, pDC, bmp, mask, WholeCopy(rect));
 }
 
 // Fills rect with the centre cell of a picture as a pattern. The brush is made on the first fill
@@ -386,12 +397,17 @@ void CSkin::FillCenter(CDC* pDC, const CRect& rect, D_TYPE type)
 void CSkin::StretchStrip(CDC* pDC, const CRect& rect)
 {
     BITMAP info = {};
+    if (!CanDraw(pDC, m_richbottom.m_bmp) || rect.IsRectEmpty() || m_richbottom.m_bmp.GetBitmap(&info) == 0)
+        return;
+    const int nSourceHeight = rect.Height() < info.bmHeight ? rect.Height() : info.bmHeight;
+    const CRect source(m_richbottom.m_cx, 0, 2 * m_richbottom.m_cx, nSourceHeight);
+    if (m_pPieces->Draw(pDC->GetSafeHdc(), static_cast<HBITMAP>(m_richbottom.m_bmp.GetSafeHandle()), nullptr, rect,
+                        source))
+        return;
     CDC memDC;
-    if (!CanDraw(pDC, m_richbottom.m_bmp) || rect.IsRectEmpty() || m_richbottom.m_bmp.GetBitmap(&info) == 0 ||
-        !memDC.CreateCompatibleDC(pDC))
+    if (!memDC.CreateCompatibleDC(pDC))
         return;
     CDCSelect select(&memDC, &m_richbottom.m_bmp);
-    const int nSourceHeight = rect.Height() < info.bmHeight ? rect.Height() : info.bmHeight;
     pDC->StretchBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memDC, m_richbottom.m_cx, 0, m_richbottom.m_cx,
                     nSourceHeight, SRCCOPY);
 }

@@ -24,17 +24,18 @@ const COLORREF kWhite = RGB(255, 255, 255);
 // Objects the platform may create for itself between two counts (caches).
 const int kGdiCountSlack = 8;
 
-// A memory context over a 32-bit bitmap of the given size filled with one colour.
+// A memory context over a 32-bit (or nBitCount-bit) bitmap of the given size filled with one
+// colour.
 class CDibTarget {
 public:
-    CDibTarget(int nWidth, int nHeight, COLORREF crFill)
+    CDibTarget(int nWidth, int nHeight, COLORREF crFill, WORD nBitCount = 32)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = nWidth;
         info.bmiHeader.biHeight = -nHeight;
         info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biBitCount = nBitCount;
         void* bits = nullptr;
         m_dc.CreateCompatibleDC(nullptr);
         m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -1,7 +1,10 @@
 // CConvertXml on well-formed input: reversed sibling order, joined texts, attribute maps,
-// skipped comments and text nodes, top-level order, save and reload, empty inputs.
+// skipped comments and text nodes, top-level order, save and reload, empty inputs, and every
+// item text the DOM's own over a corpus of white space, entities and CDATA.
 
 #include "XmlTestSupport.h"
+
+#include <vector>
 
 TEST_F(ConvertXmlTest, SiblingsComeOutInReverseOrderWithJoinedTextsAndAttributeMaps)
 {
@@ -102,4 +105,80 @@ TEST_F(ConvertXmlTest, OnlyOneTopLevelElementAndNoDeclarationItemGoIntoADocument
     CXmlTreeCtrl unnamed;
     unnamed.InsertItem(L"", L"text");
     EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&unnamed, doc)); // a name the DOM refuses
+}
+
+namespace {
+
+std::wstring DomText(IXMLDOMNode* node)
+{
+    _bstr_t text;
+    if (FAILED(node->get_text(text.GetAddress())) || !text)
+        return std::wstring();
+    return std::wstring(text, text.length());
+}
+
+// Expects the text of item to be the DOM's text of node, and so on down both trees (the tree's
+// children are in reverse order).
+void ExpectDomTexts(IXMLDOMNode* node, const CXmlTreeItem* item)
+{
+    _bstr_t name;
+    node->get_nodeName(name.GetAddress());
+    EXPECT_EQ(DomText(node), item->GetText().GetString()) << "text of " << static_cast<const wchar_t*>(name);
+    std::vector<IXMLDOMNodePtr> elements;
+    IXMLDOMNodePtr child;
+    for (node->get_firstChild(&child); child;) {
+        DOMNodeType type = NODE_INVALID;
+        child->get_nodeType(&type);
+        if (type == NODE_ELEMENT)
+            elements.push_back(child);
+        IXMLDOMNodePtr next;
+        child->get_nextSibling(&next);
+        child = next;
+    }
+    std::vector<const CXmlTreeItem*> items;
+    for (const CXmlTreeItem* childItem = item->GetChild(); childItem; childItem = childItem->GetNext())
+        items.insert(items.begin(), childItem);
+    ASSERT_EQ(elements.size(), items.size()) << "children of " << static_cast<const wchar_t*>(name);
+    for (size_t i = 0; i < elements.size(); ++i)
+        ExpectDomTexts(elements[i], items[i]);
+}
+
+} // namespace
+
+TEST_F(ConvertXmlTest, EveryItemTextIsTheDomTextWithWhiteSpaceEntitiesAndCdata)
+{
+    const std::wstring longText = std::wstring(299, L'x') + std::wstring(700, L' ') + L"y";
+    const std::wstring corpus[] = {
+        L"<a><b>x</b><c>y</c><d/><e></e></a>",
+        L"<a><b> x </b><c>y</c></a>",
+        L"<a>\r\n  <b>x</b>\r\n  <c>y z</c>\r\n</a>",
+        L"<a>t1<b>x</b>t2 <c>y</c></a>",
+        L"<a><b>x &amp; &lt;y&gt; &#x4E2D;&#32;</b><c><![CDATA[ raw <c> ]]></c><d>1<![CDATA[2]]>3</d></a>",
+        L"<a><b>x&amp;</b><c>&lt;y</c><d>p&#32;</d><e>&#9;</e></a>",
+        L"<a><b><!-- note -->x</b><c>  </c><d>x<!-- note --></d><e>\t</e></a>",
+        L"<a><b>line1\r\nline2\ttab  two</b><c><d>deep</d><e>er</e><f><g/></f></c></a>",
+        L"<a xml:space=\"preserve\"><b> x </b> <c>y</c><d>\r\n</d></a>",
+        L"<a><b>\x4E2D\x6587</b><c>\x00A0nbsp\x00A0</c><d>\x3000w\x3000</d></a>",
+        L"<a><b><c> x</c><d>y</d></b><e><f>z </f></e><g><h>p</h><i>q</i></g></a>",
+        L"<a><b>" + longText + L"</b><c>z</c></a>",
+        L"<a><b><c>x</c> </b><d>y</d><e>\n<f/>\n</e>\n<g>z</g><h> </h><i>w</i></a>",
+        L"<a> <b>\t<c/> </b> <d>x</d></a>",
+        L"<tavo>\r\n\t<h0>v</h0>\r\n\t<contact id=\"1\">\r\n\t\t<name>n 1</name>\r\n\t\t<nick/>\r\n\t</contact>\r\n"
+        L"\t<contact id=\"2\" note=\"a > b\">\r\n\t\t<name>n 2</name>\r\n\t</contact>\r\n</tavo>\r\n",
+        L"<?xml version=\"1.0\"?>\r\n<tavo><h0>v</h0><contact id=\"1\"><name>n 1</name><nick>k</nick></contact>"
+        L"<contact id=\"2\"><name>n 2</name><nick></nick></contact></tavo>\r\n",
+    };
+    for (const std::wstring& text : corpus) {
+        SCOPED_TRACE(testing::Message() << text);
+        IXMLDOMDocumentPtr doc;
+        ASSERT_EQ(S_OK, CConvertXml::CStringToXml(text.c_str(), doc));
+        IXMLDOMElementPtr root;
+        ASSERT_EQ(S_OK, doc->get_documentElement(&root));
+        CXmlTreeCtrl fromDocument;
+        ASSERT_EQ(S_OK, CConvertXml::ConvertXmlToTree(doc, &fromDocument));
+        ExpectDomTexts(root, fromDocument.GetFirstItem()); // the root goes in front of a declaration
+        CXmlTreeCtrl fromSource;
+        ASSERT_EQ(S_OK, CConvertXml::ConvertXmlToTree(doc, &fromSource, text.c_str()));
+        ExpectDomTexts(root, fromSource.GetFirstItem());
+    }
 }
