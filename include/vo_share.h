@@ -30,3 +30,6 @@
 #include "VoMenu.h"
 #include "ShellOpen.h"
 #include "ButtonST.h"
+#include "MixerApi.h"
+#include "AudioControl.h"
+#include "VideoDevice.h"
