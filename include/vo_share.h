@@ -33,3 +33,5 @@
 #include "MixerApi.h"
 #include "AudioControl.h"
 #include "VideoDevice.h"
+#include "CorvalaSlider.h"
+#include "SliderWnd.h"
