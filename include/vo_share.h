@@ -35,3 +35,5 @@
 #include "VideoDevice.h"
 #include "CorvalaSlider.h"
 #include "SliderWnd.h"
+#include "VoHtmlEventSink.h"
+#include "VoHtml.h"
