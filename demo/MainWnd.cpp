@@ -23,6 +23,7 @@ const COLORREF kToolbarBackground = RGB(192, 192, 192);
 const CSize kToolbarImage(16, 15);
 const int kSkinImage = 5; // the toolbar's image of the skin command
 const int kChatImage = 3;
+const DWORD kTransfersWait = 10000; // ms a screenshot run waits for the transfers to end
 
 const DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const int kWindowLeft = 40;
@@ -44,7 +45,9 @@ const int kFontRowHeight = 26;
 const int kEditionWidth = 360; // the addresses panel beside it takes the rest of the row
 const int kEditionLabelWidth = 90;
 const int kAddressLabelWidth = 130;
-const int kLibraryLabelWidth = 170;
+const int kLibraryWidth = 400; // the transfers panel beside it takes the rest of the row
+const int kLibraryLabelWidth = 160;
+const int kTransfersLabelWidth = 80;
 const int kFontLabelWidth = 200;
 
 const COLORREF kTitleBandText = RGB(255, 255, 255);
@@ -163,6 +166,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_CONTEXTMENU()
     ON_MESSAGE(WM_GETFONT, &CMainWnd::OnGetFont)
     ON_MESSAGE(WM_TAKE_SHOTS, &CMainWnd::OnTakeShots)
+    ON_MESSAGE(FILE_TRAN_DONE, &CMainWnd::OnTransferDone)
 END_MESSAGE_MAP()
 
 CMainWnd::CMainWnd(const CString& strShotFolder) : m_strShotFolder(strShotFolder), m_nExitCode(0)
@@ -191,6 +195,7 @@ BOOL CMainWnd::CreateMain()
     SetIcon(OEM.m_hMainIcon, FALSE);
     if (!CreateButtons())
         return FALSE;
+    m_transfers.Start(m_hWnd);
     if (!m_strShotFolder.IsEmpty())
         PostMessage(WM_TAKE_SHOTS);
     return TRUE;
@@ -308,7 +313,10 @@ CMainWnd::Layout CMainWnd::ComputeLayout(int nWidth) const
     layout.rcFonts.SetRect(kMargin, y, nWidth - kMargin, y + PanelHeight(kFontCount, kFontRowHeight));
     y = layout.rcFonts.bottom + kMargin;
 
-    layout.rcLibrary.SetRect(kMargin, y, nWidth - kMargin, y + PanelHeight(m_lines.GetSize(), kLineHeight));
+    const int nLowerRowHeight =
+        std::max(PanelHeight(m_lines.GetSize(), kLineHeight), PanelHeight(CTransfersPanel::kLineCount, kLineHeight));
+    layout.rcLibrary.SetRect(kMargin, y, kMargin + kLibraryWidth, y + nLowerRowHeight);
+    layout.rcTransfers.SetRect(layout.rcLibrary.right + kMargin, y, nWidth - kMargin, y + nLowerRowHeight);
     y = layout.rcLibrary.bottom + kMargin;
 
     layout.rcStatus.SetRect(0, y, nWidth, y + skin.m_main.m_cy);
@@ -409,6 +417,7 @@ void CMainWnd::PaintWindow(CDC& dc, const CRect& rcClient)
     PaintPairs(dc, layout.rcAddresses, L"Service addresses", m_addresses, kAddressLabelWidth);
     PaintFonts(dc, layout.rcFonts);
     PaintPairs(dc, layout.rcLibrary, L"Library", m_lines, kLibraryLabelWidth);
+    PaintPairs(dc, layout.rcTransfers, L"Transfers", m_transfers.Lines(), kTransfersLabelWidth);
 
     CString strSkins;
     strSkins.Format(L"%d skins installed", static_cast<int>(skin.GetSkinNames()->size()));
@@ -550,6 +559,7 @@ LRESULT CMainWnd::OnGetFont(WPARAM, LPARAM)
 // that was in use.
 LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 {
+    WaitForTransfers(kTransfersWait);
     UpdateWindow();
     SaveShot(L"main");
     ShootHoveredButton();
@@ -566,6 +576,25 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShowSkin(strInUse);
     DestroyWindow();
     return 0;
+}
+
+// The completion message of a transfer: the request lives only during the message.
+LRESULT CMainWnd::OnTransferDone(WPARAM, LPARAM lParam)
+{
+    m_transfers.OnDone(*reinterpret_cast<CFileTranRequest*>(lParam));
+    RedrawWindow(ComputeLayout(kClientWidth).rcTransfers, nullptr, RDW_INVALIDATE);
+    return 0;
+}
+
+// The completion messages are sent: taking the sent messages is enough, and posted ones wait.
+void CMainWnd::WaitForTransfers(DWORD nTimeoutMs)
+{
+    const ULONGLONG end = ::GetTickCount64() + nTimeoutMs;
+    MSG msg;
+    for (ULONGLONG now = ::GetTickCount64(); !m_transfers.IsDone() && now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
 }
 
 // Clicks the button; the chooser's modal loop still delivers this window's timer, which
@@ -679,6 +708,7 @@ void CMainWnd::SaveShot(HWND hWnd, const CString& strName)
 
 void CMainWnd::OnDestroy()
 {
+    m_transfers.Stop(); // no completion message after the window
     CWnd::OnDestroy();
     ::PostQuitMessage(m_nExitCode);
 }

@@ -1,11 +1,13 @@
 // Main window of the demo host, painted from the skin in use: the main frame with its title and
 // status bands, a header band with the edition's logo, name and description and two flat
 // owner-drawn buttons (one opens the skin chooser, one pops up a menu), and panels in rich-edit
-// borders with the edition's texts, fonts, service addresses and a few lines of the library's
-// state. Its menu bar and context menu are owner-drawn menus with the pictures of the demo's
+// borders with the edition's texts, fonts, service addresses, a few lines of the library's state
+// and the file transfers the demo runs against its own loopback file server. Its menu bar and context menu are owner-drawn menus with the pictures of the demo's
 // toolbar. When asked on the command line it saves pictures of itself (with a hovered button,
 // with open menus in both styles, in every installed skin) and of the skin chooser, and closes.
 #pragma once
+
+#include "TransfersPanel.h"
 
 #include <ButtonST.h>
 #include <VoMenu.h>
@@ -32,6 +34,7 @@ protected:
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
+    afx_msg LRESULT OnTransferDone(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -43,6 +46,7 @@ private:
         CRect rcAddresses;
         CRect rcFonts;
         CRect rcLibrary;
+        CRect rcTransfers;
         CRect rcStatus; // bottom band of the main frame
     };
 
@@ -57,6 +61,7 @@ private:
     CVoMenu m_menuBar;
     CVoMenu m_menuContext;
     CString m_strMenuShot; // name of the picture of the menu open now, in a screenshot run
+    CTransfersPanel m_transfers;
     int m_nExitCode;       // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
@@ -88,4 +93,6 @@ private:
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
     void SaveMenuShot();
+    // Takes messages until the transfers have all ended, for at most nTimeoutMs.
+    void WaitForTransfers(DWORD nTimeoutMs);
 };

@@ -3,7 +3,7 @@
 // the same server, in one run. The two alternate in rounds, so that a change in the machine's
 // load falls on both. Prints both times and their ratio; it asserts nothing.
 
-#include "../../tests/http/LoopbackServer.h"
+#include "../../tests/common/LoopbackServer.h"
 #include "../common/BenchClock.h"
 
 #include <ConvertXml.h>

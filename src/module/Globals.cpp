@@ -14,6 +14,7 @@
 //   - the skins folder path and the list of skin names, then the global skin g_Skin
 //   - the global video device list (empty until its first Instance(), which initialises COM
 //     and enumerates the cameras: nothing of COM runs under the loader lock)
+//   - the sequence counter of the file transfers (constant-initialised: no order to keep)
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
@@ -33,6 +34,7 @@
 
 #include <AudioControl.h>
 #include <BCMenu.h>
+#include <HttpFileTransmit.h>
 #include <MultiConfig.h>
 #include <Oem.h>
 #include <Skin.h>
@@ -87,3 +89,6 @@ CSkin g_Skin;
 
 // The video capture devices, enumerated on the first VoHelper::CVideoDevice::Instance().
 VoHelper::CVideoDevice g_VideoDevice{VoHelper::CVideoDevice::Deferred()};
+
+// The sequence numbers of the file transfers of every transmitter.
+std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};

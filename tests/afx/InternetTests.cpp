@@ -2,7 +2,7 @@
 // requests with headers and bodies (in one piece and written in parts), status and
 // header queries, the exceptions of refused and reset connections, and cancelling a request
 // that blocks on a silent server by closing it from another thread.
-#include "../http/LoopbackServer.h"
+#include "../common/LoopbackServer.h"
 
 #include <afxinet.h>
 

@@ -3,7 +3,7 @@
 // request and its tree destroyed), and short ways to script a server and read an answer.
 #pragma once
 
-#include "LoopbackServer.h"
+#include "../common/LoopbackServer.h"
 
 #include <HttpComm.h>
 

@@ -4,6 +4,7 @@
 //     CKernelHandle        files, events, threads, mutexes (CloseHandle)
 //     CFindHandle          a file search (FindClose)
 //     CRegKeyHandle        an open registry key (RegCloseKey)
+//     CSocketHandle        a Winsock socket (closesocket)
 //   CComApartment          COM initialised on the current thread for the scope
 //   CCriticalSectionLock   a critical section held for the scope
 //   CScopeExit             an action run when the scope ends
@@ -14,9 +15,9 @@
 
 #include <utility>
 
-// An owned handle, released through Traits::Close when replaced or destroyed. Null and
-// INVALID_HANDLE_VALUE both mean "no handle": CreateFile and FindFirstFile fail with the one,
-// most other functions with the other. Move-only: exactly one owner releases a handle.
+// An owned handle, released through Traits::Close when replaced or destroyed. Null (0) and
+// INVALID_HANDLE_VALUE (INVALID_SOCKET) both mean "no handle": CreateFile and FindFirstFile
+// fail with the one, most other functions with the other. Move-only: exactly one owner releases a handle.
 //     CKernelHandle file(::CreateFileW(...));
 //     if (!file) return false;
 template <class Traits>
@@ -38,12 +39,12 @@ public:
     CScopedHandle(const CScopedHandle&) = delete;
     CScopedHandle& operator=(const CScopedHandle&) = delete;
 
-    static bool IsEmpty(Handle h) { return h == nullptr || reinterpret_cast<HANDLE>(h) == INVALID_HANDLE_VALUE; }
+    static bool IsEmpty(Handle h) { return h == Handle() || reinterpret_cast<HANDLE>(h) == INVALID_HANDLE_VALUE; }
     explicit operator bool() const { return !IsEmpty(m_h); }
     Handle Get() const { return m_h; }
 
     // Releases the handle held (if any) and takes h.
-    void Reset(Handle h = nullptr)
+    void Reset(Handle h = Handle())
     {
         const Handle old = m_h;
         m_h = h;
@@ -54,12 +55,12 @@ public:
     [[nodiscard]] Handle Release()
     {
         const Handle h = m_h;
-        m_h = nullptr;
+        m_h = Handle();
         return h;
     }
 
 private:
-    Handle m_h = nullptr;
+    Handle m_h = Handle();
 };
 
 struct CKernelHandleTraits {
@@ -74,9 +75,15 @@ struct CRegKeyHandleTraits {
     using Handle = HKEY;
     static void Close(HKEY h) { ::RegCloseKey(h); }
 };
+// SOCKET comes with windows.h (its winsock.h); closing needs ws2_32.
+struct CSocketHandleTraits {
+    using Handle = SOCKET;
+    static void Close(SOCKET s) { ::closesocket(s); }
+};
 using CKernelHandle = CScopedHandle<CKernelHandleTraits>;
 using CFindHandle = CScopedHandle<CFindHandleTraits>;
 using CRegKeyHandle = CScopedHandle<CRegKeyHandleTraits>;
+using CSocketHandle = CScopedHandle<CSocketHandleTraits>;
 
 // COM initialised on the current thread for the lifetime of the object, so that code can create
 // COM objects whether or not its caller initialised COM. Nested inside the caller's own

@@ -1,7 +1,8 @@
 // LoopbackServer: a small HTTP/1.0 server on 127.0.0.1 (a free port) for the tests of the
-// internet classes and the request channel. It runs on a thread of its own, records every
-// request it reads and answers it as its current script says. Held connections are closed
-// when the server is destroyed. Header only, so that test_afx and test_http can both use it.
+// internet classes, the request channel and the file transfers. It runs on a thread of its
+// own, records every request it reads and answers it as its current script says. Held
+// connections are closed when the server is destroyed. Header only, shared by the test programs
+// and the benchmarks.
 #pragma once
 
 #include <winsock2.h>
@@ -25,6 +26,10 @@ public:
         ResetAtOnce, // a reset without a byte of answer
         Stall,       // reads the request and never answers; the connection stays open
         KeepOpen,    // headers without a length and the body; the connection stays open
+        // Read before the request, from the script current when the connection comes:
+        NeverRead,      // accepts and never reads; the connection stays open
+        ResetAfterHead, // reads the request's header (recorded without body), then a reset
+        Drain,          // reads until the client closes (all after the header is the body), no answer
     };
 
     struct Script {
@@ -32,7 +37,7 @@ public:
         std::string body;
         int status = 200;
         size_t cut = 0;
-        std::string contentType = "text/xml; charset=utf-8";
+        std::string contentType = "text/xml; charset=utf-8"; // empty: no Content-Type line
     };
 
     struct Request {
@@ -153,10 +158,22 @@ private:
 
     void Serve(SOCKET client)
     {
+        Behaviour reading;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            reading = m_script.behaviour;
+        }
+        if (reading == Behaviour::NeverRead) {
+            m_held.push_back(client);
+            return;
+        }
         const DWORD timeoutMs = 5000; // a client that sends half a request is dropped
         setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs), sizeof(timeoutMs));
         Request request;
-        if (!ReadRequest(client, request)) {
+        const bool read = reading == Behaviour::Drain            ? ReadToEnd(client, request)
+                          : reading == Behaviour::ResetAfterHead ? ReadHead(client, request)
+                                                                 : ReadRequest(client, request);
+        if (!read) {
             closesocket(client);
             return;
         }
@@ -167,7 +184,22 @@ private:
             script = m_script;
         }
         m_received.notify_all();
-        Answer(client, script);
+        if (reading == Behaviour::ResetAfterHead || reading == Behaviour::Drain)
+            Close(client, reading == Behaviour::ResetAfterHead);
+        else
+            Answer(client, script);
+    }
+
+    // Closes the connection: with a reset (SO_LINGER 0) or gracefully.
+    static void Close(SOCKET client, bool reset)
+    {
+        if (reset) {
+            const linger abort = {1, 0};
+            setsockopt(client, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof(abort));
+        } else {
+            shutdown(client, SD_SEND);
+        }
+        closesocket(client);
     }
 
     void Answer(SOCKET client, const Script& script)
@@ -178,8 +210,9 @@ private:
         if (behaviour == Behaviour::Stall)
             return;
         if (behaviour != Behaviour::ResetAtOnce) {
-            std::string answer =
-                "HTTP/1.0 " + std::to_string(script.status) + " Status\r\nContent-Type: " + script.contentType + "\r\n";
+            std::string answer = "HTTP/1.0 " + std::to_string(script.status) + " Status\r\n";
+            if (!script.contentType.empty())
+                answer += "Content-Type: " + script.contentType + "\r\n";
             if (behaviour != Behaviour::KeepOpen)
                 answer += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
             const bool cut = behaviour == Behaviour::CloseEarly || behaviour == Behaviour::Reset;
@@ -190,19 +223,12 @@ private:
             return;
         if (behaviour == Behaviour::ResetAtOnce)
             Sleep(50); // lets the client wait for the answer: a reset that comes sooner may read as an end
-        if (behaviour == Behaviour::Reset || behaviour == Behaviour::ResetAtOnce) {
-            const linger abort = {1, 0};
-            setsockopt(client, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof(abort));
-        } else {
-            shutdown(client, SD_SEND);
-        }
-        closesocket(client);
+        Close(client, behaviour == Behaviour::Reset || behaviour == Behaviour::ResetAtOnce);
     }
 
-    // Reads the request line, the headers and a body of Content-Length bytes.
-    static bool ReadRequest(SOCKET client, Request& request)
+    // Reads the request line and the headers into request; data keeps what came after them.
+    static bool ReadHead(SOCKET client, Request& request, std::string& data)
     {
-        std::string data;
         size_t headEnd;
         while ((headEnd = data.find("\r\n\r\n")) == std::string::npos)
             if (!Receive(client, data))
@@ -210,15 +236,41 @@ private:
         const size_t lineEnd = data.find("\r\n");
         request.requestLine = data.substr(0, lineEnd);
         request.headers = data.substr(lineEnd + 2, headEnd + 2 - (lineEnd + 2));
+        data.erase(0, headEnd + 4);
+        return true;
+    }
+
+    static bool ReadHead(SOCKET client, Request& request)
+    {
+        std::string data;
+        return ReadHead(client, request, data);
+    }
+
+    // Reads the header, then everything until the client ends the connection.
+    static bool ReadToEnd(SOCKET client, Request& request)
+    {
+        if (!ReadHead(client, request, request.body))
+            return false;
+        while (Receive(client, request.body)) {
+        }
+        return true;
+    }
+
+    // Reads the request line, the headers and a body of Content-Length bytes.
+    static bool ReadRequest(SOCKET client, Request& request)
+    {
+        std::string data;
+        if (!ReadHead(client, request, data))
+            return false;
         std::string lower = request.headers;
         for (char& c : lower)
             c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
         const size_t at = lower.find("content-length:");
         const size_t length = at == std::string::npos ? 0 : std::stoul(lower.substr(at + 15));
-        while (data.size() < headEnd + 4 + length)
+        while (data.size() < length)
             if (!Receive(client, data))
                 return false;
-        request.body = data.substr(headEnd + 4, length);
+        request.body = data.substr(0, length);
         return true;
     }
 
