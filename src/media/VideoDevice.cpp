@@ -5,9 +5,15 @@
 
 #include <afxlite/AfxDef.h>
 
+#include <comdef.h>
 #include <oleauto.h>
 #include <strmif.h>
 #include <uuids.h>
+
+_COM_SMARTPTR_TYPEDEF(ICreateDevEnum, __uuidof(ICreateDevEnum));
+_COM_SMARTPTR_TYPEDEF(IBaseFilter, __uuidof(IBaseFilter));
+_COM_SMARTPTR_TYPEDEF(IPropertyBag, __uuidof(IPropertyBag));
+_COM_SMARTPTR_TYPEDEF(IEnumMoniker, __uuidof(IEnumMoniker));
 
 namespace VoHelper {
 
@@ -20,20 +26,16 @@ const UINT kMaxNameLength = 256;
 // The friendly name of a device; false when it has none that reads as text.
 bool ReadFriendlyName(IMoniker* pDevice, CString& name)
 {
-    IPropertyBag* pBag = nullptr;
-    if (FAILED(pDevice->BindToStorage(nullptr, nullptr, IID_IPropertyBag, reinterpret_cast<void**>(&pBag))))
+    IPropertyBagPtr bag;
+    if (FAILED(pDevice->BindToStorage(nullptr, nullptr, IID_IPropertyBag, reinterpret_cast<void**>(&bag))))
         return false;
-    VARIANT value;
-    ::VariantInit(&value);
-    const bool bRead = SUCCEEDED(pBag->Read(L"FriendlyName", &value, nullptr)) && value.vt == VT_BSTR;
-    if (bRead) {
-        const UINT length = value.bstrVal != nullptr ? ::SysStringLen(value.bstrVal) : 0;
-        name = CString(value.bstrVal != nullptr ? value.bstrVal : L"",
-                       static_cast<int>(length < kMaxNameLength ? length : kMaxNameLength));
-    }
-    ::VariantClear(&value);
-    pBag->Release();
-    return bRead;
+    _variant_t value;
+    if (FAILED(bag->Read(L"FriendlyName", &value, nullptr)) || value.vt != VT_BSTR)
+        return false;
+    const UINT length = value.bstrVal != nullptr ? ::SysStringLen(value.bstrVal) : 0;
+    name = CString(value.bstrVal != nullptr ? value.bstrVal : L"",
+                   static_cast<int>(length < kMaxNameLength ? length : kMaxNameLength));
+    return true;
 }
 
 } // namespace
@@ -118,32 +120,27 @@ void CVideoDevice::Refresh()
 {
     Release();
     Clear();
-    ICreateDevEnum* pDevEnum = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER, IID_ICreateDevEnum,
-                                  reinterpret_cast<void**>(&pDevEnum)))) {
+    ICreateDevEnumPtr devEnum;
+    if (FAILED(devEnum.CreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER))) {
         m_nError = -1;
         return;
     }
     // An empty category answers S_FALSE and no enumerator.
-    IEnumMoniker* pEnum = nullptr;
-    if (pDevEnum->CreateClassEnumerator(CLSID_VideoInputDeviceCategory, &pEnum, 0) != S_OK || pEnum == nullptr) {
+    IEnumMonikerPtr devices;
+    if (devEnum->CreateClassEnumerator(CLSID_VideoInputDeviceCategory, &devices, 0) != S_OK || devices == nullptr) {
         m_nError = -2;
-        pDevEnum->Release();
         return;
     }
-    pEnum->Reset();
+    devices->Reset();
     IMoniker* pDevice = nullptr;
-    while (m_nCount < MAX_DEVICES && pEnum->Next(1, &pDevice, nullptr) == S_OK && pDevice != nullptr) {
-        if (ReadFriendlyName(pDevice, m_strNames[m_nCount])) {
-            m_pDevices[m_nCount] = pDevice;
-            ++m_nCount;
-        } else {
+    while (m_nCount < MAX_DEVICES && devices->Next(1, &pDevice, nullptr) == S_OK && pDevice != nullptr) {
+        // The slot takes the enumerator's reference; a device without a name gives it back.
+        if (ReadFriendlyName(pDevice, m_strNames[m_nCount]))
+            m_pDevices[m_nCount++] = pDevice;
+        else
             pDevice->Release();
-        }
         pDevice = nullptr;
     }
-    pEnum->Release();
-    pDevEnum->Release();
 }
 
 void CVideoDevice::ChooseDevice(int index)

@@ -2,6 +2,8 @@
 // the video-input category (IFilterMapper2::RegisterFilter) and removed again.
 #include <VideoDevice.h>
 
+#include "../common/FakeClassFactory.h"
+
 #include <gtest/gtest.h>
 
 #include <strmif.h>
@@ -55,31 +57,6 @@ private:
 LONG CFakeFilter::s_nMade = 0;
 LONG CFakeFilter::s_nLive = 0;
 
-class CFakeFilterFactory : public IClassFactory {
-public:
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (riid != IID_IUnknown && riid != IID_IClassFactory) {
-            *ppv = nullptr;
-            return E_NOINTERFACE;
-        }
-        *ppv = this;
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP CreateInstance(IUnknown* pOuter, REFIID riid, void** ppv) override
-    {
-        if (pOuter != nullptr)
-            return CLASS_E_NOAGGREGATION;
-        CFakeFilter* pFilter = new CFakeFilter;
-        const HRESULT hr = pFilter->QueryInterface(riid, ppv);
-        pFilter->Release();
-        return hr;
-    }
-    STDMETHODIMP LockServer(BOOL) override { return S_OK; }
-};
-
 // Fake cameras registered for the life of the object (and any left by an earlier run removed).
 class CFakeCameras {
 public:
@@ -131,7 +108,7 @@ private:
     }
 
     IFilterMapper2* m_pMapper = nullptr;
-    CFakeFilterFactory m_factory;
+    CFakeClassFactory<CFakeFilter> m_factory;
     DWORD m_dwCookie = 0;
     std::vector<int> m_added;
 };
