@@ -350,39 +350,39 @@ SimControl& CSimulatedSoundCard::AddControl(int m, SimLine& line, DWORD dwType, 
     return line.controls.back();
 }
 
-int CSimulatedSoundCard::AddRecording(int m, const wchar_t* waveInName, DWORD dwSelectorType)
+SimLine& CSimulatedSoundCard::AddDestination(int m, const wchar_t* name, DWORD dwComponentType, DWORD dwTargetType,
+                                             const wchar_t* waveName)
 {
     SimMixer& mixer = m_mixers[m];
-    const int d = static_cast<int>(mixer.destinations.size());
     mixer.destinations.emplace_back();
     SimLine& line = mixer.destinations.back();
-    line.dwID = static_cast<DWORD>(d);
-    line.strName = L"Recording Control";
-    line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
-    line.dwTargetType = MIXERLINE_TARGETTYPE_WAVEIN;
-    line.strTargetDevice = waveInName;
+    line.dwID = static_cast<DWORD>(mixer.destinations.size() - 1);
+    line.strName = name;
+    line.dwComponentType = dwComponentType;
+    line.dwTargetType = dwTargetType;
+    line.strTargetDevice = waveName;
+    return line;
+}
+
+int CSimulatedSoundCard::AddRecording(int m, const wchar_t* waveInName, DWORD dwSelectorType)
+{
+    SimLine& line = AddDestination(m, L"Recording Control", MIXERLINE_COMPONENTTYPE_DST_WAVEIN,
+                                   MIXERLINE_TARGETTYPE_WAVEIN, waveInName);
     SimControl& selector = AddControl(m, line, dwSelectorType, 1, 0);
     selector.values.clear();
     AddControl(m, line, MIXERCONTROL_CONTROLTYPE_VOLUME, 65535, 65535);
     m_waveIn.push_back({waveInName});
-    return d;
+    return static_cast<int>(line.dwID);
 }
 
 int CSimulatedSoundCard::AddPlayback(int m, const wchar_t* waveOutName)
 {
-    SimMixer& mixer = m_mixers[m];
-    const int d = static_cast<int>(mixer.destinations.size());
-    mixer.destinations.emplace_back();
-    SimLine& line = mixer.destinations.back();
-    line.dwID = static_cast<DWORD>(d);
-    line.strName = L"Master Volume";
-    line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
-    line.dwTargetType = MIXERLINE_TARGETTYPE_WAVEOUT;
-    line.strTargetDevice = waveOutName;
+    SimLine& line = AddDestination(m, L"Master Volume", MIXERLINE_COMPONENTTYPE_DST_SPEAKERS,
+                                   MIXERLINE_TARGETTYPE_WAVEOUT, waveOutName);
     AddControl(m, line, MIXERCONTROL_CONTROLTYPE_VOLUME, 65535, 32768);
     AddControl(m, line, MIXERCONTROL_CONTROLTYPE_MUTE, 1, 0);
     m_waveOut.push_back({waveOutName});
-    return d;
+    return static_cast<int>(line.dwID);
 }
 
 DWORD CSimulatedSoundCard::AddSource(int m, int d, const wchar_t* name, DWORD dwComponentType, DWORD dwValue,

@@ -90,6 +90,9 @@ public:
 private:
     friend struct CSimApi;
     SimControl& AddControl(int m, SimLine& line, DWORD dwType, DWORD dwMaximum, DWORD dwValue);
+    // A new destination of mixer m serving the wave device waveName.
+    SimLine& AddDestination(int m, const wchar_t* name, DWORD dwComponentType, DWORD dwTargetType,
+                            const wchar_t* waveName);
     SimMixer* MixerOf(HMIXEROBJ hObject, DWORD dwFlags);
     SimMixer* MixerOfId(UINT_PTR id);
 

@@ -3,6 +3,8 @@
 // colours, and the auto-closing popup that frees itself.
 #include "SimulatedSoundCard.h"
 
+#include "../common/MessagePump.h"
+
 #include <AudioControl.h>
 #include <SliderWnd.h>
 
@@ -17,15 +19,7 @@ namespace {
 const DWORD kWave = 0x10000;   // playback source "Wave" of the typical card
 const DWORD kLineIn = 0x10001; // recording source "Line In"
 
-// Handles what is queued for this thread (paints, posted messages).
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
+using testpump::PumpPending;
 
 COLORREF ScreenPixel(HWND hWnd, int x, int y)
 {
