@@ -19,6 +19,7 @@ const UINT_PTR kChooserShotTimer = 1;
 const UINT kChooserShotDelay = 500; // ms for the dialog to paint itself
 const UINT_PTR kMenuShotTimer = 2;
 const UINT kMenuShotDelay = 300;
+const DWORD kDevicesShotDelay = 300; // ms for the "Devices" window and its sliders to show
 const COLORREF kToolbarBackground = RGB(192, 192, 192);
 const CSize kToolbarImage(16, 15);
 const int kSkinImage = 5; // the toolbar's image of the skin command
@@ -161,6 +162,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
+    ON_COMMAND(ID_DEMO_DEVICES, &CMainWnd::OnDevices)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
     ON_WM_MENUCHAR()
     ON_WM_CONTEXTMENU()
@@ -567,6 +569,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShootMenu(BCMENU_DRAWMODE_ORIGINAL, FALSE, L"menu_classic");
     BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
     ShootChooser();
+    ShootDevices();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -595,6 +598,39 @@ void CMainWnd::WaitForTransfers(DWORD nTimeoutMs)
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
         ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
+}
+
+// Opens the "Devices" window and photographs it with its sliders, which are windows of their own.
+void CMainWnd::ShootDevices()
+{
+    OnDevices();
+    if (m_devices.GetSafeHwnd() == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    // The sliders are windows of their own: give every window a moment to show and paint.
+    const ULONGLONG end = ::GetTickCount64() + kDevicesShotDelay;
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    m_devices.PaintNow();
+    if (!CWindowShot::SaveScreenAsPng(m_devices.ScreenArea(), m_strShotFolder + L"\\demo_devices.png"))
+        m_nExitCode = 1;
+    m_devices.DestroyWindow();
+}
+
+void CMainWnd::OnDevices()
+{
+    if (m_devices.GetSafeHwnd() != nullptr) {
+        m_devices.SetActiveWindow();
+        return;
+    }
+    m_devices.CreateDevices(this);
 }
 
 // Clicks the button; the chooser's modal loop still delivers this window's timer, which
