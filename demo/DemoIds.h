@@ -15,6 +15,6 @@
 #define ID_DEMO_HELP 0x8007
 #define ID_DEMO_EXIT 0x8008
 #define ID_DEMO_STATUS 0x8009
-
-// Opens the "Devices" window (not on the toolbar).
-#define ID_DEMO_DEVICES 0x800A
+// Commands without a toolbar picture.
+#define ID_DEMO_EMOTICONS 0x8020
+#define ID_DEMO_DEVICES 0x8021

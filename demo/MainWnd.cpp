@@ -1,6 +1,7 @@
 #include "MainWnd.h"
 
 #include "DemoIds.h"
+#include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
 #include <LangDB.h>
@@ -13,6 +14,10 @@ namespace {
 const UINT WM_TAKE_SHOTS = WM_APP + 1;
 const UINT IDC_CHANGE_SKIN = 1001;
 const UINT IDC_TOOLS = 1002;
+// The emoticon shown playing in the emoticons window's picture, and how long the window is
+// given to paint it and play a few frames before it is photographed.
+const int kShotEmoticon = 0;
+const DWORD kEmoticonsShotDelay = 600;
 // While the skin chooser or a menu is open in a screenshot run, these timers photograph and
 // close it.
 const UINT_PTR kChooserShotTimer = 1;
@@ -119,6 +124,18 @@ BOOL CALLBACK FindPopupMenu(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+// Handles this thread's messages for nMs milliseconds (windows show, paint and animate).
+void PumpFor(DWORD nMs)
+{
+    const ULONGLONG ullEnd = ::GetTickCount64() + nMs;
+    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
+    }
+}
+
 // The popup menu window open on this thread, or null.
 HWND OpenPopupMenu()
 {
@@ -161,6 +178,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
+    ON_COMMAND(ID_DEMO_EMOTICONS, &CMainWnd::OnEmoticons)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
     ON_COMMAND(ID_DEMO_DEVICES, &CMainWnd::OnDevices)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
@@ -569,6 +587,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShootMenu(BCMENU_DRAWMODE_ORIGINAL, FALSE, L"menu_classic");
     BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
     ShootChooser();
+    ShootEmoticons();
     ShootDevices();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
@@ -600,6 +619,42 @@ void CMainWnd::WaitForTransfers(DWORD nTimeoutMs)
     }
 }
 
+// The emoticons window, shown; null when it cannot be made.
+CEmoticonsWnd* CMainWnd::OpenEmoticons()
+{
+    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
+    if (!pWnd->CreateFor(this)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
+        return nullptr;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+    return pWnd;
+}
+
+void CMainWnd::OnEmoticons()
+{
+    OpenEmoticons();
+}
+
+// Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture
+// is drawn by the animation thread), photographs it and closes it.
+void CMainWnd::ShootEmoticons()
+{
+    CEmoticonsWnd* pWnd = OpenEmoticons();
+    if (pWnd == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    pWnd->Select(kShotEmoticon);
+    PumpFor(kEmoticonsShotDelay);
+    pWnd->UpdateWindow();
+    SaveShot(pWnd->GetSafeHwnd(), L"emoticons");
+    pWnd->DestroyWindow();
+}
+
 // Opens the "Devices" window and photographs it with its sliders, which are windows of their own.
 void CMainWnd::ShootDevices()
 {
@@ -609,15 +664,7 @@ void CMainWnd::ShootDevices()
         return;
     }
     // The sliders are windows of their own: give every window a moment to show and paint.
-    const ULONGLONG end = ::GetTickCount64() + kDevicesShotDelay;
-    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
+    PumpFor(kDevicesShotDelay);
     m_devices.PaintNow();
     if (!CWindowShot::SaveScreenAsPng(m_devices.ScreenArea(), m_strShotFolder + L"\\demo_devices.png"))
         m_nExitCode = 1;

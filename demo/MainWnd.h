@@ -2,11 +2,12 @@
 // status bands, a header band with the edition's logo, name and description and two flat
 // owner-drawn buttons (one opens the skin chooser, one pops up a menu), and panels in rich-edit
 // borders with the edition's texts, fonts, service addresses, a few lines of the library's state
-// and the file transfers the demo runs against its own loopback file server. Its menu bar and context menu are owner-drawn menus with the pictures of the demo's
-// toolbar. Its View menu opens the "Devices" window (volume sliders, cameras, the HTML dialog).
+// and the file transfers the demo runs against its own loopback file server. Its menu bar and
+// context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
+// opens the emoticons window and the "Devices" window (volume sliders, cameras, the HTML dialog).
 // When asked on the command line it saves pictures of itself (with a hovered button, with open
-// menus in both styles, in every installed skin), of the skin chooser and of the "Devices"
-// window, and closes.
+// menus in both styles, in every installed skin), of the skin chooser, of the emoticons window
+// and of the "Devices" window, and closes.
 #pragma once
 
 #include "DevicesWnd.h"
@@ -16,6 +17,8 @@
 #include <VoMenu.h>
 
 #include <afxwin.h>
+
+class CEmoticonsWnd;
 
 class CMainWnd : public CWnd {
 public:
@@ -31,6 +34,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
+    afx_msg void OnEmoticons();
     afx_msg void OnExit();
     afx_msg void OnDevices();
     afx_msg void OnDemoCommand(UINT nID);
@@ -95,6 +99,8 @@ private:
     void SaveShot(const CString& strName);
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
+    void ShootEmoticons();
+    CEmoticonsWnd* OpenEmoticons();
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
     void SaveMenuShot();

@@ -19,7 +19,8 @@ public:
     ~CImageShow();
 
     // Releases any picture, then loads path. The pixel size follows from the picture's size
-    // in 0.01 mm and the screen's resolution. 1 on success; 0 leaves the object empty.
+    // in 0.01 mm and the screen's resolution. 1 on success; 0 leaves the object empty, also for
+    // a picture (a metafile) that claims a side longer than 16,384 pixels or a negative one.
     int LoadFile(const wchar_t* path);
     // Releases the picture; every field becomes 0.
     void UnloadFile();

@@ -74,7 +74,7 @@ public:
     static CSkin& Instance();
     // Writes the current skin's name to the catalogue settings file and clears the skins folder
     // and the names list, so the next CSkin sets them up again. Nothing when Instance() was
-    // never called.
+    // never called; a name that is no plain folder name is not written.
     static void Release();
 
     // Rescans the skins folder: the names of its sub-folders, in the file system's order.
@@ -85,7 +85,9 @@ public:
     void Load();
     void LoadDefault();
     // Loads the skin folder lpszName into this object: 1 loaded, 0 a required picture is
-    // missing or unreadable (the pictures read before it stay until the next Empty).
+    // missing or unreadable (the pictures read before it stay until the next Empty). A name
+    // that is not one plain folder name below the skins folder (empty, "..", a path, a line
+    // break, a device name such as "CON") gives 0 and leaves the skin held as it is.
     int LoadOne(LPCTSTR lpszName);
     // Releases every picture, mask, centre brush and the logo fill.
     void Empty();

@@ -25,6 +25,8 @@
 #include "WImageList.h"
 #include "MemDC.h"
 #include "ImageShow.h"
+#include "OneFace.h"
+#include "Faces.h"
 #include "Skin.h"
 #include "Style.h"
 #include "SkinChooser.h"

@@ -72,3 +72,9 @@ BOOL AFXAPI AfxIsPlainFileName(LPCTSTR lpszName)
     }
     return !IsDeviceName(lpszName);
 }
+
+BOOL AFXAPI AfxIsFolder(LPCTSTR lpszPath)
+{
+    const DWORD attributes = ::GetFileAttributesW(lpszPath);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}

@@ -2,6 +2,8 @@
 // whole value fits or that stop at the caller's limit.
 #include "afxlite/AfxProfile.h"
 
+#include "afxlite/AfxPath.h"
+
 #include <climits>
 #include <cwchar>
 #include <vector>
@@ -44,4 +46,15 @@ int AFXAPI AfxGetProfileNumber(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lp
     if (value < INT_MIN)
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+BOOL AFXAPI AfxWriteProfileText(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszValue)
+{
+    for (LPCTSTR text : {lpszSection, lpszKey, lpszValue}) {
+        if (text != nullptr && wcspbrk(text, L"\r\n") != nullptr)
+            return FALSE;
+    }
+    if (AfxIsFolder(lpszFile))
+        return FALSE;
+    return ::WritePrivateProfileStringW(lpszSection, lpszKey, lpszValue, lpszFile);
 }

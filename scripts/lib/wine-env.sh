@@ -167,7 +167,22 @@ vo_session_start() {
     # which inherit its stderr and live as long as the wineserver. Start them here, writing to
     # a log: inheriting a test's output pipe, they would keep CTest waiting for its end.
     wine cmd /c exit </dev/null >>"$build_dir/wine-session.log" 2>&1
+    vo_register_components "$build_dir"
     export VO_WINE_SESSION=$build_dir
+}
+
+# Registers the client's outside components that the build made (in-process COM servers) in the
+# prefix. Their DllRegisterServer writes below HKEY_LOCAL_MACHINE\Software\Classes, where Wine
+# looks for classes (it ignores those registered for the current user only). Registered at every
+# session start, so a prefix made before a component existed gets it too.
+vo_register_components() {
+    local bin=$1/bin dll
+    for dll in faceanim.dll transfile.dll; do
+        [[ -f $bin/$dll ]] || continue
+        if ! (cd "$bin" && wine regsvr32 /s "$dll") </dev/null >>"$1/wine-session.log" 2>&1; then
+            echo "wine-env: could not register $dll" >&2
+        fi
+    done
 }
 
 # One session per build folder at a time. The owner file names the shell of the running session;

@@ -54,7 +54,7 @@ CString ReadLocalisedName(LPCTSTR file, LPCTSTR key, LPCTSTR textId)
 
 bool WriteFlag(LPCTSTR file, LPCTSTR section, int flag)
 {
-    return WritePrivateProfileStringW(section, kShowVideoKey, flag ? L"1" : L"0", file) != FALSE;
+    return AfxWriteProfileText(file, section, kShowVideoKey, flag ? L"1" : L"0") != FALSE;
 }
 
 } // namespace

@@ -55,6 +55,35 @@ const OemAddress kAddresses[] = {
 
 const wchar_t kSection[] = L"WebServer";
 
+// Longest address an expansion may give: as long as a settings value can be. Placeholders
+// repeated in a long value, each replaced by a long name, would otherwise multiply into
+// hundreds of megabytes.
+const long long kMaxAddressChars = 32767;
+
+// Replaces every placeholder in text by value unless the result would be longer than an
+// address may be; false, with text unchanged, then.
+bool ReplaceBounded(CString& text, const CString& placeholder, const CString& value)
+{
+    long long count = 0;
+    for (int at = text.Find(placeholder); at >= 0; at = text.Find(placeholder, at + placeholder.GetLength()))
+        ++count;
+    if (text.GetLength() + count * (value.GetLength() - placeholder.GetLength()) > kMaxAddressChars)
+        return false;
+    text.Replace(placeholder, value);
+    return true;
+}
+
+// "%LANG%" replaced by the language, then "%OEM%" by the product name; false, with text
+// unchanged, when the result would be longer than an address may be.
+bool ExpandPlaceholders(CString& text, const CString& language, const CString& name)
+{
+    CString expanded = text;
+    if (!ReplaceBounded(expanded, L"%LANG%", language) || !ReplaceBounded(expanded, L"%OEM%", name))
+        return false;
+    text = expanded;
+    return true;
+}
+
 } // namespace
 
 void SetDefaultAddresses(COem& oem)
@@ -72,7 +101,7 @@ void ReadAddresses(COem& oem, LPCTSTR file, LPCTSTR language)
     }
     for (const OemAddress& address : kAddresses) {
         CString& field = oem.*address.field;
-        field.Replace(L"%LANG%", language);
-        field.Replace(L"%OEM%", oem.m_strName);
+        if (!ExpandPlaceholders(field, language, oem.m_strName))
+            field = address.defaultValue; // the defaults hold no placeholder
     }
 }

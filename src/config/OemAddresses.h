@@ -10,5 +10,6 @@ class COem;
 void SetDefaultAddresses(COem& oem);
 
 // Replaces each address by its non-empty value in section "WebServer" of file, then replaces
-// "%LANG%" by language and "%OEM%" by the product name in every address.
+// "%LANG%" by language and "%OEM%" by the product name in every address. An address that
+// would grow beyond 32,767 characters so gets its built-in default.
 void ReadAddresses(COem& oem, LPCTSTR file, LPCTSTR language);

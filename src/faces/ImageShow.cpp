@@ -21,10 +21,17 @@ const wchar_t kDefaultExt[] = L"jpg";
 // 0.01 mm per inch.
 const long kHimetricPerInch = 2540;
 
-// Pixels of a length in 0.01 mm at dpi dots per inch, rounded to nearest (half up).
+// Longest side, in pixels, of a picture that loads. A metafile may claim any size (thousands
+// of inches); beyond this its pixel size would not fit the drawing code's numbers, and a
+// picture drawn at its own size would need gigabytes.
+const long long kMaxPicturePixels = 16384;
+
+// Pixels of a length in 0.01 mm at dpi dots per inch, rounded to nearest (half up); -1 when
+// the length is negative or longer than a picture may be.
 int HimetricToPixels(long himetric, int dpi)
 {
-    return static_cast<int>((himetric * dpi + kHimetricPerInch / 2) / kHimetricPerInch);
+    const long long pixels = (static_cast<long long>(himetric) * dpi + kHimetricPerInch / 2) / kHimetricPerInch;
+    return himetric < 0 || pixels > kMaxPicturePixels ? -1 : static_cast<int>(pixels);
 }
 
 HPALETTE PicturePalette(IPicture* picture)
@@ -113,14 +120,17 @@ int CImageShow::LoadFile(const wchar_t* path)
         return 0;
     }
     const CScopedGetDC screen(nullptr);
-    const int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX);
-    const int dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
-
+    const int pixelWidth = HimetricToPixels(width, ::GetDeviceCaps(screen, LOGPIXELSX));
+    const int pixelHeight = HimetricToPixels(height, ::GetDeviceCaps(screen, LOGPIXELSY));
+    if (pixelWidth < 0 || pixelHeight < 0) {
+        picture->Release();
+        return 0;
+    }
     m_pPicture = picture;
     m_lHimetricWidth = width;
     m_lHimetricHeight = height;
-    m_nWidth = HimetricToPixels(width, dpiX);
-    m_nHeight = HimetricToPixels(height, dpiY);
+    m_nWidth = pixelWidth;
+    m_nHeight = pixelHeight;
     return 1;
 }
 

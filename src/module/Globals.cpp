@@ -7,6 +7,8 @@
 //   - the audio settings key path, the mixer seam and the sound mixer's instance pointer
 //   - the menus' settings, the system's classification, the global image list of menu images
 //     and its tables (and the shell function of the controls, a constant needing no construction)
+//   - the emoticon statics: the shortcut first characters, the picture folder name "images"
+//     and the (not yet loaded) catalogue
 //   - the executable-folder cache, the two picture addresses, then their load from the
 //     multi-party chat file
 //   - the global multi-party chat configuration
@@ -18,8 +20,8 @@
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
-// config, skin, media and controls in their *Globals.h, the public ones in the public headers), so no lower
-// folder includes this one.
+// config, skin, media, controls and faces in their *Globals.h, the public ones in the public
+// headers), so no lower folder includes this one.
 //
 // The C runtime runs these constructors before DllMain and these destructors after it, which
 // is why the framework is joined by the first object rather than by DllMain itself.
@@ -28,6 +30,7 @@
 
 #include "config/ConfigGlobals.h"
 #include "controls/ControlsGlobals.h"
+#include "faces/FacesGlobals.h"
 #include "frame/FrameGlobals.h"
 #include "media/MediaGlobals.h"
 #include "skin/SkinGlobals.h"
@@ -35,6 +38,7 @@
 #include <AudioControl.h>
 #include <BCMenu.h>
 #include <HttpFileTransmit.h>
+#include <Faces.h>
 #include <MultiConfig.h>
 #include <Oem.h>
 #include <Skin.h>
@@ -63,6 +67,12 @@ CTypedPtrArray<CPtrArray, HMENU> BCMenu::m_AllSubMenus;
 
 // The shell function addresses are opened with: a constant pointer, set before any constructor.
 VO_SHELLEXECUTEEX g_pfnShellExecuteEx = nullptr;
+
+// The emoticon statics; the catalogue itself is loaded by its first user (CFaces::Init).
+CString COneFace::g_strFirsts;
+CString g_strFacesFolder(L"images");
+COneFace** CFaces::m_ppfaces = nullptr;
+unsigned int CFaces::m_nNum = 0;
 
 // The executable folder and the picture addresses.
 CString g_strExePath;

@@ -5,6 +5,7 @@
 #include <MaskDraw.h>
 #include <VoHelpers.h>
 
+#include <afxlite/AfxPath.h>
 #include <afxlite/AfxProfile.h>
 
 #include "SkinGlobals.h"
@@ -153,8 +154,11 @@ void CSkin::Release()
         return;
     // A second Release finds the folder already cleared; writing then would aim at a
     // "\config.ini" in the root of the current drive.
-    if (!g_strPath.IsEmpty())
-        ::WritePrivateProfileStringW(L"config", L"current", g_pSkinInstance->m_strCurrName, g_strPath + kSettingsFile);
+    // A name the skins folder cannot hold would make the settings file name another place or
+    // carry lines of its own.
+    const CString& strName = g_pSkinInstance->m_strCurrName;
+    if (!g_strPath.IsEmpty() && AfxIsPlainFileName(strName))
+        AfxWriteProfileText(g_strPath + kSettingsFile, L"config", L"current", strName);
     g_strPath.Empty();
     std::vector<CString>().swap(g_vctNames);
 }
@@ -193,6 +197,8 @@ void CSkin::LoadDefault()
 
 int CSkin::LoadOne(LPCTSTR lpszName)
 {
+    if (!AfxIsPlainFileName(lpszName))
+        return 0;
     Empty();
     m_strCurrName = lpszName;
     const CString strFolder = g_strPath + L"\\" + m_strCurrName;

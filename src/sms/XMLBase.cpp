@@ -198,8 +198,7 @@ int CXMLBase::SaveDocument(CString& folder)
     else
         path.Format(L"%s\\sms\\%s.xml", base.GetString(), folder.GetString());
     // A folder in the file's place would take no message, though the DOM reports it saved.
-    const DWORD attributes = GetFileAttributesW(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (AfxIsFolder(path))
         return kFailed;
     Check(m_pDoc->put_preserveWhiteSpace(VARIANT_TRUE));
     Check(SetGbkDeclaration(m_pDoc));

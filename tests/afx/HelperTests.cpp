@@ -35,6 +35,23 @@ TEST(ProfileTest, ValuesAreWholeUnlessTheCallerGivesALimit)
     EXPECT_EQ(7, AfxGetProfileNumber(file.c_str(), L"s", L"missing", 7));
 }
 
+TEST(ProfileTest, WritesThatWouldAddLinesOrAimAtAFolderAreRefused)
+{
+    CTempFolder folder;
+    ASSERT_TRUE(folder.IsReady());
+    const std::wstring file = folder.Path(L"settings.ini");
+    EXPECT_TRUE(AfxWriteProfileText(file.c_str(), L"s", L"name", L"plain"));
+    for (const wchar_t* value : {L"two\r\n[lines]", L"x\nk=v", L"cr\r"})
+        EXPECT_FALSE(AfxWriteProfileText(file.c_str(), L"s", L"name", value)) << value;
+    EXPECT_FALSE(AfxWriteProfileText(file.c_str(), L"s", L"k\r\n[t]", L"v"));
+    EXPECT_EQ(CString(L"plain"), AfxGetProfileText(file.c_str(), L"s", L"name"));
+    wchar_t sections[64] = {};
+    ::GetPrivateProfileSectionNamesW(sections, 64, file.c_str());
+    EXPECT_STREQ(L"s", sections);
+    EXPECT_EQ(L'\0', sections[2]) << "one section only";
+    EXPECT_FALSE(AfxWriteProfileText(folder.Path().c_str(), L"s", L"name", L"plain"));
+}
+
 TEST(PathTest, ModuleNamesComeFromTheRunningProgram)
 {
     wchar_t path[MAX_PATH] = {};

@@ -254,6 +254,12 @@ TEST_F(MultiConfigFiles, SavedFlagsAreReadBackByANewObjectAndSaveNeedsAFolder)
     missingFolder.LoadConfig(m_folder.Path().c_str(), nullptr, m_folder.Path(L"no\\such\\user").c_str());
     EXPECT_EQ(0, missingFolder.SaveConfig());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(m_folder.Path(L"no").c_str()));
+    // A folder where the saved file belongs takes nothing: the save must not report success.
+    CMultiConfig intoFolder;
+    Load(intoFolder);
+    ASSERT_TRUE(::DeleteFileW(intoFolder.GetSavedPath()));
+    ASSERT_TRUE(::CreateDirectoryW(intoFolder.GetSavedPath(), nullptr));
+    EXPECT_EQ(0, intoFolder.SaveConfig());
 }
 
 TEST_F(MultiConfigFiles, AssignmentTakesOnlyTheRoomVideoFlagAndSipAddress)

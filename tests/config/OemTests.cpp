@@ -100,6 +100,24 @@ TEST_F(OemFolder, AddressesAreReadWithTheirPlaceholdersReplacedAndOverLongValues
     EXPECT_STREQ(L"acme.test", oem.GetDomain());
 }
 
+// Placeholders repeated in a long value, each replaced by a long name, would multiply into
+// hundreds of megabytes.
+TEST_F(OemFolder, AddressesThatWouldGrowBeyondAValueGetTheirDefault)
+{
+    const std::wstring longName(30000, L'N');
+    std::wstring repeated;
+    for (int i = 0; i < 5000; ++i)
+        repeated += L"%OEM%";
+    WriteOemIni(L"name=" + longName + L"\r\n");
+    WriteWebServerIni(L"Help=" + repeated + L"\r\nForum=x%OEM%\r\nSip=" + std::wstring(32000, L's') + L"%LANG%\r\n");
+    COem defaults;
+    COem oem;
+    oem.load();
+    EXPECT_EQ(defaults.UrlGetHelp(), oem.UrlGetHelp());
+    EXPECT_EQ(L"x" + CString(longName.c_str()), oem.UrlGetForum()) << "30,001 characters fit";
+    EXPECT_EQ(CString(std::wstring(32000, L's').c_str()) + Language(), oem.UrlGetSip());
+}
+
 TEST_F(OemFolder, NothingIsDrawnBeforeAndOnlyTheFirstLoadReadsTheFiles)
 {
     WriteOemIni(L"name=First\r\nfontsmall=Tahoma\r\n");

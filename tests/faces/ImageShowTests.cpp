@@ -46,6 +46,22 @@ protected:
         ASSERT_TRUE(m_folder.Write(L"garbage.jpg", std::string(300, '\x5A')));
         ASSERT_TRUE(m_folder.Write(L"text.gif", "GIF? no, just some text"));
         ASSERT_TRUE(m_folder.Write(L"empty.bmp", ""));
+        ASSERT_TRUE(m_folder.Write(L"inch.wmf", PlaceableMetafile(1440, 1440)));
+        ASSERT_TRUE(m_folder.Write(L"absurd.wmf", PlaceableMetafile(32767, 1)));
+    }
+
+    // A placeable metafile of one empty record whose frame is nUnits square at nUnitsPerInch.
+    static std::string PlaceableMetafile(int nUnits, int nUnitsPerInch)
+    {
+        const WORD placeable[] = {0xCDD7, 0x9AC6, 0, 0, 0, WORD(nUnits), WORD(nUnits), WORD(nUnitsPerInch), 0, 0};
+        WORD checksum = 0;
+        for (WORD word : placeable)
+            checksum ^= word;
+        const WORD metafile[] = {1, 9, 0x0300, 12, 0, 0, 3, 0, 0, // header: 12 words, largest record 3
+                                 3, 0, 0};                        // the end record
+        std::string bytes(reinterpret_cast<const char*>(placeable), sizeof(placeable));
+        bytes.append(reinterpret_cast<const char*>(&checksum), sizeof(checksum));
+        return bytes.append(reinterpret_cast<const char*>(metafile), sizeof(metafile));
     }
 
     static void ExpectEmpty(const CImageShow& image)
@@ -105,7 +121,8 @@ TEST_F(ImageShowTest, TransparentGifDrawsAtOwnSizeOverWindowColourClippedToRect)
 
 TEST_F(ImageShowTest, MissingOrDamagedFilesLoadNothingAndDrawNothing)
 {
-    for (const wchar_t* name : {L"missing.bmp", L"huge.bmp", L"garbage.jpg", L"text.gif", L"empty.bmp"}) {
+    for (const wchar_t* name :
+         {L"missing.bmp", L"huge.bmp", L"garbage.jpg", L"text.gif", L"empty.bmp", L"absurd.wmf"}) {
         SCOPED_TRACE(testing::Message() << name);
         CImageShow image;
         EXPECT_EQ(0, image.LoadFile(Path(name).c_str()));
@@ -116,6 +133,10 @@ TEST_F(ImageShowTest, MissingOrDamagedFilesLoadNothingAndDrawNothing)
     EXPECT_EQ(0, image.LoadFile(L""));
     ExpectEmpty(image);
     ExpectEmpty(CImageShow(Path(L"missing.bmp").c_str()));
+    const CScopedGetDC screen(nullptr);
+    EXPECT_EQ(CSize(::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)),
+              PixelSize(CImageShow(Path(L"inch.wmf").c_str())))
+        << "a metafile of one inch is as many pixels as the screen has per inch";
 }
 
 TEST_F(ImageShowTest, NewLoadAndFailedLoadReleaseThePicture)

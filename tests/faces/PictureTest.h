@@ -3,19 +3,11 @@
 // current again so that the temporary folder can be removed.
 #pragma once
 
+#include "../common/ResourceBytes.h"
 #include "../common/TempFolder.h"
 #include "FacesTestIds.h"
 
 #include <gtest/gtest.h>
-
-// The bytes of the program's RCDATA resource id (empty when missing).
-inline std::string ResourceBytes(UINT id)
-{
-    HRSRC resource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_RCDATA);
-    HGLOBAL data = resource ? ::LoadResource(nullptr, resource) : nullptr;
-    const char* bytes = data ? static_cast<const char*>(::LockResource(data)) : nullptr;
-    return bytes ? std::string(bytes, ::SizeofResource(nullptr, resource)) : std::string();
-}
 
 class PictureTest : public ::testing::Test {
 protected:
@@ -30,7 +22,8 @@ protected:
         } pictures[] = {{L"quadrants.bmp", IDR_TEST_QUADRANTS_BMP},
                         {L"quadrants.jpg", IDR_TEST_QUADRANTS_JPG},
                         {L"disc.gif", IDR_TEST_DISC_GIF},
-                        {L"frames.gif", IDR_TEST_FRAMES_GIF}};
+                        {L"frames.gif", IDR_TEST_FRAMES_GIF},
+                        {L"animation.gif", IDR_TEST_ANIMATION_GIF}};
         for (const auto& picture : pictures) {
             const std::string bytes = ResourceBytes(picture.id);
             ASSERT_FALSE(bytes.empty());

@@ -4,6 +4,8 @@
 
 #include <VoHelpers.h>
 
+#include <afxlite/AfxProfile.h>
+
 #include <algorithm>
 
 using SkinLoadTest = SkinFolderTest;
@@ -195,6 +197,37 @@ TEST_F(SkinLoadTest, ReleaseWritesTheNameAndTheNextSkinScansAgain)
     EXPECT_EQ(strExe + L"\\skins", CTestSkin::Folder());
     EXPECT_FALSE(CTestSkin::Names().empty());
     EXPECT_FALSE(fresh.GetCurrName().IsEmpty());
+}
+
+// Names come from the catalogue settings file and from the host: none may reach outside the
+// skins folder, open a device, or write lines of its own into the settings file.
+TEST_F(SkinLoadTest, NamesOutsideTheFolderDevicesAndLineBreaksAreRefused)
+{
+    ::CreateDirectoryW(m_skins.Path(L"skins").c_str(), nullptr);
+    m_skins.AddSkin(L"skins\\default", 200);
+    m_skins.AddSkin(L"outside", 90);
+    CTestSkin::Folder() = m_skins.Path(L"skins").c_str();
+    const std::wstring settings = m_skins.Path(L"skins\\config.ini");
+    ::WritePrivateProfileStringW(L"config", L"current", L"..\\outside", settings.c_str());
+    CTestSkin skin;
+    skin.Load();
+    EXPECT_EQ(CString(L"default"), skin.GetCurrName());
+    for (const wchar_t* name : {L"..\\outside", L"..", L"CON", L"nul.bmp", L"COM1", L"a\r\n[x]", L""}) {
+        EXPECT_EQ(0, skin.LoadOne(name)) << name;
+        EXPECT_EQ(CString(L"default"), skin.GetCurrName()) << name;
+        EXPECT_TRUE(HasAllRequiredPictures(skin)) << name;
+    }
+
+    CSkin& inUse = CSkin::Instance();
+    const CString strSaved = inUse.GetCurrName();
+    inUse.SetCurrName(L"evil\r\n[injected]\r\ncurrent=..\\outside");
+    CSkin::Release();
+    inUse.SetCurrName(strSaved);
+    wchar_t sections[256] = {};
+    ::GetPrivateProfileSectionNamesW(sections, 256, settings.c_str());
+    EXPECT_STREQ(L"config", sections);
+    EXPECT_EQ(L'\0', sections[wcslen(sections) + 1]) << "only one section";
+    EXPECT_EQ(CString(L"..\\outside"), AfxGetProfileText(settings.c_str(), L"config", L"current"));
 }
 
 TEST_F(SkinLoadTest, BadFilesFallBackCleanlyAndKeepNoGdiObject)

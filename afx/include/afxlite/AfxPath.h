@@ -21,3 +21,6 @@ AFX_API CString AFXAPI AfxGetModuleBaseName(HMODULE hModule);
 // NUL, COM0-COM9, LPT0-LPT9, CONIN$, CONOUT$ in any case, with or without an extension), which
 // the system would open as the device instead of a file.
 AFX_API BOOL AFXAPI AfxIsPlainFileName(LPCTSTR lpszName);
+
+// Whether lpszPath names an existing folder: a write aimed at it as a file stores nothing.
+AFX_API BOOL AFXAPI AfxIsFolder(LPCTSTR lpszPath);

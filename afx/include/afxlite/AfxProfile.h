@@ -20,3 +20,9 @@ AFX_API CString AFXAPI AfxGetProfileText(LPCTSTR lpszFile, LPCTSTR lpszSection, 
 // after the digits ignored, clamped to the int range), or nDefault when the key is missing or
 // its value does not begin with a number.
 AFX_API int AFXAPI AfxGetProfileNumber(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszKey, int nDefault);
+
+// Writes value as key in section of file. FALSE, with nothing written, when the value or key
+// holds a line break (it would start a line of its own: another key or section), when file is
+// a folder (the profile functions report such a write done though nothing is stored), or when
+// the write fails.
+AFX_API BOOL AFXAPI AfxWriteProfileText(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszValue);

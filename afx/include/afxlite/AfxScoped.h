@@ -5,6 +5,8 @@
 //     CFindHandle          a file search (FindClose)
 //     CRegKeyHandle        an open registry key (RegCloseKey)
 //     CSocketHandle        a Winsock socket (closesocket)
+//     CGlobalMemory        a memory block from GlobalAlloc (GlobalFree)
+//   CGlobalMemoryLock      a memory block's bytes locked for the scope (GlobalLock)
 //   CComApartment          COM initialised on the current thread for the scope
 //   CCriticalSectionLock   a critical section held for the scope
 //   CScopeExit             an action run when the scope ends
@@ -80,10 +82,38 @@ struct CSocketHandleTraits {
     using Handle = SOCKET;
     static void Close(SOCKET s) { ::closesocket(s); }
 };
+struct CGlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static void Close(HGLOBAL h) { ::GlobalFree(h); }
+};
 using CKernelHandle = CScopedHandle<CKernelHandleTraits>;
 using CFindHandle = CScopedHandle<CFindHandleTraits>;
 using CRegKeyHandle = CScopedHandle<CRegKeyHandleTraits>;
 using CSocketHandle = CScopedHandle<CSocketHandleTraits>;
+using CGlobalMemory = CScopedHandle<CGlobalMemoryTraits>;
+
+// The bytes of a memory block from GlobalAlloc, locked for the lifetime of the object. Data() is
+// null when the block is null or cannot be locked.
+class CGlobalMemoryLock {
+public:
+    explicit CGlobalMemoryLock(HGLOBAL hGlobal)
+        : m_hGlobal(hGlobal), m_pData(hGlobal ? static_cast<BYTE*>(::GlobalLock(hGlobal)) : nullptr)
+    {
+    }
+    ~CGlobalMemoryLock()
+    {
+        if (m_pData != nullptr)
+            ::GlobalUnlock(m_hGlobal);
+    }
+    CGlobalMemoryLock(const CGlobalMemoryLock&) = delete;
+    CGlobalMemoryLock& operator=(const CGlobalMemoryLock&) = delete;
+
+    BYTE* Data() const { return m_pData; }
+
+private:
+    HGLOBAL m_hGlobal;
+    BYTE* m_pData;
+};
 
 // COM initialised on the current thread for the lifetime of the object, so that code can create
 // COM objects whether or not its caller initialised COM. Nested inside the caller's own
