@@ -28,33 +28,37 @@ COLORREF ScreenPixel(HWND hWnd, int x, int y)
     return ::GetPixel(dc, x, y);
 }
 
+struct ToolSearch {
+    HWND hTool;
+    UINT_PTR nID;
+    CString text;
+};
+
+// Asks one window of the thread, if it is a tooltip, for the searched tool's text; stops at the
+// first that knows it. A plain stdcall function: i686 has no lambda conversion to one.
+BOOL CALLBACK AskTooltip(HWND hWnd, LPARAM lParam)
+{
+    ToolSearch& search = *reinterpret_cast<ToolSearch*>(lParam);
+    wchar_t className[64] = {};
+    ::GetClassNameW(hWnd, className, 64);
+    if (CString(className).CompareNoCase(TOOLTIPS_CLASSW) != 0)
+        return TRUE;
+    wchar_t text[80] = {};
+    TOOLINFOW info = {};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = search.hTool;
+    info.uId = search.nID;
+    info.lpszText = text;
+    ::SendMessageW(hWnd, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+    search.text = text;
+    return search.text.IsEmpty();
+}
+
 // The text of tool nID of hTool in whichever tooltip of this thread knows it.
 CString ToolText(HWND hTool, UINT_PTR nID)
 {
-    struct Search {
-        HWND hTool;
-        UINT_PTR nID;
-        CString text;
-    } search = {hTool, nID, CString()};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            wchar_t className[64] = {};
-            ::GetClassNameW(hWnd, className, 64);
-            if (CString(className).CompareNoCase(TOOLTIPS_CLASSW) != 0)
-                return TRUE;
-            wchar_t text[80] = {};
-            TOOLINFOW info = {};
-            info.cbSize = TTTOOLINFOW_V2_SIZE;
-            info.hwnd = s.hTool;
-            info.uId = s.nID;
-            info.lpszText = text;
-            ::SendMessageW(hWnd, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
-            s.text = text;
-            return s.text.IsEmpty();
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ToolSearch search = {hTool, nID, CString()};
+    ::EnumThreadWindows(::GetCurrentThreadId(), AskTooltip, reinterpret_cast<LPARAM>(&search));
     return search.text;
 }
 
