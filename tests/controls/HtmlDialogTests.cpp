@@ -304,16 +304,14 @@ namespace {
 // A stand-in for the web browser control, registered for this process under the browser's class
 // identifier: an OLE object that records how the dialog embeds it. It offers no IWebBrowser2, so
 // the dialog must give it up again cleanly.
-class CFakeBrowser : public IOleObject {
+class CFakeBrowser : public CFakeComObject<CFakeBrowser, IOleObject> {
 public:
-    static int s_nLive;
     // The last one made, with a reference of the test's own, so that it can be looked at after
     // the dialog let it go.
     static CFakeBrowser* s_pKept;
 
     CFakeBrowser()
     {
-        ++s_nLive;
         s_pKept = this;
         AddRef();
     }
@@ -327,17 +325,6 @@ public:
         AddRef();
         return S_OK;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++m_nRefs; }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const ULONG nRefs = --m_nRefs;
-        if (nRefs == 0) {
-            --s_nLive;
-            delete this;
-        }
-        return nRefs;
-    }
-
     STDMETHODIMP SetClientSite(IOleClientSite* pSite) override
     {
         if (pSite != nullptr)
@@ -407,14 +394,12 @@ public:
     bool m_bClosed = false;
 
 private:
-    virtual ~CFakeBrowser()
+    ~CFakeBrowser() override
     {
         if (m_pSite != nullptr)
             m_pSite->Release();
     }
-    ULONG m_nRefs = 1;
 };
-int CFakeBrowser::s_nLive = 0;
 CFakeBrowser* CFakeBrowser::s_pKept = nullptr;
 
 } // namespace

@@ -19,15 +19,10 @@ const CLSID kFakeCameraClass = {0x6e0c3a52, 0x1f5b, 0x4c39, {0x9c, 0x1d, 0x7a, 0
 
 // The objects the fake class makes: nothing but reference counting, which is all a camera
 // opened and closed at once needs. The count of live objects tells whether one was made.
-class CFakeFilter final : public IUnknown {
+class CFakeFilter final : public CFakeComObject<CFakeFilter, IUnknown> {
 public:
     static LONG s_nMade;
-    static LONG s_nLive;
-    CFakeFilter()
-    {
-        ++s_nMade;
-        ++s_nLive;
-    }
+    CFakeFilter() { ++s_nMade; }
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
     {
         // Answered for IBaseFilter too: the library only releases the filter it opens.
@@ -39,23 +34,8 @@ public:
         AddRef();
         return S_OK;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++m_nRefs; }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const ULONG nRefs = --m_nRefs;
-        if (nRefs == 0) {
-            --s_nLive;
-            delete this;
-        }
-        return nRefs;
-    }
-
-private:
-    ~CFakeFilter() = default;
-    ULONG m_nRefs = 1;
 };
 LONG CFakeFilter::s_nMade = 0;
-LONG CFakeFilter::s_nLive = 0;
 
 // Fake cameras registered for the life of the object (and any left by an earlier run removed).
 class CFakeCameras {
