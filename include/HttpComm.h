@@ -30,6 +30,16 @@ public:
     CHttpComm(const CHttpComm&) = delete;
     CHttpComm& operator=(const CHttpComm&) = delete;
 
+    // Bounds of one exchange: an answer longer than kMaxAnswerBytes (8 MB), or not whole
+    // kAnswerDeadlineMs after the request went out, fails with its own error text; WinInet's
+    // connect, send and receive time-outs are 30 s each. An answer that declares a document
+    // type is refused (the service sends none; its entities could expand without bound). An
+    // answer with a status outside 200-299 fails with the status in the error text, unless it
+    // is a "tavo" document: the service words its own errors that way.
+    // No real answer of the service comes near these bounds.
+    static constexpr size_t kMaxAnswerBytes = 8 * 1024 * 1024;
+    static constexpr DWORD kAnswerDeadlineMs = 60000;
+
     // Starts the worker again after Stop; queued requests then run.
     void Start();
     // Ends the worker: waits 3000 ms for the request in hand, then cancels it (its window gets
@@ -107,4 +117,8 @@ private:
     // Set when a worker ended by force held the lock: the channel then takes no more work, and
     // neither the queue nor the lock is touched again.
     std::atomic<bool> m_bLockLost;
+
+protected:
+    // Time an answer may take to arrive whole, from the moment the request is sent.
+    DWORD m_dwAnswerDeadlineMs;
 };

@@ -65,6 +65,15 @@ BOOL CInternetSession::SetOption(DWORD dwOption, DWORD dwValue)
     return AfxInetOptions::Set(m_hSession, dwOption, dwValue);
 }
 
+BOOL CInternetSession::SetTimeouts(DWORD dwMilliseconds)
+{
+    BOOL bAll = TRUE;
+    for (DWORD dwOption :
+         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+        bAll = SetOption(dwOption, dwMilliseconds) && bAll;
+    return bAll;
+}
+
 BOOL CInternetSession::QueryOption(DWORD dwOption, LPVOID lpBuffer, LPDWORD lpdwBufLen) const
 {
     return AfxInetOptions::Query(m_hSession, dwOption, lpBuffer, lpdwBufLen);

@@ -25,6 +25,7 @@ const UINT kMaxErrorText = 1024;  // a WinInet error text is cut to 1023 charact
 const char kEndTag[] = "</tavo>";
 const size_t kEndTagLength = sizeof(kEndTag) - 1;
 const wchar_t kAgent[] = L"Corvala chat command";
+const DWORD kNetworkTimeoutMs = 30000; // WinInet's connect, send and receive time-outs
 const DWORD kRequestFlags = INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_AUTO_REDIRECT;
 
 // The error texts are spelled as hosts compare them ("Conver", "infomation"): kept on purpose.
@@ -33,6 +34,12 @@ const wchar_t kErrConvert[] = L"Conver information of command error!";
 const wchar_t kErrParse[] = L"String translate to xml has some error!";
 const wchar_t kErrNotWhole[] = L"Error: receive infomation maybe not whole!";
 const wchar_t kErrUnknown[] = L"error:can not connect server!";
+const wchar_t kErrTooLong[] = L"Error: the answer of the server is longer than 8 MB!";
+const wchar_t kErrTooSlow[] = L"Error: the answer of the server did not come in time!";
+const wchar_t kErrStatus[] = L"Error: the server answered with HTTP status %lu!";
+const wchar_t kErrDocumentType[] = L"Error: an answer with a document type declaration is refused!";
+
+enum class AnswerEnd { Whole, TooLong, TooSlow };
 
 CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
 {
@@ -78,23 +85,36 @@ CString FromUtf8(const std::string& bytes)
 
 // Reads the answer until its end, or until it holds "</tavo>" after its first character: a
 // server that keeps the connection open after the answer is not waited for, because each read
-// asks only for what has arrived. What came in the same read after the tag is kept.
-std::string ReadAnswer(CHttpFile& file)
+// asks only for what has arrived. What came in the same read after the tag is kept. An answer
+// longer than the channel takes, or still coming at the deadline, ends the reading.
+AnswerEnd ReadAnswer(CHttpFile& file, ULONGLONG deadline, std::string& bytes)
 {
-    std::string bytes;
     char buffer[kReadChunk];
     ULONGLONG available;
     while ((available = file.GetLength()) > 0) {
         const UINT read = file.Read(buffer, static_cast<UINT>(std::min<ULONGLONG>(available, kReadChunk)));
         if (read == 0)
             break;
+        if (bytes.size() + read > CHttpComm::kMaxAnswerBytes)
+            return AnswerEnd::TooLong;
         // Only the new bytes and the tail a tag could straddle are searched.
         const size_t from = std::max<size_t>(1, bytes.size() >= kEndTagLength ? bytes.size() - kEndTagLength + 1 : 0);
         bytes.append(buffer, read);
         if (bytes.find(kEndTag, from) != std::string::npos)
             break;
+        if (::GetTickCount64() >= deadline)
+            return AnswerEnd::TooSlow;
     }
-    return bytes;
+    return AnswerEnd::Whole;
+}
+
+// Whether the document's root element is the service's "tavo".
+bool HasServiceRoot(IXMLDOMDocument* doc)
+{
+    IXMLDOMElementPtr root;
+    _bstr_t name;
+    return SUCCEEDED(doc->get_documentElement(&root)) && root != nullptr &&
+           SUCCEEDED(root->get_tagName(name.GetAddress())) && name.length() > 0 && wcscmp(name, L"tavo") == 0;
 }
 
 } // namespace
@@ -102,7 +122,7 @@ std::string ReadAnswer(CHttpFile& file)
 CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
     : m_bRunning(0), m_lstJobs(10), m_nMsg(msg), m_hWnd(wnd), m_strServer(server), m_nPort(port),
       m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false), m_pCurrent(nullptr),
-      m_nServerGeneration(0), m_nSessionGeneration(0), m_bLockLost(false)
+      m_nServerGeneration(0), m_nSessionGeneration(0), m_bLockLost(false), m_dwAnswerDeadlineMs(kAnswerDeadlineMs)
 {
     ::InitializeCriticalSection(&m_cs);
     m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
@@ -322,17 +342,41 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
             err = kErrConvert;
             return 0;
         }
+        const ULONGLONG deadline = ::GetTickCount64() + m_dwAnswerDeadlineMs;
         file->SendRequest(nullptr, 0, &body[0], static_cast<DWORD>(body.size()));
-        const std::string answerBytes = ReadAnswer(*file);
+        DWORD status = 0;
+        file->QueryInfoStatusCode(status);
+        std::string answerBytes;
+        const AnswerEnd end = ReadAnswer(*file, deadline, answerBytes);
         file->Close();
+        if (end != AnswerEnd::Whole) {
+            err = end == AnswerEnd::TooLong ? kErrTooLong : kErrTooSlow;
+            return 0;
+        }
 
         // The answer stays whole: it is decoded from UTF-8 as it came, never passed through
         // the system's ANSI code page (which would turn foreign characters into '?').
         const CString answer = FromUtf8(answerBytes);
+        std::string().swap(answerBytes);
         if (answer.IsEmpty())
             return 0;
+        // The service never declares a document type; one could define entities that expand
+        // into gigabytes.
+        if (answer.Find(L"<!DOCTYPE") >= 0) {
+            err = kErrDocumentType;
+            return 0;
+        }
         if (CConvertXml::CStringToXml(answer, doc) == S_FALSE) {
+            doc = nullptr;
             err = kErrParse;
+            return 0;
+        }
+        // A failure status (a proxy's or a server's error page that happens to be XML) is no
+        // answer; a "tavo" document is, whatever the status, as the service words its own
+        // errors in it.
+        if ((status < 200 || status > 299) && !(doc != nullptr && HasServiceRoot(doc))) {
+            doc = nullptr;
+            err.Format(kErrStatus, status);
             return 0;
         }
         return 1;
@@ -386,6 +430,8 @@ CHttpConnection* CHttpComm::GetInternetSession()
     }
     try {
         m_pSession = new CInternetSession(kAgent, 0, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+        if (!m_pSession->SetTimeouts(kNetworkTimeoutMs))
+            TRACE(L"CHttpComm: WinInet refused a time-out; its defaults stay\n");
         m_pConnection = m_pSession->GetHttpConnection(host, port, nullptr, nullptr);
     } catch (CException* e) {
         e->Delete();

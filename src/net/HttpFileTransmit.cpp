@@ -248,9 +248,8 @@ void CHttpFileTransmit::Start()
         return;
     }
     // WinInet's own time-outs bound a server that stops answering; a stop does not wait for them.
-    for (DWORD option :
-         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
-        m_pSession->SetOption(option, kSocketTimeoutMs);
+    if (!m_pSession->SetTimeouts(kSocketTimeoutMs))
+        TRACE(L"CHttpFileTransmit: WinInet refused a time-out; its defaults stay\n");
     m_pUp->Start();
     m_pDown->Start();
 }

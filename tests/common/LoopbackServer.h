@@ -26,6 +26,8 @@ public:
         ResetAtOnce, // a reset without a byte of answer
         Stall,       // reads the request and never answers; the connection stays open
         KeepOpen,    // headers without a length and the body; the connection stays open
+        Endless,     // headers without a length, then the body over and over until the client goes
+        Trickle,     // headers and the body one byte at a time, `trickleMs` apart
         // Read before the request, from the script current when the connection comes:
         NeverRead,      // accepts and never reads; the connection stays open
         ResetAfterHead, // reads the request's header (recorded without body), then a reset
@@ -38,6 +40,7 @@ public:
         int status = 200;
         size_t cut = 0;
         std::string contentType = "text/xml; charset=utf-8"; // empty: no Content-Type line
+        DWORD trickleMs = 0;
     };
 
     struct Request {
@@ -213,17 +216,33 @@ private:
             std::string answer = "HTTP/1.0 " + std::to_string(script.status) + " Status\r\n";
             if (!script.contentType.empty())
                 answer += "Content-Type: " + script.contentType + "\r\n";
-            if (behaviour != Behaviour::KeepOpen)
+            if (behaviour != Behaviour::KeepOpen && behaviour != Behaviour::Endless)
                 answer += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
             const bool cut = behaviour == Behaviour::CloseEarly || behaviour == Behaviour::Reset;
-            answer += "\r\n" + script.body.substr(0, cut ? script.cut : std::string::npos);
+            const bool paced = behaviour == Behaviour::Endless || behaviour == Behaviour::Trickle;
+            answer += "\r\n" + (paced ? std::string() : script.body.substr(0, cut ? script.cut : std::string::npos));
             send(client, answer.data(), static_cast<int>(answer.size()), 0); // blocking: sends it all
+            if (paced)
+                SendPaced(client, script);
         }
         if (behaviour == Behaviour::KeepOpen)
             return;
         if (behaviour == Behaviour::ResetAtOnce)
             Sleep(50); // lets the client wait for the answer: a reset that comes sooner may read as an end
         Close(client, behaviour == Behaviour::Reset || behaviour == Behaviour::ResetAtOnce);
+    }
+
+    // The body of an endless answer until the client goes, or of a trickled one byte by byte.
+    void SendPaced(SOCKET client, const Script& script)
+    {
+        const bool endless = script.behaviour == Behaviour::Endless;
+        for (size_t at = 0; !m_stopping && (endless || at < script.body.size()); ++at) {
+            const int size = endless ? static_cast<int>(script.body.size()) : 1;
+            if (send(client, script.body.data() + (endless ? 0 : at), size, 0) != size)
+                return;
+            if (!endless)
+                Sleep(script.trickleMs); // the pace of a slow peer
+        }
     }
 
     // Reads the request line and the headers into request; data keeps what came after them.

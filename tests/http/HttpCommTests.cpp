@@ -158,6 +158,59 @@ TEST(HttpCommTest, EveryFailingServerGivesItsResult)
     EXPECT_EQ(std::size(cases) - 1, server.Requests().size());
 }
 
+// A channel whose answers must be whole within the given time.
+class CImpatientComm : public CHttpComm {
+public:
+    CImpatientComm(const wchar_t* url, HWND wnd, DWORD deadlineMs) : CHttpComm(url, 0, wnd, kResultMsg)
+    {
+        m_dwAnswerDeadlineMs = deadlineMs;
+    }
+};
+
+// Endless, slow, exploding and failure-status answers end in a clear error within bounds; a
+// "tavo" answer is one whatever its status.
+TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
+{
+    std::string laughs = "<?xml version=\"1.0\"?><!DOCTYPE tavo [<!ENTITY a \"aaaaaaaaaa\">";
+    for (char entity = 'b'; entity <= 'j'; ++entity) { // each entity ten of the one before
+        laughs += std::string("<!ENTITY ") + entity + " \"";
+        for (int i = 0; i < 10; ++i)
+            laughs += std::string("&") + static_cast<char>(entity - 1) + ";";
+        laughs += "\">";
+    }
+    laughs += "]><tavo>&j;</tavo>";
+    LoopbackServer::Script endless = Answer("<tavo>" + std::string(65536, 'x'), Behaviour::Endless);
+    LoopbackServer::Script trickle = Answer(kNormalAnswer, Behaviour::Trickle);
+    trickle.trickleMs = 50;
+    struct Case {
+        const char* what;
+        LoopbackServer::Script script;
+        const wchar_t* error;
+        DWORD deadlineMs = CHttpComm::kAnswerDeadlineMs;
+    } cases[] = {
+        {"endless", endless, L"Error: the answer of the server is longer than 8 MB!"},
+        {"trickled", trickle, L"Error: the answer of the server did not come in time!", 1000},
+        {"entities", Answer(laughs), L"Error: an answer with a document type declaration is refused!"},
+        {"status 500",
+         {Behaviour::Answer, "<error>busy</error>", 500},
+         L"Error: the server answered with HTTP status 500!"},
+    };
+    LoopbackServer server;
+    ASSERT_NE(0, server.Port());
+    for (const Case& c : cases) {
+        server.SetScript(c.script);
+        ResultWindow window;
+        CImpatientComm comm(server.Url().c_str(), window.Handle(), c.deadlineMs);
+        comm.NewRequest(nullptr, 5, Command());
+        ExpectFailure(window.WaitForResult(), c.error, c.what);
+    }
+    server.SetScript({Behaviour::Answer, kNormalAnswer, 503});
+    const Result served = RunOne(server.Url().c_str());
+    ASSERT_TRUE(served.param);
+    EXPECT_EQ(0, served.param->GetRet());
+    EXPECT_EQ(L"Ann", TextOf(*served.param, L"user"));
+}
+
 // Commands that convert to nothing, or only in part, are answered as unconvertible and never
 // sent: half a command would be another command to the server.
 TEST(HttpCommTest, RequestsWithoutTreeOrThatConvertOnlyInPartSendNothing)

@@ -47,6 +47,9 @@ public:
     BOOL SetOption(DWORD dwOption, DWORD dwValue);
     BOOL QueryOption(DWORD dwOption, LPVOID lpBuffer, LPDWORD lpdwBufLen) const;
     BOOL QueryOption(DWORD dwOption, DWORD& dwValue) const;
+    // Sets the connect, send and receive time-outs of the session to dwMilliseconds each;
+    // FALSE when one of them cannot be set.
+    BOOL SetTimeouts(DWORD dwMilliseconds);
     BOOL QueryOption(DWORD dwOption, CString& refString) const;
 
     DWORD_PTR GetContext() const { return m_dwContext; }
