@@ -24,6 +24,7 @@ const UINT_PTR kChooserShotTimer = 1;
 const UINT kChooserShotDelay = 500; // ms for the dialog to paint itself
 const UINT_PTR kMenuShotTimer = 2;
 const UINT kMenuShotDelay = 300;
+const DWORD kDevicesShotDelay = 300; // ms for the "Devices" window and its sliders to show
 const COLORREF kToolbarBackground = RGB(192, 192, 192);
 const CSize kToolbarImage(16, 15);
 const int kSkinImage = 5; // the toolbar's image of the skin command
@@ -123,6 +124,18 @@ BOOL CALLBACK FindPopupMenu(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+// Handles this thread's messages for nMs milliseconds (windows show, paint and animate).
+void PumpFor(DWORD nMs)
+{
+    const ULONGLONG ullEnd = ::GetTickCount64() + nMs;
+    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
+    }
+}
+
 // The popup menu window open on this thread, or null.
 HWND OpenPopupMenu()
 {
@@ -167,6 +180,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_EMOTICONS, &CMainWnd::OnEmoticons)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
+    ON_COMMAND(ID_DEMO_DEVICES, &CMainWnd::OnDevices)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
     ON_WM_MENUCHAR()
     ON_WM_CONTEXTMENU()
@@ -574,6 +588,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
     ShootChooser();
     ShootEmoticons();
+    ShootDevices();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -634,16 +649,35 @@ void CMainWnd::ShootEmoticons()
         return;
     }
     pWnd->Select(kShotEmoticon);
-    const ULONGLONG ullEnd = ::GetTickCount64() + kEmoticonsShotDelay;
-    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
-    }
+    PumpFor(kEmoticonsShotDelay);
     pWnd->UpdateWindow();
     SaveShot(pWnd->GetSafeHwnd(), L"emoticons");
     pWnd->DestroyWindow();
+}
+
+// Opens the "Devices" window and photographs it with its sliders, which are windows of their own.
+void CMainWnd::ShootDevices()
+{
+    OnDevices();
+    if (m_devices.GetSafeHwnd() == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    // The sliders are windows of their own: give every window a moment to show and paint.
+    PumpFor(kDevicesShotDelay);
+    m_devices.PaintNow();
+    if (!CWindowShot::SaveScreenAsPng(m_devices.ScreenArea(), m_strShotFolder + L"\\demo_devices.png"))
+        m_nExitCode = 1;
+    m_devices.DestroyWindow();
+}
+
+void CMainWnd::OnDevices()
+{
+    if (m_devices.GetSafeHwnd() != nullptr) {
+        m_devices.SetActiveWindow();
+        return;
+    }
+    m_devices.CreateDevices(this);
 }
 
 // Clicks the button; the chooser's modal loop still delivers this window's timer, which

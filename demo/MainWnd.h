@@ -4,11 +4,13 @@
 // borders with the edition's texts, fonts, service addresses, a few lines of the library's state
 // and the file transfers the demo runs against its own loopback file server. Its menu bar and
 // context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
-// opens the emoticons window. When asked on the command line it saves pictures of itself (with a
-// hovered button, with open menus in both styles, in every installed skin), of the skin chooser
-// and of the emoticons window, and closes.
+// opens the emoticons window and the "Devices" window (volume sliders, cameras, the HTML dialog).
+// When asked on the command line it saves pictures of itself (with a hovered button, with open
+// menus in both styles, in every installed skin), of the skin chooser, of the emoticons window
+// and of the "Devices" window, and closes.
 #pragma once
 
+#include "DevicesWnd.h"
 #include "TransfersPanel.h"
 
 #include <ButtonST.h>
@@ -34,6 +36,7 @@ protected:
     afx_msg void OnChangeSkin();
     afx_msg void OnEmoticons();
     afx_msg void OnExit();
+    afx_msg void OnDevices();
     afx_msg void OnDemoCommand(UINT nID);
     afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
@@ -67,7 +70,8 @@ private:
     CVoMenu m_menuContext;
     CString m_strMenuShot; // name of the picture of the menu open now, in a screenshot run
     CTransfersPanel m_transfers;
-    int m_nExitCode; // handed to WM_QUIT: nonzero when a picture could not be saved
+    CDevicesWnd m_devices; // the "Devices" window, opened from the View menu
+    int m_nExitCode;       // handed to WM_QUIT: nonzero when a picture could not be saved
 
     void CollectLines();
     void CollectEdition();
@@ -100,6 +104,7 @@ private:
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
     void SaveMenuShot();
+    void ShootDevices();
     // Takes messages until the transfers have all ended, for at most nTimeoutMs.
     void WaitForTransfers(DWORD nTimeoutMs);
 };

@@ -8,5 +8,6 @@
 
 #include "afxlite/CImageList.h"
 #include "afxlite/CListCtrl.h"
+#include "afxlite/CSliderCtrl.h"
 #include "afxlite/CToolTipCtrl.h"
 #include "afxlite/CTreeCtrl.h"

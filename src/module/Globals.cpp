@@ -4,6 +4,7 @@
 //
 //   - the extension module, joined to the host's framework before anything else, so that the
 //     objects after it already find the library's resources through the framework's chain
+//   - the audio settings key path, the mixer seam and the sound mixer's instance pointer
 //   - the menus' settings, the system's classification, the global image list of menu images
 //     and its tables (and the shell function of the controls, a constant needing no construction)
 //   - the emoticon statics: the shortcut first characters, the picture folder name "images"
@@ -13,12 +14,14 @@
 //   - the global multi-party chat configuration
 //   - the global branding object OEM, with built-in defaults only
 //   - the skins folder path and the list of skin names, then the global skin g_Skin
+//   - the global video device list (empty until its first Instance(), which initialises COM
+//     and enumerates the cameras: nothing of COM runs under the loader lock)
 //   - the sequence counter of the file transfers (constant-initialised: no order to keep)
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
-// config, skin, controls and faces in their *Globals.h, the public ones in the public headers),
-// so no lower folder includes this one.
+// config, skin, media, controls and faces in their *Globals.h, the public ones in the public
+// headers), so no lower folder includes this one.
 //
 // The C runtime runs these constructors before DllMain and these destructors after it, which
 // is why the framework is joined by the first object rather than by DllMain itself.
@@ -29,17 +32,25 @@
 #include "controls/ControlsGlobals.h"
 #include "faces/FacesGlobals.h"
 #include "frame/FrameGlobals.h"
+#include "media/MediaGlobals.h"
 #include "skin/SkinGlobals.h"
 
+#include <AudioControl.h>
 #include <BCMenu.h>
 #include <HttpFileTransmit.h>
 #include <Faces.h>
 #include <MultiConfig.h>
 #include <Oem.h>
 #include <Skin.h>
+#include <VideoDevice.h>
 
 // The extension module.
 CVoShareModule g_VoShareModule(CVoShareModule::ThisModule());
+
+// The audio settings key, the mixer table in use (null: winmm) and the mixer made on first use.
+const CString g_strAudioKey = L"Software\\Corvala\\Audio\\1.0";
+const VO_MIXER_API* g_pMixerApi = nullptr;
+CAudioControl* CAudioControl::g_Instance = nullptr;
 
 // The owner-drawn menus: drawing settings, the system's classification (the theme is read on
 // first need), the global image list with the command of each image, and every popup appended.
@@ -85,6 +96,9 @@ CString CSkin::g_strPath;
 std::vector<CString> CSkin::g_vctNames;
 CSkin* g_pSkinInstance = nullptr;
 CSkin g_Skin;
+
+// The video capture devices, enumerated on the first VoHelper::CVideoDevice::Instance().
+VoHelper::CVideoDevice g_VideoDevice{VoHelper::CVideoDevice::Deferred()};
 
 // The sequence numbers of the file transfers of every transmitter.
 std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};

@@ -1,0 +1,4 @@
+// Resource identifiers of the volume slider.
+#pragma once
+
+#define IDB_SLIDER_BACK 6344

@@ -1,0 +1,4 @@
+// Resource identifiers of the HTML dialog.
+#pragma once
+
+#define IDD_VO_HTML 6358
