@@ -2,7 +2,9 @@
 // files. Stateless: every operation is static and may run on any thread that has initialised COM.
 //
 // Results: 0 success; 1 nothing done or input refused (empty text, text or file that does not
-// parse, empty tree, a second top-level item, an item name the DOM refuses); negative: the
+// parse, empty tree, a second top-level item, an item or attribute name that is no XML name, a
+// text or attribute value with a character no XML file holds, such as a control character,
+// U+FFFE or a lone surrogate, or a name the DOM refuses); negative: the
 // failure code of the DOM (CO_E_NOTINITIALIZED when COM is not initialised, for instance).
 // No exception gets out.
 //

@@ -13,6 +13,7 @@
 #include <afxmsxml.h>
 
 #include <atomic>
+#include <cstddef>
 
 class CHttpConnection;
 class CHttpFile;
@@ -33,12 +34,16 @@ public:
     // Bounds of one exchange: an answer longer than kMaxAnswerBytes (8 MB), or not whole
     // kAnswerDeadlineMs after the request went out, fails with its own error text; WinInet's
     // connect, send and receive time-outs are 30 s each. An answer that declares a document
-    // type is refused (the service sends none; its entities could expand without bound). An
+    // type is refused (the service sends none; its entities could expand without bound), and so
+    // is one with more than kMaxAnswerTags tags ('<' characters: start and end tags, comments;
+    // about 100,000 elements), whose parse and conversion would take seconds. Nesting is bounded
+    // by the parser (deeper answers do not parse) and converted without recursion. An
     // answer with a status outside 200-299 fails with the status in the error text, unless it
     // is a "tavo" document: the service words its own errors that way.
     // No real answer of the service comes near these bounds.
     static constexpr size_t kMaxAnswerBytes = 8 * 1024 * 1024;
     static constexpr DWORD kAnswerDeadlineMs = 60000;
+    static constexpr ptrdiff_t kMaxAnswerTags = 200000;
 
     // Starts the worker again after Stop; queued requests then run.
     void Start();

@@ -40,6 +40,33 @@ _bstr_t ToBstr(const CString& text)
     return _bstr_t(text.GetString());
 }
 
+bool IsXmlName(const CString& name)
+{
+    return AfxIsXmlName(name.GetString(), name.GetLength()) != FALSE;
+}
+
+bool IsXmlText(const CString& text)
+{
+    return AfxIsXmlText(text.GetString(), text.GetLength()) != FALSE;
+}
+
+// Whether the item's name, text and attributes can stand in an XML file as they are: a DOM may
+// take others and then write a file that no reader accepts, or that reads back changed.
+bool IsWritable(CXmlTreeItem* item)
+{
+    if (!IsXmlName(item->GetName()) || !IsXmlText(item->GetText()))
+        return false;
+    CMapStringToString* attri = item->GetAttri();
+    CString name;
+    CString value;
+    for (POSITION pos = attri ? attri->GetStartPosition() : nullptr; pos;) {
+        attri->GetNextAssoc(pos, name, value);
+        if (!IsXmlName(name) || !IsXmlText(value))
+            return false;
+    }
+    return true;
+}
+
 // White space for the checks below: XML's own, any other control character, and what the C
 // library counts as space (no-break and ideographic spaces included).
 bool IsSpace(wchar_t ch)
@@ -479,6 +506,8 @@ HRESULT CConvertXml::TreeSaveToXml(CXmlTreeItem* item, IXMLDOMDocument* doc, IXM
 HRESULT CConvertXml::ItemToElement(CXmlTreeItem* item, IXMLDOMDocument* doc, IXMLDOMNode* parent,
                                    IXMLDOMElementPtr& element)
 {
+    if (!IsWritable(item))
+        return kNothingDone;
     IXMLDOMElementPtr created;
     HRESULT hr = doc->createElement(ToBstr(item->GetName()), &created);
     if (FAILED(hr) || !created)

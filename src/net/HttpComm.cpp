@@ -37,6 +37,7 @@ const wchar_t kErrUnknown[] = L"error:can not connect server!";
 const wchar_t kErrTooLong[] = L"Error: the answer of the server is longer than 8 MB!";
 const wchar_t kErrTooSlow[] = L"Error: the answer of the server did not come in time!";
 const wchar_t kErrStatus[] = L"Error: the server answered with HTTP status %lu!";
+const wchar_t kErrTooManyTags[] = L"Error: the answer of the server has more than 200000 tags!";
 const wchar_t kErrDocumentType[] = L"Error: an answer with a document type declaration is refused!";
 
 enum class AnswerEnd { Whole, TooLong, TooSlow };
@@ -365,6 +366,10 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
         // into gigabytes.
         if (answer.Find(L"<!DOCTYPE") >= 0) {
             err = kErrDocumentType;
+            return 0;
+        }
+        if (std::count(answer.GetString(), answer.GetString() + answer.GetLength(), L'<') > kMaxAnswerTags) {
+            err = kErrTooManyTags;
             return 0;
         }
         if (CConvertXml::CStringToXml(answer, doc) == S_FALSE) {

@@ -180,6 +180,10 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
     }
     laughs += "]><tavo>&j;</tavo>";
     LoopbackServer::Script endless = Answer("<tavo>" + std::string(65536, 'x'), Behaviour::Endless);
+    std::string wide = "<tavo>";
+    for (int i = 0; i < 200000; ++i) // with the root's two, 200,002 tags
+        wide += "<i/>";
+    wide += "</tavo>";
     LoopbackServer::Script trickle = Answer(kNormalAnswer, Behaviour::Trickle);
     trickle.trickleMs = 50;
     struct Case {
@@ -191,6 +195,7 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
         {"endless", endless, L"Error: the answer of the server is longer than 8 MB!"},
         {"trickled", trickle, L"Error: the answer of the server did not come in time!", 1000},
         {"entities", Answer(laughs), L"Error: an answer with a document type declaration is refused!"},
+        {"wide", Answer(wide), L"Error: the answer of the server has more than 200000 tags!"},
         {"status 500",
          {Behaviour::Answer, "<error>busy</error>", 500},
          L"Error: the server answered with HTTP status 500!"},

@@ -107,6 +107,42 @@ TEST_F(ConvertXmlTest, OnlyOneTopLevelElementAndNoDeclarationItemGoIntoADocument
     EXPECT_EQ(1, CConvertXml::ConvertTreeToXml(&unnamed, doc)); // a name the DOM refuses
 }
 
+// A document no reader accepts, or one that reads back changed, is never reported written.
+TEST_F(ConvertXmlTest, NamesAndTextsNoXmlFileCanHoldAreRefusedAndNothingIsWritten)
+{
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* text;
+        const wchar_t* attribute;
+        const wchar_t* value;
+    } cases[] = {
+        {L"a b", L"", nullptr, nullptr},      {L"1x", L"", nullptr, nullptr},
+        {L"<", L"", nullptr, nullptr},        {L"ok", L"esc \x1B", nullptr, nullptr},
+        {L"ok", L"\xFFFE", nullptr, nullptr}, {L"ok", L"\xD800", nullptr, nullptr},
+        {L"ok", L"", L"a b", L"v"},           {L"ok", L"", L"n", L"vt \x0B"},
+    };
+    for (const Case& c : cases) {
+        CXmlTreeCtrl tree;
+        CXmlTreeItem* root = tree.InsertItem(L"tavo");
+        CMapStringToString* attri = nullptr;
+        if (c.attribute) {
+            attri = new CMapStringToString;
+            attri->SetAt(c.attribute, c.value);
+        }
+        tree.InsertItem(c.name, c.text, attri, root);
+        const std::wstring path = TempFile(L"bad.xml");
+        EXPECT_EQ(1, CConvertXml::SaveToXml(path.c_str(), &tree)) << testing::PrintToString(std::wstring(c.name));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str()));
+    }
+    CXmlTreeCtrl tree;
+    tree.InsertItem(L"\u4fe1\u606f", L"tab\t \U0001F600");
+    const std::wstring path = TempFile(L"good.xml");
+    ASSERT_EQ(S_OK, CConvertXml::SaveToXml(path.c_str(), &tree));
+    CXmlTreeCtrl back;
+    ASSERT_EQ(S_OK, CConvertXml::LoadXmlToTree(path.c_str(), &back));
+    EXPECT_STREQ(L"tab\t \U0001F600", back.GetItemByName(L"\u4fe1\u606f")->GetText());
+}
+
 namespace {
 
 std::wstring DomText(IXMLDOMNode* node)
