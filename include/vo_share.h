@@ -35,3 +35,5 @@
 #include "VoMenu.h"
 #include "ShellOpen.h"
 #include "ButtonST.h"
+#include "BkDialogST.h"
+#include "BkDialogBase.h"

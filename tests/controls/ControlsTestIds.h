@@ -29,3 +29,8 @@
 #define IDC_CTLTEST_OWNER 0x7D44
 #define IDC_CTLTEST_IMAGE 0x7D45
 #define IDC_CTLTEST_NEXT 0x7D46
+
+// The background dialogs: a borderless one with a CButtonST, and one with a frame.
+#define IDD_CTLTEST_BKDIALOG 0x7D50
+#define IDC_CTLTEST_BKBUTTON 0x7D51
+#define IDD_CTLTEST_BKFRAMED 0x7D53
