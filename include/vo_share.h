@@ -37,3 +37,4 @@
 #include "ButtonST.h"
 #include "BkDialogST.h"
 #include "BkDialogBase.h"
+#include "MsgBox.h"
