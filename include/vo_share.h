@@ -38,3 +38,5 @@
 #include "BkDialogST.h"
 #include "BkDialogBase.h"
 #include "MsgBox.h"
+#include "HyperLink.h"
+#include "WStatic.h"

@@ -34,3 +34,10 @@
 #define IDD_CTLTEST_BKDIALOG 0x7D50
 #define IDC_CTLTEST_BKBUTTON 0x7D51
 #define IDD_CTLTEST_BKFRAMED 0x7D53
+
+// The dialog with the hyperlinks and the transparent static.
+#define IDD_CTLTEST_LINKS 0x7D60
+#define IDC_CTLTEST_LINK_LEFT 0x7D61
+#define IDC_CTLTEST_LINK_RIGHT 0x7D62
+#define IDC_CTLTEST_WSTATIC 0x7D63
+#define IDC_CTLTEST_LINK_EMPTY 0x7D64
