@@ -40,3 +40,4 @@
 #include "MsgBox.h"
 #include "HyperLink.h"
 #include "WStatic.h"
+#include "ListBoxST.h"

@@ -41,3 +41,7 @@
 #define IDC_CTLTEST_LINK_RIGHT 0x7D62
 #define IDC_CTLTEST_WSTATIC 0x7D63
 #define IDC_CTLTEST_LINK_EMPTY 0x7D64
+
+// The dialog with the owner-drawn list box.
+#define IDD_CTLTEST_LIST 0x7D70
+#define IDC_CTLTEST_LIST 0x7D71
