@@ -41,3 +41,4 @@
 #include "HyperLink.h"
 #include "WStatic.h"
 #include "ListBoxST.h"
+#include "PopFaces.h"
