@@ -6,3 +6,7 @@
 
 // Name of the picture folder beside the executable that every language shares: "images".
 extern CString g_strFacesFolder;
+
+// The system tooltip background colour when the library loaded: the emoticon picker's band
+// under its grid.
+extern COLORREF g_crPopFacesTipBk;

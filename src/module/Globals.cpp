@@ -13,6 +13,7 @@
 //     multi-party chat file
 //   - the global multi-party chat configuration
 //   - the global branding object OEM, with built-in defaults only
+//   - the emoticon picker's tooltip background colour
 //   - the skins folder path and the list of skin names, then the global skin g_Skin
 //   - the global video device list (empty until its first Instance(), which initialises COM
 //     and enumerates the cameras: nothing of COM runs under the loader lock)
@@ -41,6 +42,7 @@
 #include <Faces.h>
 #include <MultiConfig.h>
 #include <Oem.h>
+#include <PopFaces.h>
 #include <Skin.h>
 #include <VideoDevice.h>
 
@@ -90,6 +92,13 @@ CMultiConfig g_MultiConfig;
 // Branding, with built-in defaults until the host calls OEM.load().
 unsigned int COem::m_nFriendImage = RGB(255, 0, 255);
 COem OEM;
+
+// The emoticon picker: the tooltip background colour of its band, and its shared cells and
+// still pictures (made by the first picker).
+COLORREF g_crPopFacesTipBk = ::GetSysColor(COLOR_INFOBK);
+CRect* CPopFaces::m_pRects = nullptr;
+CImageShow* CPopFaces::m_pImgShow = nullptr;
+unsigned int CPopFaces::m_nImgShowNum = 0;
 
 // The skins folder and names, then the skin in use (its construction scans and loads).
 CString CSkin::g_strPath;

@@ -29,3 +29,19 @@
 #define IDC_CTLTEST_OWNER 0x7D44
 #define IDC_CTLTEST_IMAGE 0x7D45
 #define IDC_CTLTEST_NEXT 0x7D46
+
+// The background dialogs: a borderless one with a CButtonST, and one with a frame.
+#define IDD_CTLTEST_BKDIALOG 0x7D50
+#define IDC_CTLTEST_BKBUTTON 0x7D51
+#define IDD_CTLTEST_BKFRAMED 0x7D53
+
+// The dialog with the hyperlinks and the transparent static.
+#define IDD_CTLTEST_LINKS 0x7D60
+#define IDC_CTLTEST_LINK_LEFT 0x7D61
+#define IDC_CTLTEST_LINK_RIGHT 0x7D62
+#define IDC_CTLTEST_WSTATIC 0x7D63
+#define IDC_CTLTEST_LINK_EMPTY 0x7D64
+
+// The dialog with the owner-drawn list box.
+#define IDD_CTLTEST_LIST 0x7D70
+#define IDC_CTLTEST_LIST 0x7D71

@@ -14,10 +14,10 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from picgen import brand, faces, skins, slider, testdata, toolbar  # noqa: E402
+from picgen import brand, cursors, faces, skins, slider, testdata, toolbar  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-SETS = [brand, testdata, skins, toolbar, faces, slider]
+SETS = [brand, cursors, testdata, skins, toolbar, faces, slider]
 
 
 def all_pictures():
