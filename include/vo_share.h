@@ -35,3 +35,7 @@
 #include "VoMenu.h"
 #include "ShellOpen.h"
 #include "ButtonST.h"
+#include "TavoLink.h"
+#include "TavoKeyLink.h"
+#include "ImageDataObject.h"
+#include "TavoRichEdit.h"

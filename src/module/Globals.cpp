@@ -14,6 +14,7 @@
 //   - the global branding object OEM, with built-in defaults only
 //   - the skins folder path and the list of skin names, then the global skin g_Skin
 //   - the sequence counter of the file transfers (constant-initialised: no order to keep)
+//   - the chat view's last link key (constant-initialised) and the keyword map
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
@@ -32,6 +33,7 @@
 #include "skin/SkinGlobals.h"
 
 #include <BCMenu.h>
+#include <TavoKeyLink.h>
 #include <HttpFileTransmit.h>
 #include <Faces.h>
 #include <MultiConfig.h>
@@ -88,3 +90,7 @@ CSkin g_Skin;
 
 // The sequence numbers of the file transfers of every transmitter.
 std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};
+
+// The chat view's links: the last key handed out, and the keyword links by their text.
+LONG CTavoLink::g_nLastKey = 0;
+CMapStringToPtr CTavoKeyLink::m_mapKeys;
