@@ -129,6 +129,8 @@ void CTavoRichEdit::AppendMsg(const wchar_t* text, CHARFORMATW* format, UINT bit
 {
     {
         const CCriticalSectionLock lock(m_lock);
+        // The indent is set at the end, not on whatever older paragraph the user selected.
+        SetSel(-1, -1);
         SetIndent(indent);
         if (bitmapId != 0)
             InsertBitmap(bitmapId, -1);

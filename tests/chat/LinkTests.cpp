@@ -16,11 +16,23 @@ public:
     int m_nClicks = 0;
 };
 
+// Gives [start, end) the link effect with a real colour, as detection or pasting does.
+void MarkAsLink(CRichEditCtrl& edit, long start, long end)
+{
+    edit.SetSel(start, end);
+    CHARFORMAT2W format = {};
+    format.dwMask = CFM_LINK | CFM_COLOR;
+    format.dwEffects = CFE_LINK;
+    format.crTextColor = RGB(0, 0, 255);
+    edit.SetSelectionCharFormat(format);
+}
+
 } // namespace
 
 TEST_F(ChatTest, AddressesOpenByTheirPrefixInAnyCase)
 {
-    // Wine's detection knows lower-case prefixes only: the capital address is linked by a keyword.
+    // Keywords that are addresses open with their own text, not their target. Wine's detection
+    // knows lower-case prefixes only, so this is also how capital prefixes get linked here.
     m_edit.SetEnLink(1);
     m_edit.AppendMsg(L"see HTTP://EXAMPLE.COM/x and MailTo:me@example.com ok", nullptr, 0, 0);
     CKeyWord capital(L"HTTP://EXAMPLE.COM/x", L"target");
@@ -50,11 +62,7 @@ TEST_F(ChatTest, AddressDetectionOnlyWhileAppendingUnlessSwitchedOn)
     // An address with a prefix outside the table, linked as detection links addresses (Wine's
     // detection does not know news:), names no link object: nothing opens.
     m_edit.AppendMsg(L"\nnews:comp.lang.c today", nullptr, 0, 0);
-    m_edit.SetSel(23, 39);
-    CHARFORMAT2W format = {};
-    format.dwMask = CFM_LINK;
-    format.dwEffects = CFE_LINK;
-    m_edit.SetSelectionCharFormat(format);
+    MarkAsLink(m_edit, 23, 39);
     ClickAt(26);
     EXPECT_EQ(1u, ShellCalls().size());
 }
@@ -101,29 +109,12 @@ TEST_F(ChatTest, FirstLinkedRecordDecidesTheTargetUntilReleaseAll)
     EXPECT_EQ(1u, ShellCalls().size()) << "the released link's key names nothing";
 }
 
-TEST_F(ChatTest, KeywordThatIsAnAddressOpensItsOwnText)
-{
-    m_edit.SetEnLink(1);
-    m_edit.CaculateLastPos();
-    m_edit.AppendMsg(L"go http://a.example/ now", nullptr, 0, 0);
-    CKeyWord address(L"http://a.example/", L"target");
-    m_edit.SetKeyWords(&address);
-    ClickAt(6);
-    ASSERT_EQ(1u, ShellCalls().size());
-    EXPECT_EQ(L"http://a.example/", ShellCalls()[0]);
-}
-
 TEST_F(ChatTest, RangesNamingNoLiveLinkDoNothing)
 {
     m_edit.SetEnLink(1);
     m_edit.AppendMsg(L"plain C:\\Windows\\evil.exe and pasted", nullptr, 0, 0);
     // Link text whose colour field holds a real colour, as pasted link text has.
-    m_edit.SetSel(30, 36);
-    CHARFORMAT2W format = {};
-    format.dwMask = CFM_LINK | CFM_COLOR;
-    format.dwEffects = CFE_LINK;
-    format.crTextColor = RGB(0, 0, 255);
-    m_edit.SetSelectionCharFormat(format);
+    MarkAsLink(m_edit, 30, 36);
     ClickAt(32);
 
     // A path a peer typed, made a link by a keyword: the path itself is never opened.

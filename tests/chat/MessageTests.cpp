@@ -59,6 +59,16 @@ TEST_F(ChatTest, GetTextWritesEachEmoticonAsItsFirstShortcut)
 TEST_F(ChatTest, EmptyMessageIsALineFeedAfterItsBitmap)
 {
     m_edit.AppendMsg(L"", nullptr, kLibraryBitmap, 2);
+    PARAFORMAT2 paragraph = {};
+    m_edit.SetSel(0, 0);
+    m_edit.GetParaFormat(paragraph);
+    EXPECT_EQ(2 * 180, paragraph.dxStartIndent);
+    m_edit.AppendMsg(L"next", nullptr, 0, 1);
+    m_edit.SetSel(0, 0);
+    m_edit.GetParaFormat(paragraph);
+    EXPECT_EQ(2 * 180, paragraph.dxStartIndent) << "the selected older paragraph keeps its indent";
+    m_edit.SetWindowText(L"");
+    m_edit.AppendMsg(L"", nullptr, kLibraryBitmap, 0);
     const std::vector<REOBJECT> objects = Objects();
     ASSERT_EQ(1u, objects.size());
     EXPECT_EQ(0u, objects[0].dwUser);
