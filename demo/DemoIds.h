@@ -17,3 +17,4 @@
 #define ID_DEMO_STATUS 0x8009
 // Commands without a toolbar picture.
 #define ID_DEMO_EMOTICONS 0x8020
+#define ID_DEMO_CHATVIEW 0x8021

@@ -1,6 +1,7 @@
 #include "MainWnd.h"
 
 #include "DemoIds.h"
+#include "ChatWnd.h"
 #include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
@@ -156,6 +157,18 @@ CRect BorderInsets()
     CSkin::Instance().DrawRicheditBorder(nullptr, nullptr, rcProbe, CT_RICHEDIT, nullptr);
     return CRect(-rcProbe.left, -rcProbe.top, rcProbe.right, rcProbe.bottom);
 }
+// Handles this thread's messages for dwMs milliseconds (animations play, windows paint).
+void PumpFor(DWORD dwMs)
+{
+    const ULONGLONG ullEnd = ::GetTickCount64() + dwMs;
+    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
+    }
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
@@ -166,6 +179,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_EMOTICONS, &CMainWnd::OnEmoticons)
+    ON_COMMAND(ID_DEMO_CHATVIEW, &CMainWnd::OnChatView)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
     ON_WM_MENUCHAR()
@@ -574,6 +588,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     BCMenu::SetMenuDrawMode(BCMENU_DRAWMODE_XP);
     ShootChooser();
     ShootEmoticons();
+    ShootChat();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -624,6 +639,40 @@ void CMainWnd::OnEmoticons()
     OpenEmoticons();
 }
 
+// A chat window, shown; null when it cannot be made.
+CChatWnd* CMainWnd::OpenChat()
+{
+    CChatWnd* pWnd = new CChatWnd();
+    if (!pWnd->CreateFor(this)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
+        return nullptr;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+    return pWnd;
+}
+
+void CMainWnd::OnChatView()
+{
+    OpenChat();
+}
+
+// Opens a chat window, lets its emoticons play for a moment, photographs it and closes it.
+void CMainWnd::ShootChat()
+{
+    CChatWnd* pWnd = OpenChat();
+    if (pWnd == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    PumpFor(kEmoticonsShotDelay);
+    pWnd->UpdateWindow();
+    SaveShot(pWnd->GetSafeHwnd(), L"chat");
+    pWnd->DestroyWindow();
+}
+
 // Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture
 // is drawn by the animation thread), photographs it and closes it.
 void CMainWnd::ShootEmoticons()
@@ -634,13 +683,7 @@ void CMainWnd::ShootEmoticons()
         return;
     }
     pWnd->Select(kShotEmoticon);
-    const ULONGLONG ullEnd = ::GetTickCount64() + kEmoticonsShotDelay;
-    for (ULONGLONG ullNow = ::GetTickCount64(); ullNow < ullEnd; ullNow = ::GetTickCount64()) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ullEnd - ullNow), QS_ALLINPUT);
-    }
+    PumpFor(kEmoticonsShotDelay);
     pWnd->UpdateWindow();
     SaveShot(pWnd->GetSafeHwnd(), L"emoticons");
     pWnd->DestroyWindow();

@@ -4,9 +4,9 @@
 // borders with the edition's texts, fonts, service addresses, a few lines of the library's state
 // and the file transfers the demo runs against its own loopback file server. Its menu bar and
 // context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
-// opens the emoticons window. When asked on the command line it saves pictures of itself (with a
+// opens the emoticons window and a chat window. When asked on the command line it saves pictures of itself (with a
 // hovered button, with open menus in both styles, in every installed skin), of the skin chooser
-// and of the emoticons window, and closes.
+// and of the emoticons and chat windows, and closes.
 #pragma once
 
 #include "TransfersPanel.h"
@@ -16,6 +16,7 @@
 
 #include <afxwin.h>
 
+class CChatWnd;
 class CEmoticonsWnd;
 
 class CMainWnd : public CWnd {
@@ -33,6 +34,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
     afx_msg void OnEmoticons();
+    afx_msg void OnChatView();
     afx_msg void OnExit();
     afx_msg void OnDemoCommand(UINT nID);
     afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
@@ -96,6 +98,8 @@ private:
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
     void ShootEmoticons();
+    void ShootChat();
+    CChatWnd* OpenChat();
     CEmoticonsWnd* OpenEmoticons();
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);
