@@ -169,6 +169,23 @@ void PumpFor(DWORD dwMs)
     }
 }
 
+// A self-deleting window of the demo (CreateFor, PostNcDestroy deletes it) opened and shown
+// for pOwner; null when it cannot be made.
+template <class TWnd>
+TWnd* OpenOwnedWindow(CWnd* pOwner)
+{
+    TWnd* pWnd = new TWnd();
+    if (!pWnd->CreateFor(pOwner)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
+        return nullptr;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+    return pWnd;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
@@ -622,16 +639,7 @@ void CMainWnd::WaitForTransfers(DWORD nTimeoutMs)
 // The emoticons window, shown; null when it cannot be made.
 CEmoticonsWnd* CMainWnd::OpenEmoticons()
 {
-    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
-    if (!pWnd->CreateFor(this)) {
-        if (pWnd->GetSafeHwnd() != nullptr)
-            pWnd->DestroyWindow(); // deletes itself
-        else
-            delete pWnd;
-        return nullptr;
-    }
-    pWnd->ShowWindow(SW_SHOW);
-    return pWnd;
+    return OpenOwnedWindow<CEmoticonsWnd>(this);
 }
 
 void CMainWnd::OnEmoticons()
@@ -642,16 +650,7 @@ void CMainWnd::OnEmoticons()
 // A chat window, shown; null when it cannot be made.
 CChatWnd* CMainWnd::OpenChat()
 {
-    CChatWnd* pWnd = new CChatWnd();
-    if (!pWnd->CreateFor(this)) {
-        if (pWnd->GetSafeHwnd() != nullptr)
-            pWnd->DestroyWindow(); // deletes itself
-        else
-            delete pWnd;
-        return nullptr;
-    }
-    pWnd->ShowWindow(SW_SHOW);
-    return pWnd;
+    return OpenOwnedWindow<CChatWnd>(this);
 }
 
 void CMainWnd::OnChatView()
