@@ -18,3 +18,4 @@
 // Commands without a toolbar picture.
 #define ID_DEMO_EMOTICONS 0x8020
 #define ID_DEMO_DEVICES 0x8021
+#define ID_DEMO_CHATVIEW 0x8022

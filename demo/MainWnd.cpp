@@ -1,6 +1,7 @@
 #include "MainWnd.h"
 
 #include "DemoIds.h"
+#include "ChatWnd.h"
 #include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
@@ -169,6 +170,24 @@ CRect BorderInsets()
     CSkin::Instance().DrawRicheditBorder(nullptr, nullptr, rcProbe, CT_RICHEDIT, nullptr);
     return CRect(-rcProbe.left, -rcProbe.top, rcProbe.right, rcProbe.bottom);
 }
+
+// A self-deleting window of the demo (CreateFor, PostNcDestroy deletes it) opened and shown
+// for pOwner; null when it cannot be made.
+template <class TWnd>
+TWnd* OpenOwnedWindow(CWnd* pOwner)
+{
+    TWnd* pWnd = new TWnd();
+    if (!pWnd->CreateFor(pOwner)) {
+        if (pWnd->GetSafeHwnd() != nullptr)
+            pWnd->DestroyWindow(); // deletes itself
+        else
+            delete pWnd;
+        return nullptr;
+    }
+    pWnd->ShowWindow(SW_SHOW);
+    return pWnd;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
@@ -179,6 +198,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_BN_CLICKED(IDC_CHANGE_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_SKIN, &CMainWnd::OnChangeSkin)
     ON_COMMAND(ID_DEMO_EMOTICONS, &CMainWnd::OnEmoticons)
+    ON_COMMAND(ID_DEMO_CHATVIEW, &CMainWnd::OnChatView)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
     ON_COMMAND(ID_DEMO_DEVICES, &CMainWnd::OnDevices)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
@@ -589,6 +609,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShootChooser();
     ShootEmoticons();
     ShootDevices();
+    ShootChat();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -622,21 +643,37 @@ void CMainWnd::WaitForTransfers(DWORD nTimeoutMs)
 // The emoticons window, shown; null when it cannot be made.
 CEmoticonsWnd* CMainWnd::OpenEmoticons()
 {
-    CEmoticonsWnd* pWnd = new CEmoticonsWnd();
-    if (!pWnd->CreateFor(this)) {
-        if (pWnd->GetSafeHwnd() != nullptr)
-            pWnd->DestroyWindow(); // deletes itself
-        else
-            delete pWnd;
-        return nullptr;
-    }
-    pWnd->ShowWindow(SW_SHOW);
-    return pWnd;
+    return OpenOwnedWindow<CEmoticonsWnd>(this);
 }
 
 void CMainWnd::OnEmoticons()
 {
     OpenEmoticons();
+}
+
+// A chat window, shown; null when it cannot be made.
+CChatWnd* CMainWnd::OpenChat()
+{
+    return OpenOwnedWindow<CChatWnd>(this);
+}
+
+void CMainWnd::OnChatView()
+{
+    OpenChat();
+}
+
+// Opens a chat window, lets its emoticons play for a moment, photographs it and closes it.
+void CMainWnd::ShootChat()
+{
+    CChatWnd* pWnd = OpenChat();
+    if (pWnd == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    PumpFor(kEmoticonsShotDelay);
+    pWnd->UpdateWindow();
+    SaveShot(pWnd->GetSafeHwnd(), L"chat");
+    pWnd->DestroyWindow();
 }
 
 // Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture

@@ -4,10 +4,10 @@
 // borders with the edition's texts, fonts, service addresses, a few lines of the library's state
 // and the file transfers the demo runs against its own loopback file server. Its menu bar and
 // context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
-// opens the emoticons window and the "Devices" window (volume sliders, cameras, the HTML dialog).
-// When asked on the command line it saves pictures of itself (with a hovered button, with open
-// menus in both styles, in every installed skin), of the skin chooser, of the emoticons window
-// and of the "Devices" window, and closes.
+// opens the emoticons window, a chat window and the "Devices" window (volume sliders, cameras,
+// the HTML dialog). When asked on the command line it saves pictures of itself (with a hovered
+// button, with open menus in both styles, in every installed skin), of the skin chooser and of
+// the emoticons, chat and "Devices" windows, and closes.
 #pragma once
 
 #include "DevicesWnd.h"
@@ -18,6 +18,7 @@
 
 #include <afxwin.h>
 
+class CChatWnd;
 class CEmoticonsWnd;
 
 class CMainWnd : public CWnd {
@@ -35,6 +36,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnChangeSkin();
     afx_msg void OnEmoticons();
+    afx_msg void OnChatView();
     afx_msg void OnExit();
     afx_msg void OnDevices();
     afx_msg void OnDemoCommand(UINT nID);
@@ -100,6 +102,8 @@ private:
     void SaveShot(HWND hWnd, const CString& strName);
     void ShootChooser();
     void ShootEmoticons();
+    void ShootChat();
+    CChatWnd* OpenChat();
     CEmoticonsWnd* OpenEmoticons();
     void ShootHoveredButton();
     void ShootMenu(UINT nDrawMode, BOOL bMenuBar, LPCTSTR pszName);

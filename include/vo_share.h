@@ -49,3 +49,7 @@
 #include "WStatic.h"
 #include "ListBoxST.h"
 #include "PopFaces.h"
+#include "TavoLink.h"
+#include "TavoKeyLink.h"
+#include "ImageDataObject.h"
+#include "TavoRichEdit.h"

@@ -1,5 +1,5 @@
-// Common controls of the framework: image lists; list, tree, slider, rich edit and tooltip
-// controls join here.
+// Common controls of the framework: image lists; list, tree, rich edit and tooltip controls
+// (sliders join here).
 #pragma once
 
 #include "afxwin.h"
@@ -8,6 +8,7 @@
 
 #include "afxlite/CImageList.h"
 #include "afxlite/CListCtrl.h"
+#include "afxlite/CRichEditCtrl.h"
 #include "afxlite/CSliderCtrl.h"
 #include "afxlite/CToolTipCtrl.h"
 #include "afxlite/CTreeCtrl.h"

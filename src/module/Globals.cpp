@@ -18,6 +18,7 @@
 //   - the global video device list (empty until its first Instance(), which initialises COM
 //     and enumerates the cameras: nothing of COM runs under the loader lock)
 //   - the sequence counter of the file transfers (constant-initialised: no order to keep)
+//   - the chat view's last link key (constant-initialised) and the keyword map
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
@@ -38,6 +39,7 @@
 
 #include <AudioControl.h>
 #include <BCMenu.h>
+#include <TavoKeyLink.h>
 #include <HttpFileTransmit.h>
 #include <Faces.h>
 #include <MultiConfig.h>
@@ -111,3 +113,7 @@ VoHelper::CVideoDevice g_VideoDevice{VoHelper::CVideoDevice::Deferred()};
 
 // The sequence numbers of the file transfers of every transmitter.
 std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};
+
+// The chat view's links: the last key handed out, and the keyword links by their text.
+LONG CTavoLink::g_nLastKey = 0;
+CMapStringToPtr CTavoKeyLink::m_mapKeys;
