@@ -3,7 +3,7 @@
 #include <ButtonST.h>
 
 #include <MaskDraw.h>
-#include <ShellOpen.h>
+#include "OpenWithShell.h"
 
 #include "controls/ButtonImages.h"
 
@@ -674,16 +674,8 @@ BOOL CButtonST::OnClicked()
         PopUpMenu(pPopup);
         return FALSE;
     }
-    if (m_szURL[0] != L'\0') {
-        SHELLEXECUTEINFOW info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = SEE_MASK_FLAG_NO_UI;
-        info.hwnd = m_hWnd;
-        info.lpVerb = L"open";
-        info.lpFile = m_szURL;
-        info.nShow = SW_SHOWMAXIMIZED;
-        VoShellExecuteEx(&info);
-    }
+    if (m_szURL[0] != L'\0')
+        OpenWithShell(m_hWnd, m_szURL, SW_SHOWMAXIMIZED);
     return FALSE;
 }
 

@@ -2,7 +2,7 @@
 // fitting to its text, the tooltip, and opening the address through the shell seam.
 #include <HyperLink.h>
 
-#include <ShellOpen.h>
+#include "OpenWithShell.h"
 
 #include <afxlite/AfxGdiScoped.h>
 #include <afxlite/AfxScoped.h>
@@ -180,18 +180,12 @@ void CHyperLink::OnClicked()
 
 HINSTANCE CHyperLink::GotoURL(LPCTSTR lpszURL, int nShowCmd)
 {
-    SHELLEXECUTEINFOW info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.hwnd = m_hWnd;
-    info.lpVerb = L"open";
-    info.lpFile = lpszURL;
-    info.nShow = nShowCmd;
-    const BOOL bOpened = VoShellExecuteEx(&info);
+    HINSTANCE hInstApp = nullptr;
+    const BOOL bOpened = OpenWithShell(m_hWnd, lpszURL, nShowCmd, &hInstApp);
     // A failure that left no code of its own counts as an address without an application.
-    if (!bOpened && reinterpret_cast<INT_PTR>(info.hInstApp) > 32)
+    if (!bOpened && reinterpret_cast<INT_PTR>(hInstApp) > 32)
         return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_NOASSOC));
-    return info.hInstApp;
+    return hInstApp;
 }
 
 void CHyperLink::ReportError(int nError)
