@@ -340,17 +340,6 @@ TEST_F(AudioControlTest, RegistryValuesOfAnotherTypeAreReplacedByTheDefault)
     EXPECT_EQ(0, CAudioControl::GetRegKeyLong(hNoKey, L"x", L"y", 3));
 }
 
-TEST(AudioControlNames, ErrorsAndControlTypesByTheirConstantsNames)
-{
-    EXPECT_STREQ(L"MMSYSERR_NOERROR", CAudioControl::mixGetErrorText(0));
-    EXPECT_STREQ(L"MIXERR_INVALVALUE", CAudioControl::mixGetErrorText(1026));
-    EXPECT_STREQ(L"Undefined Error", CAudioControl::mixGetErrorText(3));
-    EXPECT_STREQ(L"MIXERCONTROL_CONTROLTYPE_MUX", CAudioControl::mixGetControlType(MIXERCONTROL_CONTROLTYPE_MUX));
-    EXPECT_STREQ(L"MIXERCONTROL_CONTROLTYPE_MILLITIME",
-                 CAudioControl::mixGetControlType(MIXERCONTROL_CONTROLTYPE_MILLITIME));
-    EXPECT_STREQ(L"Unknown", CAudioControl::mixGetControlType(0x12345678));
-}
-
 // Wine's mixer has one destination and one source per device: the set-up fails, and every call
 // answers as for a machine without a usable mixer, leaving nothing open.
 TEST_F(AudioControlTest, WinesOwnMixerIsNotReadyAndFailsSoft)
