@@ -2,16 +2,27 @@
 // user's message. It turns emoticon shortcuts into embedded emoticons (animated through the
 // emoticon animation component, else still pictures) and back into shortcuts, embeds bitmaps
 // and picture files, and hands clicks on addresses and links to the shell or to their link
-// objects. User-interface thread, except the link operations, which hold m_lock.
+// objects. It shows invitations and file offers with their answers (CTavoRichLink) and the
+// file-transfer components beside them. User-interface thread, except the invitation and
+// transfer operations, which other threads may call: those that change the control run on the
+// control's thread (the calling thread waits), and all of them hold m_lock.
 #pragma once
 
 #include "TavoKeyLink.h"
 #include "TavoLink.h"
+#include "TavoRichLink.h"
 #include "VoDef.h"
 
 #include <afxcmn.h>
+#include <afxtempl.h>
+
+#include <functional>
 
 class COneFace;
+struct ITransFile;
+
+// How the owner closes a file link (ProcessFileLink); any value above FILE_CANCELED is an error.
+enum FILE_TYPE { FILE_FINISHED = 0, FILE_REJECTED = 1, FILE_CANCELED = 2, FILE_ERROR = 3 };
 
 class VO_API CTavoRichEdit : public CRichEditCtrl {
     DECLARE_DYNAMIC(CTavoRichEdit)
@@ -69,6 +80,29 @@ public:
     // Appends text as a link to link; the text after it is drawn in the automatic colour again.
     void AddLink(const wchar_t* text, CTavoLink* link);
 
+    // ---- Invitations and file transfers ----
+    // Appends the bitmap resource bitmapId and an invitation of kind (LINK_AUDIO, LINK_VIDEO,
+    // LINK_AV) with its answers; nothing when the bitmap cannot be loaded.
+    void InsertAVLink(int kind, int outgoing, UINT bitmapId);
+    // Appends the file-transfer component of the transfer and its offer with the answers; where
+    // the component is not installed, a dark red line saying so.
+    void InsertFile(int transferId, const wchar_t* path, unsigned __int64 size, int outgoing);
+    // Closes the pending invitation of kind (an audio-and-video one answers any kind) as the
+    // matching answer would: accepted, else cancelled or rejected.
+    void ProcessAVLink(int kind, int accepted, int cancelled);
+    // Closes it with text in place of its sentence.
+    void ProcessAVLink(int kind, const wchar_t* text);
+    // Closes the pending file link of the transfer: finished (savedPath, may be null, shown for
+    // an incoming file), rejected, cancelled, or failed with errorCode. param is not used.
+    void ProcessFileLink(FILE_TYPE result, int transferId, int param, CString* savedPath, int errorCode);
+    // 1 while a link of kind, or an audio-and-video invitation, is pending.
+    int ExistLink(int kind);
+    // Moves the pending file links to the end of out; the caller owns them then.
+    void GetFileLinks(CPtrList& out);
+    // The transfer's component: with text null its progress becomes value, else its status
+    // text, and final ends the transfer's entry. lock: take m_lock.
+    void SetFileAxInfo(const wchar_t* text, int transferId, int value, int final, int lock);
+
     // The largest side of a picture file InsertBitmap embeds, in pixels.
     static const int kMaxPictureSide = 4096;
 
@@ -81,11 +115,17 @@ protected:
     void AddText(const wchar_t* text, CHARFORMATW* format);
     // The live link named by dwKey: one of m_listLinks or a keyword link; null for any other.
     CTavoLink* FindLiveLink(DWORD dwKey);
+    // Creates the file-transfer component, gives it caption, file name, size and the transfer
+    // id, and inserts it at the insertion point; its ITransFile (the caller's reference), or
+    // null with nothing inserted.
+    static ITransFile* InsertTransFileAx(IRichEditOle* pRichEditOle, int transferId, const wchar_t* caption,
+                                         const wchar_t* fileName, unsigned __int64 size);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg BOOL OnEnLink(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnRunOnWindowThread(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bFocused;              // 1 while the control has the keyboard focus
@@ -95,10 +135,30 @@ protected:
     BOOL m_bEnLink;               // link mode of SetEnLink
     int m_nLastPos;               // where the keyword search starts
     CRITICAL_SECTION m_lock;      // recursive: guards the lists and the insertions of links
-    CPtrList m_listLinks;         // CTavoLink* of the invitation and file links shown, owned
-    CPtrList m_listFileAx;        // file-transfer components still in progress
+    CPtrList m_listLinks;         // CTavoRichLink* of the invitation and file links shown, owned
+    CPtrList m_listFileAx;        // file-transfer components still in progress (CTransFileAx*)
 
 private:
+    friend class CTavoRichLink;
+
+    // The link whose click handler runs, and whether it was closed meanwhile (the handler's
+    // caller then destroys it, never the closing).
+    CTavoLink* m_pAnswering;
+    BOOL m_bAnsweringClosed;
+    // Keys of the ranges that show a file this control saved: the drive-letter paths it opens.
+    CList<DWORD, DWORD> m_listSavedFileKeys;
+
+    // Runs action on the control's thread; another thread waits for it.
+    void RunOnWindowThread(const std::function<void()>& action);
+    // Answers the first pending link that match accepts and destroys it; the closed ones that
+    // match before it are destroyed too. Holds m_lock, on the control's thread.
+    void ClosePendingLink(const std::function<bool(const CTavoRichLink&)>& match,
+                          const std::function<void(CTavoRichLink&)>& answer);
+    // Takes link out of m_listLinks and destroys it (later, if its click handler runs).
+    void CloseLink(CTavoRichLink* link);
+    void AddSavedFileKey(DWORD dwKey) { m_listSavedFileKeys.AddTail(dwKey); }
+    // Whether the text is empty or ends with a line break.
+    bool EndsWithLineBreak() const;
     void AppendWithFaces(const wchar_t* text, CHARFORMATW* format);
     int InsertFace(const COneFace& face);
     void ApplySelectionFormat(CHARFORMATW& format);

@@ -51,5 +51,6 @@
 #include "PopFaces.h"
 #include "TavoLink.h"
 #include "TavoKeyLink.h"
+#include "TavoRichLink.h"
 #include "ImageDataObject.h"
 #include "TavoRichEdit.h"

@@ -1,9 +1,18 @@
 // The module of faceanim.dll: its instance handle and the count of live objects and server
-// locks that DllCanUnloadNow answers from.
+// locks that DllCanUnloadNow answers from (the client's shared in-process server state).
 #pragma once
 
-#include <windows.h>
+#include "../common/InprocServer.h"
 
-HINSTANCE FaceAnimModule();
-void FaceAnimAddRef();
-void FaceAnimRelease();
+inline HINSTANCE FaceAnimModule()
+{
+    return InprocServerModule();
+}
+inline void FaceAnimAddRef()
+{
+    InprocServerAddRef();
+}
+inline void FaceAnimRelease()
+{
+    InprocServerRelease();
+}

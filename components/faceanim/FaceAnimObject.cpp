@@ -4,8 +4,6 @@
 
 #include "FaceAnimModule.h"
 
-#include <richedit.h>
-
 #include <afxlite/AfxGdiScoped.h>
 
 #include <algorithm>
@@ -15,54 +13,28 @@ namespace {
 const wchar_t kPathStream[] = L"FacePath";
 // A stored path longer than this is refused: storages come from documents, hostile too.
 const ULONG kMaxStoredPathChars = 32767;
-const long kHimetricPerInch = 2540;
-
-template <class T>
-void ReleaseAndClear(T*& pInterface)
-{
-    if (pInterface != nullptr)
-        pInterface->Release();
-    pInterface = nullptr;
-}
-
-int ScreenDpi(int nIndex)
-{
-    const CScopedGetDC screen(nullptr);
-    return ::GetDeviceCaps(screen, nIndex);
-}
-
-// The background colour of a rich-edit control: setting the system colour answers the colour it
-// had, which is then put back. Other windows draw on the window colour.
-COLORREF HostBackground(HWND hWnd)
-{
-    IUnknown* pRichEdit = nullptr;
-    if (!::SendMessageW(hWnd, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&pRichEdit)) || pRichEdit == nullptr)
-        return ::GetSysColor(COLOR_WINDOW);
-    pRichEdit->Release();
-    const COLORREF clrBack = static_cast<COLORREF>(::SendMessageW(hWnd, EM_SETBKGNDCOLOR, TRUE, 0));
-    if (clrBack != ::GetSysColor(COLOR_WINDOW))
-        ::SendMessageW(hWnd, EM_SETBKGNDCOLOR, FALSE, clrBack);
-    return clrBack;
-}
-
 } // namespace
 
 CFaceAnimObject::CFaceAnimObject()
-    : m_nRef(1), m_nFrame(0), m_bPlaying(false), m_bDrawn(false), m_hwndHost(nullptr),
-      m_clrBack(::GetSysColor(COLOR_WINDOW)), m_nCanvasFrame(SIZE_MAX), m_pClock(nullptr), m_pClientSite(nullptr),
-      m_pViewSink(nullptr), m_pAdviseHolder(nullptr)
+    : COleEmbeddedObject(CLSID_FaceAnimator), m_nRef(1), m_nFrame(0), m_bPlaying(false), m_bDrawn(false),
+      m_nCanvasFrame(SIZE_MAX), m_pClock(nullptr)
 {
     FaceAnimAddRef();
     m_pClock = CAnimationClock::Join(this);
+}
+
+HRESULT CFaceAnimObject::Create(REFIID riid, void** ppv)
+{
+    CFaceAnimObject* pObject = new CFaceAnimObject();
+    const HRESULT hr = pObject->QueryInterface(riid, ppv);
+    pObject->Release();
+    return hr;
 }
 
 CFaceAnimObject::~CFaceAnimObject()
 {
     if (m_pClock != nullptr)
         m_pClock->Leave(this);
-    ReleaseAndClear(m_pClientSite);
-    ReleaseAndClear(m_pViewSink);
-    ReleaseAndClear(m_pAdviseHolder);
     FaceAnimRelease();
 }
 
@@ -72,20 +44,9 @@ STDMETHODIMP CFaceAnimObject::QueryInterface(REFIID riid, void** ppv)
 {
     if (ppv == nullptr)
         return E_POINTER;
-    if (::IsEqualIID(riid, IID_IUnknown) || ::IsEqualIID(riid, IID_IFaceAnimator))
-        *ppv = static_cast<IFaceAnimator*>(this);
-    else if (::IsEqualIID(riid, IID_IOleObject))
-        *ppv = static_cast<IOleObject*>(this);
-    else if (::IsEqualIID(riid, IID_IPersistStorage) || ::IsEqualIID(riid, IID_IPersist))
-        *ppv = static_cast<IPersistStorage*>(this);
-    else if (::IsEqualIID(riid, IID_IViewObject2) || ::IsEqualIID(riid, IID_IViewObject))
-        *ppv = static_cast<IViewObject2*>(this);
-    else if (::IsEqualIID(riid, IID_IDataObject))
-        *ppv = static_cast<IDataObject*>(this);
-    else {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
+    if (!::IsEqualIID(riid, IID_IUnknown) && !::IsEqualIID(riid, IID_IFaceAnimator))
+        return QueryEmbedded(riid, ppv);
+    *ppv = static_cast<IFaceAnimator*>(this);
     AddRef();
     return S_OK;
 }
@@ -162,207 +123,28 @@ void CFaceAnimObject::NoteDrawn()
         ArmAfter(CAnimationClock::Now());
 }
 
-// ---- IOleObject ----
+// ---- COleEmbeddedObject ----
 
-HWND CFaceAnimObject::SiteWindow(IOleClientSite* pSite) const
+HRESULT CFaceAnimObject::GetPixelSize(SIZE& size) const
 {
-    IOleWindow* pWindow = nullptr;
-    HWND hWnd = nullptr;
-    if (pSite != nullptr && SUCCEEDED(pSite->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&pWindow)))) {
-        if (FAILED(pWindow->GetWindow(&hWnd)))
-            hWnd = nullptr;
-        pWindow->Release();
-    }
-    return hWnd;
-}
-
-STDMETHODIMP CFaceAnimObject::SetClientSite(IOleClientSite* pClientSite)
-{
-    if (pClientSite != nullptr)
-        pClientSite->AddRef();
-    ReleaseAndClear(m_pClientSite);
-    m_pClientSite = pClientSite;
-    SetHost(SiteWindow(pClientSite));
+    if (m_animation.IsEmpty())
+        return OLE_E_BLANK;
+    size = {m_animation.Width(), m_animation.Height()};
     return S_OK;
 }
 
-void CFaceAnimObject::SetHost(HWND hWnd)
+void CFaceAnimObject::OnHostChanged()
 {
-    if (hWnd == nullptr || hWnd == m_hwndHost)
-        return;
-    m_hwndHost = hWnd;
-    m_clrBack = HostBackground(hWnd);
     m_nCanvasFrame = SIZE_MAX;
 }
 
-STDMETHODIMP CFaceAnimObject::GetClientSite(IOleClientSite** ppClientSite)
-{
-    if (ppClientSite == nullptr)
-        return E_POINTER;
-    *ppClientSite = m_pClientSite;
-    if (m_pClientSite != nullptr)
-        m_pClientSite->AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::SetHostNames(LPCOLESTR, LPCOLESTR)
-{
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::Close(DWORD)
+void CFaceAnimObject::OnClose()
 {
     Stop();
-    if (m_pAdviseHolder != nullptr)
-        m_pAdviseHolder->SendOnClose();
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::SetMoniker(DWORD, IMoniker*)
-{
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::GetMoniker(DWORD, DWORD, IMoniker** ppmk)
-{
-    if (ppmk != nullptr)
-        *ppmk = nullptr;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::InitFromData(IDataObject*, BOOL, DWORD)
-{
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::GetClipboardData(DWORD, IDataObject** ppDataObject)
-{
-    if (ppDataObject != nullptr)
-        *ppDataObject = nullptr;
-    return E_NOTIMPL;
-}
-
-// Showing and activating need nothing beyond knowing the window the object lives in.
-STDMETHODIMP CFaceAnimObject::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActiveSite, LONG, HWND hwndParent, LPCRECT)
-{
-    SetHost(hwndParent != nullptr ? hwndParent : SiteWindow(pActiveSite));
-    switch (iVerb) {
-    case OLEIVERB_PRIMARY:
-    case OLEIVERB_SHOW:
-    case OLEIVERB_OPEN:
-    case OLEIVERB_UIACTIVATE:
-    case OLEIVERB_INPLACEACTIVATE:
-        return S_OK;
-    default:
-        return iVerb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
-    }
-}
-
-STDMETHODIMP CFaceAnimObject::EnumVerbs(IEnumOLEVERB** ppEnumOleVerb)
-{
-    if (ppEnumOleVerb != nullptr)
-        *ppEnumOleVerb = nullptr;
-    return OLEOBJ_E_NOVERBS;
-}
-
-STDMETHODIMP CFaceAnimObject::Update()
-{
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::IsUpToDate()
-{
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::GetUserClassID(CLSID* pClsid)
-{
-    return GetClassID(pClsid);
-}
-
-STDMETHODIMP CFaceAnimObject::GetUserType(DWORD, LPOLESTR* pszUserType)
-{
-    if (pszUserType != nullptr)
-        *pszUserType = nullptr;
-    return OLE_S_USEREG;
-}
-
-STDMETHODIMP CFaceAnimObject::SetExtent(DWORD, SIZEL*)
-{
-    return E_FAIL; // the picture's size is fixed
-}
-
-SIZEL CFaceAnimObject::HimetricSize() const
-{
-    return {::MulDiv(m_animation.Width(), kHimetricPerInch, ScreenDpi(LOGPIXELSX)),
-            ::MulDiv(m_animation.Height(), kHimetricPerInch, ScreenDpi(LOGPIXELSY))};
-}
-
-STDMETHODIMP CFaceAnimObject::GetExtent(DWORD dwDrawAspect, SIZEL* psizel)
-{
-    if (psizel == nullptr)
-        return E_POINTER;
-    if (dwDrawAspect != DVASPECT_CONTENT)
-        return DV_E_DVASPECT;
-    if (m_animation.IsEmpty())
-        return OLE_E_BLANK;
-    *psizel = HimetricSize();
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::Advise(IAdviseSink* pAdvSink, DWORD* pdwConnection)
-{
-    if (m_pAdviseHolder == nullptr && FAILED(::CreateOleAdviseHolder(&m_pAdviseHolder)))
-        return E_OUTOFMEMORY;
-    return m_pAdviseHolder->Advise(pAdvSink, pdwConnection);
-}
-
-STDMETHODIMP CFaceAnimObject::Unadvise(DWORD dwConnection)
-{
-    return m_pAdviseHolder ? m_pAdviseHolder->Unadvise(dwConnection) : OLE_E_NOCONNECTION;
-}
-
-STDMETHODIMP CFaceAnimObject::EnumAdvise(IEnumSTATDATA** ppenumAdvise)
-{
-    if (ppenumAdvise != nullptr)
-        *ppenumAdvise = nullptr;
-    return m_pAdviseHolder ? m_pAdviseHolder->EnumAdvise(ppenumAdvise) : E_FAIL;
-}
-
-STDMETHODIMP CFaceAnimObject::GetMiscStatus(DWORD, DWORD* pdwStatus)
-{
-    if (pdwStatus == nullptr)
-        return E_POINTER;
-    *pdwStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE;
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::SetColorScheme(LOGPALETTE*)
-{
-    return E_NOTIMPL;
 }
 
 // ---- IPersistStorage ----
 
-STDMETHODIMP CFaceAnimObject::GetClassID(CLSID* pClassID)
-{
-    if (pClassID == nullptr)
-        return E_POINTER;
-    *pClassID = CLSID_FaceAnimator;
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::IsDirty()
-{
-    return S_FALSE;
-}
-
-STDMETHODIMP CFaceAnimObject::InitNew(IStorage*)
-{
-    return S_OK;
-}
-
-// A stored object holds its picture's path: a length, then the characters.
 STDMETHODIMP CFaceAnimObject::Load(IStorage* pStorage)
 {
     if (pStorage == nullptr)
@@ -404,16 +186,6 @@ STDMETHODIMP CFaceAnimObject::Save(IStorage* pStorage, BOOL)
     return hr;
 }
 
-STDMETHODIMP CFaceAnimObject::SaveCompleted(IStorage*)
-{
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::HandsOffStorage()
-{
-    return S_OK;
-}
-
 // ---- IViewObject2 ----
 
 STDMETHODIMP CFaceAnimObject::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC hdcDraw,
@@ -440,60 +212,7 @@ STDMETHODIMP CFaceAnimObject::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVI
     return S_OK;
 }
 
-STDMETHODIMP CFaceAnimObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** ppColorSet)
-{
-    if (ppColorSet != nullptr)
-        *ppColorSet = nullptr;
-    return S_FALSE; // no palette
-}
-
-STDMETHODIMP CFaceAnimObject::Freeze(DWORD, LONG, void*, DWORD* pdwFreeze)
-{
-    if (pdwFreeze != nullptr)
-        *pdwFreeze = 0;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::Unfreeze(DWORD)
-{
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::SetAdvise(DWORD, DWORD, IAdviseSink* pAdvSink)
-{
-    if (pAdvSink != nullptr)
-        pAdvSink->AddRef();
-    ReleaseAndClear(m_pViewSink);
-    m_pViewSink = pAdvSink;
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::GetAdvise(DWORD* pAspects, DWORD* pAdvf, IAdviseSink** ppAdvSink)
-{
-    if (pAspects != nullptr)
-        *pAspects = DVASPECT_CONTENT;
-    if (pAdvf != nullptr)
-        *pAdvf = 0;
-    if (ppAdvSink != nullptr) {
-        *ppAdvSink = m_pViewSink;
-        if (m_pViewSink != nullptr)
-            m_pViewSink->AddRef();
-    }
-    return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::GetExtent(DWORD dwDrawAspect, LONG, DVTARGETDEVICE*, LPSIZEL lpsizel)
-{
-    return GetExtent(dwDrawAspect, lpsizel);
-}
-
 // ---- IDataObject ----
-
-bool CFaceAnimObject::IsSupported(const FORMATETC* pFormat) const
-{
-    return pFormat != nullptr && pFormat->cfFormat == CF_BITMAP && (pFormat->tymed & TYMED_GDI) != 0 &&
-           pFormat->dwAspect == DVASPECT_CONTENT;
-}
 
 HDC CFaceAnimObject::CurrentFrameDC()
 {
@@ -510,7 +229,7 @@ STDMETHODIMP CFaceAnimObject::GetData(FORMATETC* pformatetcIn, STGMEDIUM* pmediu
 {
     if (pmedium == nullptr)
         return E_POINTER;
-    if (!IsSupported(pformatetcIn))
+    if (!IsContentBitmap(pformatetcIn))
         return DV_E_FORMATETC;
     if (m_animation.IsEmpty())
         return OLE_E_BLANK;
@@ -523,50 +242,4 @@ STDMETHODIMP CFaceAnimObject::GetData(FORMATETC* pformatetcIn, STGMEDIUM* pmediu
     pmedium->pUnkForRelease = nullptr;
     NoteDrawn();
     return S_OK;
-}
-
-STDMETHODIMP CFaceAnimObject::GetDataHere(FORMATETC*, STGMEDIUM*)
-{
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::QueryGetData(FORMATETC* pformatetc)
-{
-    return IsSupported(pformatetc) ? S_OK : DV_E_FORMATETC;
-}
-
-STDMETHODIMP CFaceAnimObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* pformatetcOut)
-{
-    if (pformatetcOut != nullptr)
-        pformatetcOut->ptd = nullptr;
-    return DATA_S_SAMEFORMATETC;
-}
-
-STDMETHODIMP CFaceAnimObject::SetData(FORMATETC*, STGMEDIUM*, BOOL)
-{
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::EnumFormatEtc(DWORD, IEnumFORMATETC** ppenumFormatEtc)
-{
-    if (ppenumFormatEtc != nullptr)
-        *ppenumFormatEtc = nullptr;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP CFaceAnimObject::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*)
-{
-    return OLE_E_ADVISENOTSUPPORTED;
-}
-
-STDMETHODIMP CFaceAnimObject::DUnadvise(DWORD)
-{
-    return OLE_E_ADVISENOTSUPPORTED;
-}
-
-STDMETHODIMP CFaceAnimObject::EnumDAdvise(IEnumSTATDATA** ppenumAdvise)
-{
-    if (ppenumAdvise != nullptr)
-        *ppenumAdvise = nullptr;
-    return OLE_E_ADVISENOTSUPPORTED;
 }

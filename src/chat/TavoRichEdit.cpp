@@ -1,8 +1,10 @@
-// The chat view: messages with emoticons, embedded pictures, address and link clicks.
+// The chat view: messages with emoticons, embedded pictures, address and link clicks,
+// invitations and file transfers.
 #include <TavoRichEdit.h>
 
 #include "chat/ChatShell.h"
 #include "chat/RichEditOle.h"
+#include "frame/LangModule.h"
 
 #include <Faces.h>
 #include <ImageDataObject.h>
@@ -11,10 +13,13 @@
 #include <afxlite/AfxGdiScoped.h>
 #include <afxlite/AfxScoped.h>
 
-// The component's class and interface identifiers are defined here, their one user.
+// The components' class and interface identifiers are defined here, their one user.
 #include <initguid.h>
 
 #include <FaceAnimator.h>
+#include <TransFile.h>
+
+#include "chat/TransFileAx.h"
 
 namespace {
 
@@ -41,10 +46,21 @@ bool HasAddressPrefix(const CString& text)
     return false;
 }
 
+// The control stores a line feed as a paragraph end ("\r").
+bool IsLineBreak(const CString& text)
+{
+    return text == L"\r" || text == L"\n";
+}
+
 bool IsDriveLetterPath(const CString& text)
 {
     return text.GetLength() >= 3 && text.Mid(1, 2) == L":\\";
 }
+
+// Asks the control's thread to run the std::function<void()>* in LPARAM.
+const UINT kRunOnWindowThread = WM_APP + 0x5A1;
+// Dark red: the line shown where the file-transfer component is missing.
+const COLORREF kNotInstalledColour = RGB(102, 0, 0);
 
 _COM_SMARTPTR_TYPEDEF(IFaceAnimator, IID_IFaceAnimator);
 
@@ -57,13 +73,16 @@ BEGIN_MESSAGE_MAP(CTavoRichEdit, CRichEditCtrl)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_NOTIFY_REFLECT_EX(EN_LINK, &CTavoRichEdit::OnEnLink)
+    ON_MESSAGE(kRunOnWindowThread, &CTavoRichEdit::OnRunOnWindowThread)
 END_MESSAGE_MAP()
 
 CTavoRichEdit::CTavoRichEdit()
-    : m_bFocused(FALSE), m_pImageFaces(nullptr), m_pRichEditOle(nullptr), m_bEnLink(FALSE), m_nLastPos(0)
+    : m_bFocused(FALSE), m_pImageFaces(nullptr), m_pRichEditOle(nullptr), m_bEnLink(FALSE), m_nLastPos(0),
+      m_pAnswering(nullptr), m_bAnsweringClosed(FALSE)
 {
     ::InitializeCriticalSection(&m_lock);
     CFaces::Init();
+    CTavoRichLink::LoadAnswers();
 }
 
 CTavoRichEdit::~CTavoRichEdit()
@@ -72,7 +91,8 @@ CTavoRichEdit::~CTavoRichEdit()
         m_pRichEditOle->Release();
     while (!m_listLinks.IsEmpty())
         delete static_cast<CTavoLink*>(m_listLinks.RemoveHead());
-    m_listFileAx.RemoveAll();
+    while (!m_listFileAx.IsEmpty())
+        delete static_cast<CTransFileAx*>(m_listFileAx.RemoveHead());
     ::DeleteCriticalSection(&m_lock);
 }
 
@@ -429,8 +449,8 @@ BOOL CTavoRichEdit::OnEnLink(NMHDR* pNMHDR, LRESULT* pResult)
 
 // A range is opened or handed to its link object only when its key names a live link of this
 // control: a key left behind by a destroyed link, text pasted from elsewhere and a path a peer
-// typed do nothing. A drive-letter path is opened only where an invitation or file link of the
-// control linked it (the file it saved).
+// typed do nothing. A drive-letter path is opened only where a file link of the control linked
+// it (the file it saved), even after the link itself is gone.
 void CTavoRichEdit::OpenLinkAt(const CHARRANGE& range, ENLINK* pLink)
 {
     SetSel(range.cpMin, range.cpMax);
@@ -438,19 +458,263 @@ void CTavoRichEdit::OpenLinkAt(const CHARRANGE& range, ENLINK* pLink)
     if ((GetSelectionCharFormat(format) & CFM_COLOR) == 0 || (format.dwEffects & CFE_AUTOCOLOR) != 0)
         return;
     const CCriticalSectionLock lock(m_lock);
-    CTavoLink* pTarget = FindLiveLink(format.crTextColor);
-    if (pTarget == nullptr)
-        return;
     CString strText;
     GetText(range.cpMin, range.cpMax, strText);
-    if (IsDriveLetterPath(strText) && m_listLinks.Find(pTarget) != nullptr) {
+    if (IsDriveLetterPath(strText) && m_listSavedFileKeys.Find(format.crTextColor) != nullptr) {
         ChatShellOpen(strText);
         return;
     }
+    CTavoLink* pTarget = FindLiveLink(format.crTextColor);
+    if (pTarget == nullptr)
+        return;
+    CTavoLink* const pOuter = m_pAnswering;
+    const BOOL bOuterClosed = m_bAnsweringClosed;
+    m_pAnswering = pTarget;
+    m_bAnsweringClosed = FALSE;
     try {
         pTarget->OnEnLink(pLink);
     } catch (CException* e) {
         e->Delete();
     } catch (...) {
     }
+    const BOOL bClosed = m_bAnsweringClosed;
+    m_pAnswering = pOuter;
+    m_bAnsweringClosed = bOuterClosed;
+    if (bClosed)
+        delete pTarget;
+}
+
+// ---- Invitations and file transfers ----
+
+bool CTavoRichEdit::EndsWithLineBreak() const
+{
+    const long nLength = GetCharCount();
+    CString strLast;
+    GetTextRange(nLength - 1, nLength, strLast);
+    return nLength == 0 || IsLineBreak(strLast);
+}
+
+// Each rich-edit message another thread sent would wait for this thread, which may itself be
+// waiting for m_lock held by that other thread: the whole operation runs here instead.
+void CTavoRichEdit::RunOnWindowThread(const std::function<void()>& action)
+{
+    if (m_hWnd == nullptr || ::GetWindowThreadProcessId(m_hWnd, nullptr) == ::GetCurrentThreadId()) {
+        action();
+        return;
+    }
+    ::SendMessageW(m_hWnd, kRunOnWindowThread, 0, reinterpret_cast<LPARAM>(&action));
+}
+
+LRESULT CTavoRichEdit::OnRunOnWindowThread(WPARAM, LPARAM lParam)
+{
+    (*reinterpret_cast<const std::function<void()>*>(lParam))();
+    return 0;
+}
+
+void CTavoRichEdit::InsertAVLink(int kind, int outgoing, UINT bitmapId)
+{
+    if (kind < LINK_AUDIO || kind > LINK_AV)
+        return;
+    RunOnWindowThread([&] {
+        {
+            const CCriticalSectionLock lock(m_lock);
+            if (!InsertBitmap(bitmapId, -1))
+                return;
+            CTavoRichLink* pLink = new CTavoRichLink(this, m_strDestUser, kind, outgoing, 0, L"");
+            pLink->InsertLink(m_pRichEditOle->GetObjectCount() - 1);
+            m_listLinks.AddTail(pLink);
+        }
+        PostMessage(WM_VSCROLL, SB_BOTTOM, 0);
+    });
+}
+
+void CTavoRichEdit::InsertFile(int transferId, const wchar_t* path, unsigned __int64 size, int outgoing)
+{
+    const CString strPath = path != nullptr ? path : L"";
+    RunOnWindowThread([&] {
+        bool bInserted = false;
+        {
+            const CCriticalSectionLock lock(m_lock);
+            CString strCaption = GetLangModuleString(outgoing ? L"IDS_WAIT_ACCEPT" : L"IDS_ACCEPT_FILE");
+            CString strName = strPath;
+            const int nSlash = strPath.ReverseFind(L'\\');
+            if (!outgoing && nSlash > 0)
+                strName = strPath.Mid(nSlash + 1);
+            if (!EndsWithLineBreak())
+                AddText(L"\n", nullptr);
+            SetSel(-1, -1);
+            ITransFile* pAx = InsertTransFileAx(m_pRichEditOle, transferId, strCaption, strName, size);
+            if (pAx != nullptr) {
+                AddText(L"\n", nullptr);
+                CTavoRichLink* pLink = new CTavoRichLink(this, m_strDestUser, LINK_FILE, outgoing, transferId, strPath);
+                pLink->InsertLink(m_pRichEditOle->GetObjectCount() - 1);
+                m_listLinks.AddTail(pLink);
+                m_listFileAx.AddTail(new CTransFileAx(pAx, transferId));
+                bInserted = true;
+            }
+        }
+        if (!bInserted)
+            AppendMsg(GetLangModuleString(L"IDS_TRANSFILE_NOTINSTALLED") + L"\n", kNotInstalledColour, 0, 0);
+        PostMessage(WM_VSCROLL, SB_BOTTOM, 0);
+    });
+}
+
+ITransFile* CTavoRichEdit::InsertTransFileAx(IRichEditOle* pRichEditOle, int transferId, const wchar_t* caption,
+                                             const wchar_t* fileName, unsigned __int64 size)
+{
+    if (pRichEditOle == nullptr)
+        return nullptr;
+    IStoragePtr storage;
+    IOleClientSitePtr site;
+    if (FAILED(CreateMemoryStorage(storage)) || FAILED(pRichEditOle->GetClientSite(&site)))
+        return nullptr;
+    IOleObjectPtr object;
+    if (FAILED(::OleCreate(CLSID_TransFile, IID_IOleObject, OLERENDER_DRAW, nullptr, site, storage,
+                           reinterpret_cast<void**>(&object))) ||
+        object == nullptr)
+        return nullptr;
+    ITransFile* pAx = nullptr;
+    if (FAILED(::OleSetContainedObject(object, TRUE)) ||
+        FAILED(object->QueryInterface(DIID_ITransFile, reinterpret_cast<void**>(&pAx))))
+        return nullptr;
+    // The component keeps the id in 16 bits; the control keeps the whole id beside it.
+    if (FAILED(CTransFileAx::SetStatus(pAx, caption, FALSE)) ||
+        FAILED(CTransFileAx::SetFileInfo(pAx, fileName, static_cast<double>(size))) ||
+        FAILED(CTransFileAx::PutTransferId(pAx, static_cast<short>(transferId)))) {
+        pAx->Release();
+        return nullptr;
+    }
+    const CRichEditInsert insert = {object, storage, site, 0, 0};
+    if (FAILED(InsertRichEditObject(pRichEditOle, insert))) {
+        pAx->Release();
+        return nullptr;
+    }
+    return pAx;
+}
+
+// Walks the links from the oldest: the closed ones that match are destroyed on the way, the
+// first pending one that matches is answered, then destroyed.
+void CTavoRichEdit::ClosePendingLink(const std::function<bool(const CTavoRichLink&)>& match,
+                                     const std::function<void(CTavoRichLink&)>& answer)
+{
+    RunOnWindowThread([&] {
+        const CCriticalSectionLock lock(m_lock);
+        for (POSITION pos = m_listLinks.GetHeadPosition(); pos != nullptr;) {
+            CTavoRichLink* pLink = static_cast<CTavoRichLink*>(m_listLinks.GetNext(pos));
+            if (!match(*pLink))
+                continue;
+            const bool bPending = pLink->IsValid() != FALSE;
+            if (bPending)
+                answer(*pLink);
+            CloseLink(pLink);
+            if (bPending)
+                return;
+        }
+    });
+}
+void CTavoRichEdit::CloseLink(CTavoRichLink* link)
+{
+    const POSITION pos = m_listLinks.Find(link);
+    if (pos != nullptr)
+        m_listLinks.RemoveAt(pos);
+    if (link == m_pAnswering)
+        m_bAnsweringClosed = TRUE;
+    else
+        delete link;
+}
+
+namespace {
+
+// An invitation of kind, or an audio-and-video one, answers for kind.
+bool IsInvitationFor(const CTavoRichLink& link, int kind)
+{
+    return link.m_nType != LINK_FILE && (link.m_nType == kind || link.m_nType == LINK_AV);
+}
+
+} // namespace
+
+void CTavoRichEdit::ProcessAVLink(int kind, int accepted, int cancelled)
+{
+    ClosePendingLink(
+        [kind](const CTavoRichLink& link) { return IsInvitationFor(link, kind); },
+        [&](CTavoRichLink& link) {
+            LINK_ANSWER answer = cancelled ? ANSWER_CANCEL : ANSWER_REJECT;
+            if (accepted && link.m_nType != LINK_AV)
+                answer = ANSWER_ACCEPT;
+            else if (accepted)
+                answer = kind == LINK_VIDEO ? ANSWER_ACCEPTV : kind == LINK_AV ? ANSWER_ACCEPTAV : ANSWER_ACCEPTA;
+            link.OnEnLink(CTavoRichLink::g_strAnswers[answer], 0, cancelled, nullptr, 0);
+        });
+}
+
+void CTavoRichEdit::ProcessAVLink(int kind, const wchar_t* text)
+{
+    ClosePendingLink([kind](const CTavoRichLink& link) { return IsInvitationFor(link, kind); },
+                     [text](CTavoRichLink& link) { link.ProcessAVLink(text); });
+}
+
+void CTavoRichEdit::ProcessFileLink(FILE_TYPE result, int transferId, int param, CString* savedPath, int errorCode)
+{
+    const LINK_ANSWER answer = result == FILE_FINISHED   ? ANSWER_FINISH
+                               : result == FILE_REJECTED ? ANSWER_REJECT
+                               : result == FILE_CANCELED ? ANSWER_CANCEL
+                                                         : ANSWER_ERROR;
+    ClosePendingLink(
+        [transferId](const CTavoRichLink& link) {
+            return link.m_nType == LINK_FILE && link.m_nTransferId == transferId;
+        },
+        [&](CTavoRichLink& link) {
+            link.OnEnLink(CTavoRichLink::g_strAnswers[answer], 0, param, savedPath, errorCode);
+        });
+}
+
+int CTavoRichEdit::ExistLink(int kind)
+{
+    const CCriticalSectionLock lock(m_lock);
+    for (POSITION pos = m_listLinks.GetHeadPosition(); pos != nullptr;) {
+        const CTavoRichLink* pLink = static_cast<const CTavoRichLink*>(m_listLinks.GetNext(pos));
+        if (pLink->IsValid() && (pLink->m_nType == kind || pLink->m_nType == LINK_AV))
+            return 1;
+    }
+    return 0;
+}
+
+void CTavoRichEdit::GetFileLinks(CPtrList& out)
+{
+    const CCriticalSectionLock lock(m_lock);
+    for (POSITION pos = m_listLinks.GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        CTavoRichLink* pLink = static_cast<CTavoRichLink*>(m_listLinks.GetNext(pos));
+        if (pLink->m_nType != LINK_FILE || !pLink->IsValid())
+            continue;
+        m_listLinks.RemoveAt(current);
+        out.AddTail(pLink);
+    }
+}
+
+void CTavoRichEdit::SetFileAxInfo(const wchar_t* text, int transferId, int value, int final, int lock)
+{
+    RunOnWindowThread([&] {
+        if (lock)
+            ::EnterCriticalSection(&m_lock);
+        const CScopeExit unlock([&] {
+            if (lock)
+                ::LeaveCriticalSection(&m_lock);
+        });
+        for (POSITION pos = m_listFileAx.GetHeadPosition(); pos != nullptr;) {
+            const POSITION current = pos;
+            CTransFileAx* pAx = static_cast<CTransFileAx*>(m_listFileAx.GetNext(pos));
+            if (pAx->GetTransferId() != transferId)
+                continue;
+            if (text == nullptr) {
+                pAx->SetProgress(static_cast<short>(value));
+                continue;
+            }
+            pAx->SetStatus(text, final);
+            if (final) {
+                m_listFileAx.RemoveAt(current);
+                delete pAx;
+            }
+        }
+    });
 }

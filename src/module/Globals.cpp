@@ -18,7 +18,9 @@
 //   - the global video device list (empty until its first Instance(), which initialises COM
 //     and enumerates the cameras: nothing of COM runs under the loader lock)
 //   - the sequence counter of the file transfers (constant-initialised: no order to keep)
-//   - the chat view's last link key (constant-initialised) and the keyword map
+//   - the chat view's last link key (constant-initialised), the answer captions of the
+//     invitation and file links (empty until the first chat view finds the language texts; their
+//     keyboard hints are constants) and the keyword map
 //
 // A global object a new class brings is defined here, at its place in that order; no global
 // object of the library is defined elsewhere. Each folder declares its own globals (frame,
@@ -40,6 +42,7 @@
 #include <AudioControl.h>
 #include <BCMenu.h>
 #include <TavoKeyLink.h>
+#include <TavoRichLink.h>
 #include <HttpFileTransmit.h>
 #include <Faces.h>
 #include <MultiConfig.h>
@@ -116,4 +119,5 @@ std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};
 
 // The chat view's links: the last key handed out, and the keyword links by their text.
 LONG CTavoLink::g_nLastKey = 0;
+CString CTavoRichLink::g_strAnswers[ANSWER_COUNT];
 CMapStringToPtr CTavoKeyLink::m_mapKeys;

@@ -1,7 +1,7 @@
 // The chat view's tests: a CTavoRichEdit in a hidden framework window (the parent reflects
-// EN_LINK back to it), the objects it holds, real clicks on character positions, the shell
-// seam recording what would be opened, and an emoticon animation component that is "not
-// installed" for the duration of a test.
+// EN_LINK back to it and records the link messages it is sent), the objects it holds, real
+// clicks on character positions, the shell seam recording what would be opened, and outside
+// components that are "not installed" for the duration of a test.
 #pragma once
 
 #include <TavoRichEdit.h>
@@ -13,10 +13,12 @@
 #include <richole.h>
 
 #include "../../components/faceanim/include/FaceAnimator.h"
+#include "../../components/transfile/include/TransFile.h"
 #include <ShellOpen.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,9 @@ namespace chattest {
 class CTestRichEdit : public CTavoRichEdit {
 public:
     using CTavoRichEdit::GetImage;
+    using CTavoRichEdit::InsertTransFileAx;
     using CTavoRichEdit::m_bEnLink;
+    using CTavoRichEdit::m_listFileAx;
     using CTavoRichEdit::m_listLinks;
     using CTavoRichEdit::m_nLastPos;
     IRichEditOle* Ole() const { return m_pRichEditOle; }
@@ -43,6 +47,33 @@ inline BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOW* pInfo)
     ShellCalls().push_back(pInfo->lpFile ? pInfo->lpFile : L"");
     return TRUE;
 }
+
+// One WM_FILE_LINK or WM_AV_LINK the owner was sent, with the link's result at that moment.
+struct LinkMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    int nResult;
+};
+
+// The chat control's parent: records the link messages and runs onLink (if set) for each.
+class CLinkOwner : public CWnd {
+public:
+    std::vector<LinkMessage> m_messages;
+    std::function<void(CTavoRichLink*)> m_onLink;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_FILE_LINK && message != WM_AV_LINK)
+            return CWnd::WindowProc(message, wParam, lParam);
+        CTavoRichLink* pLink = reinterpret_cast<CTavoRichLink*>(wParam);
+        m_messages.push_back({message, wParam, lParam, pLink->m_nResult});
+        if (m_onLink)
+            m_onLink(pLink);
+        return 0;
+    }
+};
 
 class ChatTest : public ::testing::Test {
 protected:
@@ -92,20 +123,20 @@ protected:
         m_edit.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x + 2, pt.y + 4));
     }
 
-    CWnd m_frame;
+    CLinkOwner m_frame;
     CTestRichEdit m_edit;
     VO_SHELLEXECUTEEX m_pfnShell = nullptr;
 };
 
-// While it lives, creating the emoticon animation component fails in this process as it does
-// where the component is not installed.
-class CFaceAnimatorMissing : public IClassFactory {
+// While it lives, creating the component of class clsid fails in this process as it does where
+// the component is not installed.
+class CComponentMissing : public IClassFactory {
 public:
-    CFaceAnimatorMissing()
+    explicit CComponentMissing(REFCLSID clsid)
     {
-        m_hr = ::CoRegisterClassObject(CLSID_FaceAnimator, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_dwCookie);
+        m_hr = ::CoRegisterClassObject(clsid, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_dwCookie);
     }
-    ~CFaceAnimatorMissing()
+    ~CComponentMissing()
     {
         if (SUCCEEDED(m_hr))
             ::CoRevokeClassObject(m_dwCookie);

@@ -1,7 +1,7 @@
 // Messages in the chat view: the shortcut rules of the emoticon scan, animated emoticons and
 // their still fallback, the text round trip of GetText, resource bitmaps and picture files
 // inserted without touching the user's text, and the control's background colour kept.
-// The emoticon animation component's identifiers are defined in this file of the program.
+// The outside components' identifiers are defined in this file of the program.
 #include <initguid.h>
 
 #include "ChatTestSupport.h"
@@ -79,7 +79,7 @@ TEST_F(ChatTest, EmptyMessageIsALineFeedAfterItsBitmap)
 
 TEST_F(ChatTest, MissingAnimationComponentGivesStillEmoticons)
 {
-    chattest::CFaceAnimatorMissing missing;
+    chattest::CComponentMissing missing(CLSID_FaceAnimator);
     ASSERT_TRUE(missing.IsActive());
     m_edit.AppendMsg(L"x:(yz", nullptr, 0, 0);
     const std::vector<REOBJECT> objects = Objects();

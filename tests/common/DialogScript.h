@@ -4,8 +4,10 @@
 #pragma once
 
 #include <windows.h>
+#include <dlgs.h>
 
 #include <functional>
+#include <string>
 
 namespace dialog_script {
 
@@ -104,4 +106,32 @@ inline void ClickButton(HWND hDialog, int nID)
 {
     ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
+}
+
+// What the user saw in a file dialog.
+struct FileDialogSeen {
+    bool bShown = false;
+    std::wstring strFirstFileType;
+    std::wstring strProposedName;
+};
+
+// The user of an Open or Save As dialog reads the first file type and the proposed name, types
+// fileName and presses OK, or presses Cancel when bCancel. The name box is cmb13 in the
+// Explorer-style template and edt1 in older ones.
+inline std::function<void(HWND)> AnswerFileDialog(const std::wstring& fileName, bool bCancel, FileDialogSeen& seen)
+{
+    return [=, &seen](HWND hDialog) {
+        seen.bShown = true;
+        wchar_t text[MAX_PATH] = {};
+        if (::SendDlgItemMessageW(hDialog, cmb1, CB_GETLBTEXTLEN, 0, 0) < MAX_PATH)
+            ::SendDlgItemMessageW(hDialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+        seen.strFirstFileType = text;
+        const int nNameBox = ::GetDlgItem(hDialog, cmb13) != nullptr ? cmb13 : edt1;
+        text[0] = L'\0';
+        ::GetDlgItemTextW(hDialog, nNameBox, text, MAX_PATH);
+        seen.strProposedName = text;
+        ::SetDlgItemTextW(hDialog, cmb13, fileName.c_str());
+        ::SetDlgItemTextW(hDialog, edt1, fileName.c_str());
+        ClickButton(hDialog, bCancel ? IDCANCEL : IDOK);
+    };
 }

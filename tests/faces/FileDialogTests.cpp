@@ -1,7 +1,6 @@
 // CFileDialog and CImageShow::OpenImageFileDlg against the system's real Open and Save As
 // dialogs, answered as a user would answer them.
 #include <afxdlgs.h>
-#include <dlgs.h>
 
 #include <ImageShow.h>
 #include <LangDB.h>
@@ -11,28 +10,6 @@
 #include "PictureTest.h"
 
 namespace {
-
-// What the user saw and did in a file dialog.
-struct FileDialogAnswer {
-    bool bShown = false;
-    CString strFirstFileType;
-};
-
-// The user reads the first file type, types fileName and presses OK, or presses Cancel when
-// fileName is null. The name box is cmb13 in the Explorer-style template and edt1 in older ones.
-std::function<void(HWND)> Answer(const std::wstring& fileName, bool bCancel, FileDialogAnswer& seen)
-{
-    return [=, &seen](HWND hDialog) {
-        seen.bShown = true;
-        wchar_t type[128] = {};
-        if (::SendDlgItemMessageW(hDialog, cmb1, CB_GETLBTEXTLEN, 0, 0) < 128)
-            ::SendDlgItemMessageW(hDialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
-        seen.strFirstFileType = type;
-        ::SetDlgItemTextW(hDialog, cmb13, fileName.c_str());
-        ::SetDlgItemTextW(hDialog, edt1, fileName.c_str());
-        ClickButton(hDialog, bCancel ? IDCANCEL : IDOK);
-    };
-}
 
 // The filter as the system sees it: pieces separated by null characters, up to the empty one.
 std::wstring FilterPieces(const OPENFILENAMEW& ofn)
@@ -82,16 +59,17 @@ TEST_F(FileDialogTest, DialogsReturnTheChosenFileAndItsParts)
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << test.file);
         CFileDialog dialog(test.bOpen, test.defaultExt, nullptr, OFN_HIDEREADONLY, L"All|*.*||");
-        FileDialogAnswer seen;
-        EXPECT_EQ(test.nResult, RunDialogScript([&] { return dialog.DoModal(); },
-                                                Answer(test.answer ? Path(test.answer) : L"", !test.answer, seen)));
+        FileDialogSeen seen;
+        EXPECT_EQ(test.nResult,
+                  RunDialogScript([&] { return dialog.DoModal(); },
+                                  AnswerFileDialog(test.answer ? Path(test.answer) : L"", !test.answer, seen)));
         EXPECT_TRUE(seen.bShown);
         const std::wstring path = *test.file ? Path(test.file) : std::wstring();
         EXPECT_EQ(0, dialog.GetPathName().CompareNoCase(path.c_str())) << dialog.GetPathName().GetString();
         EXPECT_STREQ(test.file, dialog.GetFileName());
         EXPECT_STREQ(test.title, dialog.GetFileTitle());
         EXPECT_STREQ(test.ext, dialog.GetFileExt());
-        EXPECT_STREQ(L"All", seen.strFirstFileType);
+        EXPECT_EQ(L"All", seen.strFirstFileType);
     }
 }
 
@@ -105,14 +83,14 @@ TEST_F(FileDialogTest, OpenImageFileDlgLoadsTheChosenPictureWithTheLanguageFilte
 
     CImageShow image;
     CString path;
-    FileDialogAnswer seen;
+    FileDialogSeen seen;
     EXPECT_EQ(1, RunDialogScript([&] { return image.OpenImageFileDlg(nullptr, path); },
-                                 Answer(Path(L"quadrants.bmp"), false, seen)));
+                                 AnswerFileDialog(Path(L"quadrants.bmp"), false, seen)));
     EXPECT_EQ(0, path.CompareNoCase(Path(L"quadrants.bmp").c_str()));
     int width = 0, height = 0;
     image.GetImagePix(width, height);
     EXPECT_EQ(CSize(20, 12), CSize(width, height));
-    EXPECT_STREQ(filter.Left(filter.Find(L'|')), seen.strFirstFileType);
+    EXPECT_STREQ(filter.Left(filter.Find(L'|')), seen.strFirstFileType.c_str());
 }
 
 // Cancel keeps the path and the picture; a chosen file that is no picture gives 0 and nothing.
@@ -128,9 +106,9 @@ TEST_F(FileDialogTest, OpenImageFileDlgCancelledOrWithNoPictureReturnsZero)
         CImageShow image;
         ASSERT_EQ(1, image.LoadFile(Path(L"quadrants.bmp").c_str()));
         CString path = L"unchanged";
-        FileDialogAnswer seen;
+        FileDialogSeen seen;
         EXPECT_EQ(0, RunDialogScript([&] { return image.OpenImageFileDlg(nullptr, path); },
-                                     Answer(test.answer ? Path(test.answer) : L"", !test.answer, seen)));
+                                     AnswerFileDialog(test.answer ? Path(test.answer) : L"", !test.answer, seen)));
         EXPECT_TRUE(seen.bShown);
         const std::wstring expectedPath = test.answer ? Path(test.answer) : L"unchanged";
         EXPECT_EQ(0, path.CompareNoCase(expectedPath.c_str())) << path.GetString();
