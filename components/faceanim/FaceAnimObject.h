@@ -3,9 +3,10 @@
 // IViewObject2 and hands it out as a CF_BITMAP through IDataObject (some rich-edit versions draw
 // embedded objects only that way). Frames are laid over the host control's background colour:
 // an opaque copy draws without reading the screen back, which blending would need on every
-// draw. The frame shown is kept in a CFrameCanvas: two GDI objects per emoticon. It advances a frame only after the host has
-// drawn the previous one: an emoticon that is not drawn (scrolled out of view, in a hidden or
-// minimised window, or in a control that is gone) parks, costing nothing, until it is drawn again.
+// draw. The frame shown is kept as pixels in a CFrameCanvas, no GDI object per emoticon. It
+// advances a frame only after the host has drawn the previous one: an emoticon that is not drawn
+// (scrolled out of view, in a hidden or minimised window, or in a control that is gone) parks,
+// costing nothing, until it is drawn again.
 #pragma once
 
 #include "AnimationClock.h"
@@ -117,7 +118,7 @@ private:
     // Takes hWnd as the host window and its background colour.
     void SetHost(HWND hWnd);
     // A DC holding the current frame over the background; null when it cannot be made.
-    HDC CurrentFrameDC();
+    bool UpdateCanvas(); // brings m_canvas to the current frame
     bool IsSupported(const FORMATETC* pFormat) const;
     SIZEL HimetricSize() const;
 };
