@@ -180,7 +180,6 @@ struct CSimApi {
             info.fdwControl =
                 control.items.empty() ? 0 : MIXERCONTROL_CONTROLF_MULTIPLE | MIXERCONTROL_CONTROLF_UNIFORM;
             info.cMultipleItems = control.dwReportedItems;
-            info.Bounds.dwMinimum = control.dwMinimum;
             info.Bounds.dwMaximum = control.dwMaximum;
             return MMSYSERR_NOERROR;
         }
