@@ -197,16 +197,10 @@ STDMETHODIMP CFaceAnimObject::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVI
         return E_INVALIDARG;
     if (m_animation.IsEmpty())
         return OLE_E_BLANK;
-    const HDC hFrameDC = CurrentFrameDC();
-    if (hFrameDC == nullptr)
+    if (!UpdateCanvas())
         return E_OUTOFMEMORY;
-    const int cx = m_animation.Width(), cy = m_animation.Height();
-    const int cxTarget = lprcBounds->right - lprcBounds->left, cyTarget = lprcBounds->bottom - lprcBounds->top;
-    const BOOL bCopied = cx == cxTarget && cy == cyTarget
-                             ? ::BitBlt(hdcDraw, lprcBounds->left, lprcBounds->top, cx, cy, hFrameDC, 0, 0, SRCCOPY)
-                             : ::StretchBlt(hdcDraw, lprcBounds->left, lprcBounds->top, cxTarget, cyTarget, hFrameDC, 0,
-                                            0, cx, cy, SRCCOPY);
-    if (!bCopied)
+    const RECT rcTarget = {lprcBounds->left, lprcBounds->top, lprcBounds->right, lprcBounds->bottom};
+    if (!m_canvas.Draw(hdcDraw, rcTarget))
         return E_FAIL;
     NoteDrawn();
     return S_OK;
@@ -214,15 +208,14 @@ STDMETHODIMP CFaceAnimObject::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVI
 
 // ---- IDataObject ----
 
-HDC CFaceAnimObject::CurrentFrameDC()
+bool CFaceAnimObject::UpdateCanvas()
 {
-    if (m_nCanvasFrame != m_nFrame) {
-        if (!m_canvas.Update(m_animation.GetFrame(m_nFrame).pixels, m_animation.Width(), m_animation.Height(),
-                             m_clrBack))
-            return nullptr;
-        m_nCanvasFrame = m_nFrame;
-    }
-    return m_canvas.GetDC();
+    if (m_nCanvasFrame == m_nFrame)
+        return true;
+    if (!m_canvas.Update(m_animation.GetFrame(m_nFrame).pixels, m_animation.Width(), m_animation.Height(), m_clrBack))
+        return false;
+    m_nCanvasFrame = m_nFrame;
+    return true;
 }
 
 STDMETHODIMP CFaceAnimObject::GetData(FORMATETC* pformatetcIn, STGMEDIUM* pmedium)

@@ -1,10 +1,11 @@
 // CFaceAnimObject: one emoticon as an OLE object a rich-edit control embeds. It plays a
 // CGifAnimation on the thread's shared CAnimationClock, draws its current frame through
 // IViewObject2 and hands it out as a CF_BITMAP through IDataObject (some rich-edit versions draw
-// embedded objects only that way); the rest of its OLE object is COleEmbeddedObject's. Frames are laid over the host control's background colour:
-// an opaque copy draws without reading the screen back, which blending would need on every
-// draw. The frame shown is kept in a CFrameCanvas: two GDI objects per emoticon. It advances a frame only after the host has
-// drawn the previous one: an emoticon that is not drawn (scrolled out of view, in a hidden or
+// embedded objects only that way); the rest of its OLE object is COleEmbeddedObject's. Frames
+// are laid over the host control's background colour: an opaque copy draws without reading the
+// screen back, which blending would need on every draw. The frame shown is kept as pixels in a
+// CFrameCanvas, no GDI object per emoticon. It advances a frame only after the host has drawn
+// the previous one: an emoticon that is not drawn (scrolled out of view, in a hidden or
 // minimised window, or in a control that is gone) parks, costing nothing, until it is drawn again.
 #pragma once
 
@@ -65,6 +66,6 @@ private:
     void NoteDrawn();
     void ArmAfter(ULONGLONG ullNow);
     void Stop();
-    // A DC holding the current frame over the background; null when it cannot be made.
-    HDC CurrentFrameDC();
+    // Brings m_canvas to the current frame; false when it cannot be made.
+    bool UpdateCanvas();
 };

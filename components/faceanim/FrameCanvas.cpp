@@ -1,4 +1,4 @@
-// CFrameCanvas: frames over a background in a kept memory DC.
+// CFrameCanvas: frames over a background, kept as pixels in memory.
 
 #include "FrameCanvas.h"
 
@@ -6,8 +6,8 @@
 
 namespace {
 
-// A top-down 32-bit DIB section; *ppBits gets its pixels.
-HBITMAP CreateDib(int cx, int cy, uint32_t** ppBits)
+// The header of a top-down 32-bit picture of cx x cy.
+BITMAPINFO TopDownInfo(int cx, int cy)
 {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -16,6 +16,13 @@ HBITMAP CreateDib(int cx, int cy, uint32_t** ppBits)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A top-down 32-bit DIB section; *ppBits gets its pixels.
+HBITMAP CreateDib(int cx, int cy, uint32_t** ppBits)
+{
+    const BITMAPINFO info = TopDownInfo(cx, cy);
     void* pBits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
     *ppBits = static_cast<uint32_t*>(pBits);
@@ -39,42 +46,25 @@ void Blend(const std::vector<uint32_t>& pixels, COLORREF clrBack, uint32_t* pTar
 
 } // namespace
 
-CFrameCanvas::~CFrameCanvas()
-{
-    Release();
-}
-
-void CFrameCanvas::Release()
-{
-    if (m_hPrevious != nullptr)
-        ::SelectObject(GetDC(), m_hPrevious);
-    m_hPrevious = nullptr;
-    m_bitmap.Reset();
-    m_dc.reset();
-    m_pBits = nullptr;
-    m_cx = m_cy = 0;
-}
-
 bool CFrameCanvas::Update(const std::vector<uint32_t>& pixels, int cx, int cy, COLORREF clrBack)
 {
     if (pixels.size() != static_cast<size_t>(cx) * static_cast<size_t>(cy))
         return false;
-    if (m_pBits == nullptr || cx != m_cx || cy != m_cy) {
-        Release();
-        m_dc.emplace(nullptr);
-        m_bitmap.Reset(CreateDib(cx, cy, &m_pBits));
-        const HGDIOBJ hPrevious = m_bitmap && GetDC() ? ::SelectObject(GetDC(), m_bitmap.Get()) : nullptr;
-        if (hPrevious == nullptr || hPrevious == HGDI_ERROR) {
-            Release();
-            return false;
-        }
-        m_hPrevious = hPrevious;
-        m_cx = cx;
-        m_cy = cy;
-    }
-    ::GdiFlush(); // drawing still queued on the bitmap must not land over the new pixels
-    Blend(pixels, clrBack, m_pBits);
+    m_blended.resize(pixels.size());
+    Blend(pixels, clrBack, m_blended.data());
+    m_cx = cx;
+    m_cy = cy;
     return true;
+}
+
+bool CFrameCanvas::Draw(HDC hdc, const RECT& rcTarget) const
+{
+    if (m_blended.empty())
+        return false;
+    const BITMAPINFO info = TopDownInfo(m_cx, m_cy);
+    return ::StretchDIBits(hdc, rcTarget.left, rcTarget.top, rcTarget.right - rcTarget.left,
+                           rcTarget.bottom - rcTarget.top, 0, 0, m_cx, m_cy, m_blended.data(), &info, DIB_RGB_COLORS,
+                           SRCCOPY) != 0;
 }
 
 HBITMAP CFrameCanvas::CreateBitmap(const std::vector<uint32_t>& pixels, int cx, int cy, COLORREF clrBack)

@@ -128,10 +128,8 @@ TEST_F(RichEditCtrlTest, FindTextSearchesBackwardUnlessAskedDown)
 {
     Append(L"word one, word two");
     FINDTEXTEXW find = {};
-    find.chrg.cpMin = 0;
     find.chrg.cpMax = -1;
     find.lpstrText = L"word";
-    EXPECT_EQ(0, m_edit.FindText(FR_DOWN, &find));
     find.chrg.cpMin = 3;
     EXPECT_EQ(10, m_edit.FindText(FR_DOWN, &find)) << "forward from 3";
     EXPECT_EQ(10, find.chrgText.cpMin);

@@ -1,6 +1,6 @@
 // Owner-drawn menus: building from resources (damaged templates refused) and by calls, lookup and
 // removal, accelerator alignment, keyboard mnemonics, toolbar and global images, the OEM edition,
-// item measures, colours, the system classification and the theme lookup.
+// item measures, colours, the draw mode on a later NT and the theme lookup.
 #include "ControlsTestSupport.h"
 
 #include "controls/MenuTextPadding.h"
@@ -293,22 +293,9 @@ TEST(MenuSettingsTest, ColoursLightenAndDarkenWithinTheirRange)
     }
 }
 
-TEST(MenuSettingsTest, SystemsAreClassifiedByTheirVersions)
+// Wine reports a later NT: the classic style unless the host sets original_drawmode.
+TEST(MenuSettingsTest, ALaterNtDrawsClassicMenusUnlessTheHostAsksOtherwise)
 {
-    struct Case {
-        DWORD dwPlatform, dwMajor, dwMinor;
-        int nClass;
-    };
-    const Case cases[] = {{VER_PLATFORM_WIN32_WINDOWS, 3, 95, 0}, {VER_PLATFORM_WIN32_WINDOWS, 4, 0, 2},
-                          {VER_PLATFORM_WIN32_WINDOWS, 4, 10, 3}, {VER_PLATFORM_WIN32_WINDOWS, 4, 90, 4},
-                          {VER_PLATFORM_WIN32_NT, 4, 0, 5},       {VER_PLATFORM_WIN32_NT, 5, 0, 6},
-                          {VER_PLATFORM_WIN32_NT, 5, 1, 7},       {VER_PLATFORM_WIN32_NT, 5, 2, 1},
-                          {VER_PLATFORM_WIN32_NT, 10, 0, 1},      {VER_PLATFORM_WIN32_NT, 3, 51, 1}};
-    for (const Case& c : cases)
-        EXPECT_EQ(c.nClass, BCMenu::ClassifySystem(c.dwPlatform, c.dwMajor, c.dwMinor))
-            << c.dwPlatform << " " << c.dwMajor << "." << c.dwMinor;
-
-    // Wine reports a later NT: the classic style unless the host sets original_drawmode.
     MenuSettingsScope settings;
     EXPECT_EQ(1, BCMenu::m_nSystemClass);
     EXPECT_FALSE(BCMenu::IsNewShell());

@@ -10,6 +10,8 @@
 
 #include "../common/GdiTestSupport.h"
 
+#include <vector>
+
 namespace {
 
 _COM_SMARTPTR_TYPEDEF(IDataObject, IID_IDataObject);
@@ -153,9 +155,22 @@ TEST_F(FaceAnimTest, StorageKeepsThePictureAndHostilePicturesAreRefused)
     }
 }
 
-TEST_F(FaceAnimTest, HandingOutFramesKeepsNoGdiObjects)
+// A long chat shows thousands of emoticons: none may hold a GDI object of its own once drawn,
+// or the process's GDI quota runs out.
+TEST_F(FaceAnimTest, DrawnEmoticonsAndHandedOutFramesKeepNoGdiObjects)
 {
-    IFaceAnimatorPtr animator = Create(L"frames.gif");
-    ASSERT_NE(nullptr, animator);
-    EXPECT_LE(GdiObjectsKeptBy(200, [&] { DataPixel(animator, 1, 1); }), kGdiCountSlack);
+    std::vector<IFaceAnimatorPtr> animators;
+    CDibTarget target(16, 16, kCyan);
+    const RECTL bounds = {0, 0, 16, 16};
+    EXPECT_LE(GdiObjectsKeptBy(200,
+                               [&] {
+                                   animators.push_back(Create(L"frames.gif"));
+                                   IViewObject2Ptr view(animators.back());
+                                   ASSERT_EQ(S_OK,
+                                             view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr,
+                                                        target.GetDC()->GetSafeHdc(), &bounds, nullptr, nullptr, 0));
+                                   DataPixel(animators.back(), 1, 1);
+                               }),
+              kGdiCountSlack);
+    EXPECT_EQ(201u, animators.size());
 }

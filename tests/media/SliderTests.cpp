@@ -28,38 +28,18 @@ COLORREF ScreenPixel(HWND hWnd, int x, int y)
     return ::GetPixel(dc, x, y);
 }
 
-struct ToolSearch {
-    HWND hTool;
-    UINT_PTR nID;
+// The text of the slider's tooltip: its one tool, id 1. The tooltip is the slider's protected
+// member, reached through a pointer to it that a derived class may form.
+CString ToolText(CCorvalaSlider& slider)
+{
+    struct CTooltipAccess : CCorvalaSlider {
+        static CToolTipCtrl CCorvalaSlider::*Member() { return &CTooltipAccess::m_tooltip; }
+    };
+    CToolTipCtrl& tooltip = slider.*CTooltipAccess::Member();
     CString text;
-};
-
-// Asks one window of the thread, if it is a tooltip, for the searched tool's text; stops at the
-// first that knows it. A plain stdcall function: i686 has no lambda conversion to one.
-BOOL CALLBACK AskTooltip(HWND hWnd, LPARAM lParam)
-{
-    ToolSearch& search = *reinterpret_cast<ToolSearch*>(lParam);
-    wchar_t className[64] = {};
-    ::GetClassNameW(hWnd, className, 64);
-    if (CString(className).CompareNoCase(TOOLTIPS_CLASSW) != 0)
-        return TRUE;
-    wchar_t text[80] = {};
-    TOOLINFOW info = {};
-    info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.hwnd = search.hTool;
-    info.uId = search.nID;
-    info.lpszText = text;
-    ::SendMessageW(hWnd, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
-    search.text = text;
-    return search.text.IsEmpty();
-}
-
-// The text of tool nID of hTool in whichever tooltip of this thread knows it.
-CString ToolText(HWND hTool, UINT_PTR nID)
-{
-    ToolSearch search = {hTool, nID, CString()};
-    ::EnumThreadWindows(::GetCurrentThreadId(), AskTooltip, reinterpret_cast<LPARAM>(&search));
-    return search.text;
+    if (tooltip.GetSafeHwnd() != nullptr) // made on the first paint
+        tooltip.GetText(text, &slider, 1);
+    return text;
 }
 
 CSize WindowSize(HWND hWnd)
@@ -108,23 +88,15 @@ protected:
     CCountedSliderWnd m_wnd;
 };
 
-TEST_F(SliderWndTest, PlaybackWindowOpensAtTheWaveVolumeWithTheDefaultSize)
-{
-    ASSERT_EQ(1, m_wnd.Create(nullptr, VOL_PLAYBACK, FALSE, 0, 0));
-    EXPECT_EQ(CSize(76, 14), WindowSize(m_wnd));
-    EXPECT_EQ(61, m_wnd.Slider().GetPos());
-    EXPECT_TRUE(m_wnd.GetExStyle() & WS_EX_TOOLWINDOW);
-    EXPECT_EQ(DWORD(WS_POPUP), m_wnd.GetStyle() & (WS_POPUP | WS_BORDER | WS_CAPTION));
-    EXPECT_EQ(nullptr, m_wnd.Devices().GetSafeHwnd());
-}
-
-TEST_F(SliderWndTest, DraggingRepaintsButOnlyLettingGoWritesTheVolume)
+TEST_F(SliderWndTest, PlaybackWindowOpensAtTheWaveVolumeAndOnlyLettingGoWritesIt)
 {
     ASSERT_EQ(1, m_wnd.Create(nullptr, VOL_PLAYBACK, FALSE, 200, 20));
+    EXPECT_EQ(CSize(200, 20), WindowSize(m_wnd));
+    EXPECT_EQ(61, m_wnd.Slider().GetPos());
+    EXPECT_EQ(nullptr, m_wnd.Devices().GetSafeHwnd());
     const DWORD before = m_card.Value(0, kWave, MIXERCONTROL_CONTROLTYPE_VOLUME);
     DragThumb(-60, false);
-    const int nDragged = m_wnd.Slider().GetPos();
-    EXPECT_LT(nDragged, 61);
+    EXPECT_LT(m_wnd.Slider().GetPos(), 61);
     EXPECT_EQ(before, m_card.Value(0, kWave, MIXERCONTROL_CONTROLTYPE_VOLUME));
     DragThumb(0, true);
     EXPECT_EQ(65535u * static_cast<DWORD>(m_wnd.Slider().GetPos()) / 100,
@@ -188,7 +160,7 @@ TEST_F(SliderWndTest, ChannelAndThumbRunFromGreenToRedOverTheBackground)
     }
     // The background picture's border, drawn at its own size here (76 by 14).
     EXPECT_EQ(RGB(150, 164, 178), ScreenPixel(slider, 0, 0));
-    EXPECT_EQ(CString(L"50%"), ToolText(slider, 1));
+    EXPECT_EQ(CString(L"50%"), ToolText(slider));
 }
 
 TEST_F(SliderWndTest, MixerThatIsNotReadyOpensNoWindow)

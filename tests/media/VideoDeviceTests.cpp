@@ -110,16 +110,6 @@ TEST(VideoDeviceLoad, LoadingTheLibraryLeavesComUninitialised)
         ::CoUninitialize();
 }
 
-TEST_F(VideoDeviceTest, NoCameraGivesCountZeroAndErrorMinusTwo)
-{
-    VoHelper::CVideoDevice devices;
-    EXPECT_EQ(0, devices.m_nCount);
-    EXPECT_EQ(-2, devices.m_nError);
-    EXPECT_EQ(0, devices.HasDevice());
-    devices.ChooseDevice(0);
-    EXPECT_EQ(0, CFakeFilter::s_nMade);
-}
-
 TEST_F(VideoDeviceTest, CamerasAreListedByFriendlyNameAndAnUnpluggedOneGoes)
 {
     ASSERT_HRESULT_SUCCEEDED(m_cameras.Add(0, L"前置摄像头 HD"));
@@ -199,7 +189,7 @@ TEST_F(VideoDeviceTest, CopiesHoldTheirOwnReferences)
     EXPECT_EQ(nMade + 2, CFakeFilter::s_nMade);
 }
 
-TEST_F(VideoDeviceTest, LibraryInstanceEnumeratesOnItsFirstCallOnly)
+TEST_F(VideoDeviceTest, LibraryInstanceEnumeratesOnItsFirstCallOnlyAndAnEmptyListChoosesNothing)
 {
     ASSERT_HRESULT_SUCCEEDED(m_cameras.Add(0, L"First"));
     VoHelper::CVideoDevice* pDevices = VoHelper::CVideoDevice::Instance();
@@ -213,6 +203,11 @@ TEST_F(VideoDeviceTest, LibraryInstanceEnumeratesOnItsFirstCallOnly)
     m_cameras.Remove(1);
     pDevices->Refresh();
     EXPECT_EQ(0, pDevices->m_nCount);
+    EXPECT_EQ(-2, pDevices->m_nError);
+    EXPECT_EQ(0, pDevices->HasDevice());
+    const LONG nMade = CFakeFilter::s_nMade;
+    pDevices->ChooseDevice(0);
+    EXPECT_EQ(nMade, CFakeFilter::s_nMade);
 }
 
 } // namespace

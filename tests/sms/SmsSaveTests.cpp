@@ -100,21 +100,15 @@ TEST_F(SmsStoreTest, DocumentsThatNameNoFileAreNotSaved)
 TEST_F(SmsStoreTest, KeysThatAreNoFileNameAreRefused)
 {
     CXMLBase store;
-    const std::pair<const wchar_t*, const wchar_t*> keys[] = {
-        {L"..\\escaped", L"..\\escaped"},
-        {L"../escaped", L"../escaped"},
-        {L"sub\\1", L"sub\\1"},
-        {L"c:1", L"c:1"},
-        {L"..", L".."},
-        {L"a*b", L"a*b"},
-        {L"a?b", L"a?b"},
-        {L"a|b", L"a|b"},
-        {L"a&#9;b", L"a\tb"}, // the document's text and the key it gives
-        {L"CON", L"CON"},     // device names would open the device instead of a file
-        {L"nul", L"nul"},
-        {L"Com1", L"Com1"},
-        {L"LPT1.bak", L"LPT1.bak"},
-        {L"aux ", L"aux "}};
+    // Which names are plain is the framework's check (tests/afx); here a few of each kind, and a
+    // tab the document's text carries as a character reference.
+    const std::pair<const wchar_t*, const wchar_t*> keys[] = {{L"..\\escaped", L"..\\escaped"},
+                                                              {L"../escaped", L"../escaped"},
+                                                              {L"c:1", L"c:1"},
+                                                              {L"a*b", L"a*b"},
+                                                              {L"a&#9;b", L"a\tb"},
+                                                              {L"CON", L"CON"},
+                                                              {L"LPT1.bak", L"LPT1.bak"}};
     for (const auto& key : keys) {
         ASSERT_EQ(0, store.Load(Parse(SmsDocument(key.first))));
         CString folder;
