@@ -6,7 +6,7 @@
 namespace {
 
 const int kWidth = 460;
-const int kViewHeight = 260;
+const int kViewHeight = 340;
 const int kInputHeight = 70;
 const int kMargin = 8;
 const DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -16,11 +16,19 @@ const UINT IDC_INPUT = 1002;
 const COLORREF kPeer = RGB(0, 110, 40);
 const COLORREF kSelf = RGB(0, 60, 160);
 const COLORREF kText = RGB(20, 20, 20);
+// The offered file: its transfer, and the timer that moves its progress.
+const int kTransferId = 1;
+const UINT_PTR kProgressTimer = 1;
+const UINT kProgressMs = 150;
+// The invitation's picture: a bitmap of the library's resources (its second logo).
+const UINT kInvitationBitmap = 6323;
 
 } // namespace
 
 BEGIN_MESSAGE_MAP(CChatWnd, CWnd)
     ON_WM_ERASEBKGND()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_FILE_LINK, &CChatWnd::OnFileLink)
 END_MESSAGE_MAP()
 
 BOOL CChatWnd::CreateFor(CWnd* pOwner)
@@ -44,6 +52,10 @@ BOOL CChatWnd::CreateFor(CWnd* pOwner)
     Say(L"Alice", kPeer, L"The Tavo shop has the skins too.\n");
     CKeyWord shop(L"Tavo shop", L"http://shop.example.com/");
     m_view.SetKeyWords(&shop);
+    Say(L"Alice", kPeer, L"Here are the new skins:\n");
+    m_view.InsertFile(kTransferId, L"C:\\Users\\Alice\\skins.zip", 3400000, 0);
+    SetTimer(kProgressTimer, kProgressMs, nullptr);
+    m_view.InsertAVLink(LINK_AUDIO, 0, kInvitationBitmap);
     m_input.AppendMsg(L"Thanks :) I will try it now", kText, 0, 0);
     return TRUE;
 }
@@ -55,6 +67,37 @@ void CChatWnd::Say(const wchar_t* pszWho, COLORREF crName, const wchar_t* pszTex
     strName += L"\n";
     m_view.AppendMsg(strName, crName, 0, 0);
     m_view.AppendMsg(pszText, kText, 0, 1);
+}
+
+// The offered file's progress moves; while it is only offered it starts over, once accepted it
+// ends with the transfer finished.
+void CChatWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kProgressTimer)
+        return CWnd::OnTimer(nIDEvent);
+    m_nProgress += 5;
+    if (m_nProgress > 100 && !m_bAccepted)
+        m_nProgress = 0;
+    if (m_nProgress <= 100) {
+        m_view.SetFileAxInfo(nullptr, kTransferId, m_nProgress, 0, 1);
+        return;
+    }
+    KillTimer(kProgressTimer);
+    CString strSaved = L"C:\\Downloads\\skins.zip";
+    m_view.ProcessFileLink(FILE_FINISHED, kTransferId, 0, &strSaved, 0);
+}
+
+// The user answered the file offer: accepted, it runs on; rejected or cancelled, the transfer
+// stops and the answered link leaves the view's list.
+LRESULT CChatWnd::OnFileLink(WPARAM wParam, LPARAM)
+{
+    const CTavoRichLink* pLink = reinterpret_cast<const CTavoRichLink*>(wParam);
+    m_bAccepted = pLink->m_nResult == LINK_FILE_ACCEPTED;
+    if (!m_bAccepted) {
+        KillTimer(kProgressTimer);
+        m_view.ProcessFileLink(FILE_CANCELED, pLink->m_nTransferId, 0, nullptr, 0);
+    }
+    return 0;
 }
 
 // The space around the two boxes in the skin's background colour.

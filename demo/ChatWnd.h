@@ -1,6 +1,7 @@
 // The demo's "Chat" window: a conversation in a CTavoRichEdit message view (names in colour,
-// messages with playing emoticons, an address and a keyword link) above an input box that holds
-// a message being typed. It deletes itself when its window goes.
+// messages with playing emoticons, an address and a keyword link, an incoming file offer whose
+// progress moves, an audio invitation) above an input box that holds a message being typed. It
+// answers the links as a host would and deletes itself when its window goes.
 #pragma once
 
 #include <TavoRichEdit.h>
@@ -16,11 +17,15 @@ protected:
     void PostNcDestroy() override;
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnFileLink(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     CTavoRichEdit m_view;
     CTavoRichEdit m_input;
+    int m_nProgress = 0;      // of the offered file, in percent
+    bool m_bAccepted = false; // the user accepted the file
 
     void Say(const wchar_t* pszWho, COLORREF crName, const wchar_t* pszText);
 };

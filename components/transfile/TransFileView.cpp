@@ -32,10 +32,10 @@ void FrameSolid(HDC hDC, const RECT& rc, COLORREF colour)
     FillSolid(hDC, {rc.right - 1, rc.top, rc.right, rc.bottom}, colour);
 }
 
-void TextLine(HDC hDC, const std::wstring& text, RECT rc)
+// From the top left of rc, cut at its edges.
+void TextLine(HDC hDC, const std::wstring& text, const RECT& rc)
 {
-    ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rc,
-                DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ::ExtTextOutW(hDC, rc.left, rc.top, ETO_CLIPPED, &rc, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
 } // namespace
@@ -69,6 +69,7 @@ void CTransFileView::Draw(HDC hDC, const RECT& rc, COLORREF clrBack) const
     ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, kTextColour);
+    ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP); // the host's DC may align on baselines
     const LONG left = rc.left + kMargin, right = rc.right - kMargin;
     LONG top = rc.top + 2;
     TextLine(hDC, m_strStatus, {left, top, right, top + kLineHeight});
