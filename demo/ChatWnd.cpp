@@ -1,7 +1,12 @@
 #include "ChatWnd.h"
 
+#include <Faces.h>
+#include <ImageShow.h>
 #include <Oem.h>
+#include <PopFaces.h>
 #include <Skin.h>
+
+#include <afxlite/AfxGdiScoped.h>
 
 namespace {
 
@@ -13,6 +18,10 @@ const DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 const DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL;
 const UINT IDC_VIEW = 1001;
 const UINT IDC_INPUT = 1002;
+const UINT IDC_FACES = 1003;
+const int kFacesButton = 28; // the picker button beside the input box, square
+const int kFaceIcon = 20;    // the emoticon drawn on it
+const COLORREF kIconTransparent = RGB(255, 0, 255);
 const COLORREF kPeer = RGB(0, 110, 40);
 const COLORREF kSelf = RGB(0, 60, 160);
 const COLORREF kText = RGB(20, 20, 20);
@@ -29,6 +38,8 @@ BEGIN_MESSAGE_MAP(CChatWnd, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_TIMER()
     ON_MESSAGE(WM_FILE_LINK, &CChatWnd::OnFileLink)
+    ON_BN_CLICKED(IDC_FACES, &CChatWnd::OnFacesClicked)
+    ON_MESSAGE(WM_POPFACE_SELECT, &CChatWnd::OnFaceSelect)
 END_MESSAGE_MAP()
 
 BOOL CChatWnd::CreateFor(CWnd* pOwner)
@@ -40,9 +51,12 @@ BOOL CChatWnd::CreateFor(CWnd* pOwner)
                   pOwner ? pOwner->GetSafeHwnd() : nullptr, nullptr))
         return FALSE;
     const CRect rcView(kMargin, kMargin, kMargin + kWidth, kMargin + kViewHeight);
-    const CRect rcInput(kMargin, rcView.bottom + kMargin, kMargin + kWidth, rcView.bottom + kMargin + kInputHeight);
+    const CRect rcInput(kMargin, rcView.bottom + kMargin, kMargin + kWidth - kFacesButton - kMargin,
+                        rcView.bottom + kMargin + kInputHeight);
+    const CRect rcFaces(rcInput.right + kMargin, rcInput.top, rcInput.right + kMargin + kFacesButton,
+                        rcInput.top + kFacesButton);
     if (!m_view.Create(kEditStyle | WS_VSCROLL | ES_READONLY, rcView, this, IDC_VIEW) ||
-        !m_input.Create(kEditStyle, rcInput, this, IDC_INPUT))
+        !m_input.Create(kEditStyle, rcInput, this, IDC_INPUT) || !CreateFacesButton(rcFaces))
         return FALSE;
     m_view.SetDestUser(L"Alice");
     Say(L"Alice", kPeer, L"Hello :) the new client is out ;) have a look\n");
@@ -58,6 +72,63 @@ BOOL CChatWnd::CreateFor(CWnd* pOwner)
     m_view.InsertAVLink(LINK_AUDIO, 0, kInvitationBitmap);
     m_input.AppendMsg(L"Thanks :) I will try it now", kText, 0, 0);
     return TRUE;
+}
+
+// A flat button showing the first emoticon of the catalogue.
+BOOL CChatWnd::CreateFacesButton(const CRect& rcButton)
+{
+    if (!m_btnFaces.Create(L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcButton, this, IDC_FACES))
+        return FALSE;
+    m_btnFaces.SetTooltipText(L"Emoticons");
+    const COneFace* pFace = CFaces::GetFace(0u);
+    CClientDC dcWindow(this);
+    CBitmap icon;
+    if (pFace == nullptr || !icon.CreateCompatibleBitmap(&dcWindow, kFaceIcon, kFaceIcon))
+        return TRUE; // a button without a picture still opens the picker
+    CString strPath;
+    pFace->GetFileName(strPath);
+    {
+        const CScopedCreateDC dcIcon(dcWindow.m_hDC);
+        const CDCSelect select(dcIcon, icon.m_hObject);
+        CDC::FromHandle(dcIcon)->FillSolidRect(0, 0, kFaceIcon, kFaceIcon, kIconTransparent);
+        CImageShow(strPath).Draw(dcIcon, CRect(0, 0, kFaceIcon, kFaceIcon));
+    }
+    m_btnFaces.SetBitmaps(static_cast<HBITMAP>(icon.Detach()), kIconTransparent); // the button owns it
+    return TRUE;
+}
+
+CPopFaces* CChatWnd::OpenFacePicker()
+{
+    CPopFaces* pPicker = CPopFaces::GetInstance(this);
+    if (pPicker == nullptr)
+        return nullptr;
+    CRect rcButton, rcPicker;
+    m_btnFaces.GetWindowRect(&rcButton);
+    pPicker->GetWindowRect(&rcPicker);
+    pPicker->SetWindowPos(&CWnd::wndTop, rcButton.right - rcPicker.Width(), rcButton.top - rcPicker.Height(), 0, 0,
+                          SWP_NOSIZE | SWP_SHOWWINDOW);
+    return pPicker;
+}
+
+void CChatWnd::OnFacesClicked()
+{
+    OpenFacePicker();
+}
+
+// The chosen emoticon goes at the end of the message being typed, playing, or as a still
+// picture when the animation component is missing.
+LRESULT CChatWnd::OnFaceSelect(WPARAM wParam, LPARAM)
+{
+    const COneFace* pFace = CFaces::GetFace(static_cast<unsigned int>(wParam));
+    if (pFace == nullptr)
+        return 0;
+    CString strPath;
+    pFace->GetFileName(strPath);
+    m_input.SetSel(-1, -1);
+    if (!m_input.InsertAnimate(strPath, pFace->m_nIndex))
+        m_input.InsertBitmap(strPath, pFace->m_nIndex);
+    m_input.SetFocus();
+    return 0;
 }
 
 // A name line in the speaker's colour, then the message indented below it.

@@ -4,6 +4,13 @@
 #define IDR_DEMO_MENU 200
 #define IDR_DEMO_CONTEXT 201
 #define IDR_DEMO_TOOLBAR 202
+#define IDD_DEMO_CONTACTS 203
+
+// Controls of the "Contacts" dialog.
+#define IDC_DEMO_TITLE 1100
+#define IDC_DEMO_CONTACTS 1101
+#define IDC_DEMO_HOMEPAGE 1102
+#define IDC_DEMO_MESSAGE 1103
 
 // Commands, in the order of the toolbar's images.
 #define ID_DEMO_NEW 0x8001
@@ -19,3 +26,4 @@
 #define ID_DEMO_EMOTICONS 0x8020
 #define ID_DEMO_DEVICES 0x8021
 #define ID_DEMO_CHATVIEW 0x8022
+#define ID_DEMO_CONTACTS 0x8023

@@ -2,6 +2,7 @@
 
 #include "DemoIds.h"
 #include "ChatWnd.h"
+#include "ContactsDlg.h"
 #include "EmoticonsWnd.h"
 #include "WindowShot.h"
 
@@ -31,6 +32,7 @@ const CSize kToolbarImage(16, 15);
 const int kSkinImage = 5; // the toolbar's image of the skin command
 const int kChatImage = 3;
 const DWORD kTransfersWait = 10000; // ms a screenshot run waits for the transfers to end
+const CPoint kPickerCell(75, 45);   // in the picker's client area: row 1, column 2 of its grid
 
 const DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const int kWindowLeft = 40;
@@ -201,6 +203,7 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
     ON_COMMAND(ID_DEMO_CHATVIEW, &CMainWnd::OnChatView)
     ON_COMMAND(ID_DEMO_EXIT, &CMainWnd::OnExit)
     ON_COMMAND(ID_DEMO_DEVICES, &CMainWnd::OnDevices)
+    ON_COMMAND(ID_DEMO_CONTACTS, &CMainWnd::OnContacts)
     ON_COMMAND_RANGE(ID_DEMO_NEW, ID_DEMO_STATUS, &CMainWnd::OnDemoCommand)
     ON_WM_MENUCHAR()
     ON_WM_CONTEXTMENU()
@@ -421,19 +424,21 @@ void CMainWnd::OnPaint()
     CPaintDC dc(this);
     CRect rcClient;
     GetClientRect(&rcClient);
-    // Painting off screen and copying once keeps the frame from flickering under the panels.
-    CMemDC dcMem(&dc, rcClient.Width(), rcClient.Height());
-    if (dcMem.m_bitmap.GetSafeHandle() == nullptr) {
-        PaintWindow(dc, rcClient);
-        return;
+    if (!m_background.IsCurrent(rcClient.Size())) {
+        // Composed off screen and copied once: the frame does not flicker under the panels.
+        CDC* pComposed = m_background.BeginCompose(&dc, rcClient.Size());
+        if (pComposed == nullptr) {
+            PaintWindow(dc, rcClient);
+            return;
+        }
+        PaintWindow(*pComposed, rcClient);
+        // The transparent buttons show the header band as it was just composed.
+        for (CButtonST* pButton : {&m_btnChangeSkin, &m_btnTools}) {
+            pButton->SetBk(pComposed);
+            pButton->Invalidate();
+        }
     }
-    PaintWindow(dcMem, rcClient);
-    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMem, 0, 0, SRCCOPY);
-    // The transparent buttons show the header band as it was just painted.
-    for (CButtonST* pButton : {&m_btnChangeSkin, &m_btnTools}) {
-        pButton->SetBk(&dcMem);
-        pButton->Invalidate();
-    }
+    m_background.CopyTo(&dc);
 }
 
 BOOL CMainWnd::OnEraseBkgnd(CDC*)
@@ -610,6 +615,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
     ShootEmoticons();
     ShootDevices();
     ShootChat();
+    ShootContacts();
     const CString strInUse = CSkin::Instance().GetCurrName();
     const std::vector<CString> names = *CSkin::Instance().GetSkinNames();
     for (const CString& strName : names) {
@@ -625,6 +631,7 @@ LRESULT CMainWnd::OnTakeShots(WPARAM, LPARAM)
 LRESULT CMainWnd::OnTransferDone(WPARAM, LPARAM lParam)
 {
     m_transfers.OnDone(*reinterpret_cast<CFileTranRequest*>(lParam));
+    m_background.Reset();
     RedrawWindow(ComputeLayout(kClientWidth).rcTransfers, nullptr, RDW_INVALIDATE);
     return 0;
 }
@@ -671,9 +678,72 @@ void CMainWnd::ShootChat()
         return;
     }
     PumpFor(kEmoticonsShotDelay);
+    ShootFacePicker(*pWnd);
     pWnd->UpdateWindow();
     SaveShot(pWnd->GetSafeHwnd(), L"chat");
     pWnd->DestroyWindow();
+}
+
+// Opens the emoticon picker from the chat window, hovers an emoticon, photographs the window
+// with the picker, then clicks the emoticon (it goes into the input box) and closes the picker
+// as a user does, by activating the chat window again.
+void CMainWnd::ShootFacePicker(CChatWnd& chat)
+{
+    CPopFaces* pPicker = chat.OpenFacePicker();
+    if (pPicker == nullptr) {
+        m_nExitCode = 1;
+        return;
+    }
+    const HWND hPicker = pPicker->GetSafeHwnd();
+    const LPARAM ptCell = MAKELPARAM(kPickerCell.x, kPickerCell.y);
+    ::UpdateWindow(hPicker); // the hover frame is drawn over the painted grid
+    pPicker->SendMessage(WM_MOUSEMOVE, 0, ptCell);
+    PumpFor(kEmoticonsShotDelay);
+    ::UpdateWindow(hPicker);
+    CRect rcChat, rcPicker, rcShot;
+    chat.GetWindowRect(&rcChat);
+    ::GetWindowRect(hPicker, &rcPicker);
+    rcShot.UnionRect(&rcChat, &rcPicker);
+    if (!CWindowShot::SaveScreenAsPng(rcShot, m_strShotFolder + L"\\demo_picker.png"))
+        m_nExitCode = 1;
+    ::SendMessage(hPicker, WM_LBUTTONDOWN, MK_LBUTTON, ptCell);
+    ::SendMessage(hPicker, WM_LBUTTONUP, 0, ptCell);
+    chat.SetActiveWindow(); // the picker closes and frees itself
+    PumpFor(kEmoticonsShotDelay);
+    if (::IsWindow(hPicker))
+        m_nExitCode = 1;
+}
+
+// Opens the "Contacts" dialog modeless, photographs it, then its message box, and closes both.
+void CMainWnd::ShootContacts()
+{
+    CContactsDlg dialog(this);
+    if (!dialog.Create(IDD_DEMO_CONTACTS, this)) {
+        m_nExitCode = 1;
+        return;
+    }
+    dialog.CenterWindow(this);
+    dialog.ShowWindow(SW_SHOW);
+    PumpFor(kDevicesShotDelay);
+    dialog.UpdateWindow();
+    SaveShot(dialog.m_hWnd, L"contacts");
+    dialog.SendMessageBox(FALSE);
+    const HWND hBox = OwnedDialog(dialog.m_hWnd);
+    if (hBox == nullptr) {
+        m_nExitCode = 1;
+    } else {
+        PumpFor(kDevicesShotDelay);
+        ::UpdateWindow(hBox);
+        SaveShot(hBox, L"msgbox");
+        ::SendMessage(hBox, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+    dialog.DestroyWindow();
+}
+
+void CMainWnd::OnContacts()
+{
+    CContactsDlg dialog(this);
+    dialog.DoModal();
 }
 
 // Opens the emoticons window with one emoticon selected, lets it play for a moment (its picture

@@ -5,15 +5,18 @@
 // and the file transfers the demo runs against its own loopback file server. Its menu bar and
 // context menu are owner-drawn menus with the pictures of the demo's toolbar; its View menu also
 // opens the emoticons window, a chat window and the "Devices" window (volume sliders, cameras,
-// the HTML dialog). When asked on the command line it saves pictures of itself (with a hovered
-// button, with open menus in both styles, in every installed skin), of the skin chooser and of
-// the emoticons, chat and "Devices" windows, and closes.
+// the HTML dialog) and the skinned "Contacts" dialog. The client area is composed once per size
+// and skin (and again when a panel's content changes) and each repaint copies it. When asked on the command line it saves pictures of itself (with a hovered
+// button, with open menus in both styles, in every installed skin), of the skin chooser, of the
+// emoticons, chat and "Devices" windows, of the emoticon picker opened from the chat window, of
+// the "Contacts" dialog and its message box, and closes.
 #pragma once
 
 #include "DevicesWnd.h"
 #include "TransfersPanel.h"
 
 #include <ButtonST.h>
+#include <ComposedBackground.h>
 #include <VoMenu.h>
 
 #include <afxwin.h>
@@ -39,6 +42,7 @@ protected:
     afx_msg void OnChatView();
     afx_msg void OnExit();
     afx_msg void OnDevices();
+    afx_msg void OnContacts();
     afx_msg void OnDemoCommand(UINT nID);
     afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
@@ -72,8 +76,9 @@ private:
     CVoMenu m_menuContext;
     CString m_strMenuShot; // name of the picture of the menu open now, in a screenshot run
     CTransfersPanel m_transfers;
-    CDevicesWnd m_devices; // the "Devices" window, opened from the View menu
-    int m_nExitCode;       // handed to WM_QUIT: nonzero when a picture could not be saved
+    CDevicesWnd m_devices;            // the "Devices" window, opened from the View menu
+    int m_nExitCode;                  // handed to WM_QUIT: nonzero when a picture could not be saved
+    CComposedBackground m_background; // the client area as last composed
 
     void CollectLines();
     void CollectEdition();
@@ -103,6 +108,8 @@ private:
     void ShootChooser();
     void ShootEmoticons();
     void ShootChat();
+    void ShootFacePicker(CChatWnd& chat);
+    void ShootContacts();
     CChatWnd* OpenChat();
     CEmoticonsWnd* OpenEmoticons();
     void ShootHoveredButton();

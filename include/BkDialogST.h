@@ -4,6 +4,7 @@
 // skin in use. It can also let the user drag the window by any point of its client area.
 #pragma once
 
+#include "ComposedBackground.h"
 #include "VoDef.h"
 
 #include <afxwin.h>
@@ -74,16 +75,17 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
-    // Composes the skin background in a memory context of the client size, calls Draw with it
-    // (and OnPostEraseBkgnd when bPostErase), then copies it to pDC.
+    // Copies the skin background to pDC: the skin's centre with Draw on it, composed once per
+    // client size and skin and kept between paints. OnPostEraseBkgnd gets it when bPostErase.
     void PaintSkinBackground(CDC* pDC, BOOL bPostErase);
+    // What Draw paints has changed: the background is composed again at the next paint.
+    void ResetBackground() { m_background.Reset(); }
 
 private:
     void Init();
     // Takes the region back from the window and deletes the bitmap (bCheckWindow: only when the
     // window still exists).
     void FreeResources(BOOL bCheckWindow = TRUE);
-    void PaintBitmapBackground(CDC* pDC);
     void DrawByMode(CDC* pDC, CDC* pBitmapDC, const CRect& rcClient);
     // The bitmap's pixels as a top-down 24-bit image whose rows are padded to 4 bytes (every
     // column kept); false when they cannot be read.
@@ -100,4 +102,21 @@ private:
     DWORD m_dwHeight;
     BYTE m_byMode;
     BOOL m_bEasyMoveMode;
+    CComposedBackground m_background;
+    // What the kept background was composed from besides size and skin: the bitmap (or none)
+    // and, with a bitmap, its mode and the erasing context's background colour.
+    struct ComposedFrom {
+        HBITMAP hBitmap;
+        BYTE byMode;
+        COLORREF crBk;
+        bool operator==(const ComposedFrom& other) const
+        {
+            return hBitmap == other.hBitmap && byMode == other.byMode && crBk == other.crBk;
+        }
+    };
+    ComposedFrom m_composedFrom;
+    // The kept background of the skin (bSkin) or of the bitmap, composed again first when it is
+    // not for the client size, the skin in use and that source; null when it cannot be made.
+    CDC* ComposedBackground(CDC* pDC, const CRect& rcClient, bool bSkin);
+    void PaintBitmapBackground(CDC* pDC);
 };

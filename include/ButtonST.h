@@ -9,6 +9,7 @@
 // hands WM_MEASUREITEM / WM_DRAWITEM to the menu object it is tracking.
 #pragma once
 
+#include "MemDC.h"
 #include "VoDef.h"
 #include "VoMenu.h"
 
@@ -221,11 +222,8 @@ protected:
     CVoMenu m_menuPopup;
     CCursorHandle m_hCursor;
     CToolTipCtrl m_ToolTip;
-    CDC m_dcBk;
-    CBitmap m_bmpBk;
-    // The bitmap m_dcBk held before the cache; a handle, because a temporary framework wrapper
-    // of it would be freed at the thread's next idle time.
-    HGDIOBJ m_hOldBk;
+    // The parent's background under the button (transparent mode), kept between paints.
+    CMemDC m_dcBk;
     BOOL m_bAlwaysTrack;
     int m_nCheck;
     UINT m_nTypeStyle;
@@ -241,8 +239,6 @@ private:
     void FreeResources(std::initializer_list<HANDLE> keep = {});
     void CancelHover();
     void PaintBk(CDC* pDC);
-    void FreeBkCache();
-    bool FillBkCache(CDC* pSource, const CRect& rcSource);
     void CreateBkBmp(HBITMAP hSource);
     void DrawBkBmp(CDC* pDC);
     void PrepareImageRect(BOOL bHasTitle, RECT* rpItem, CRect* rpTitle, BOOL bIsPressed, DWORD dwWidth, DWORD dwHeight,

@@ -100,6 +100,10 @@ public:
 
     CString GetCurrName() const;
     void SetCurrName(LPCTSTR lpszName);
+    // Counts the changes of the pictures held (every load, hand-over, emptying and, for the skin
+    // in use, Release): a window that keeps what it composed from the skin composes again when
+    // the count moves.
+    unsigned GetChangeCount() const { return m_nChanges; }
 
     // ---- drawing (SkinDraw.cpp) ----
     // Pieces of the pictures are kept stretched to the sizes they were drawn at (a bounded
@@ -191,6 +195,7 @@ private:
     void StretchStrip(CDC* pDC, const CRect& rect);
 
     std::unique_ptr<CStretchedPieceCache> m_pPieces; // stretched pieces of the pictures above
+    unsigned m_nChanges;
 };
 
 // The skin in use.

@@ -3,6 +3,7 @@
 // The caller hands a new background through SetBk when the parent's background changes.
 #pragma once
 
+#include "MemDC.h"
 #include "VoDef.h"
 
 #include <afxwin.h>
@@ -42,16 +43,7 @@ protected:
     COLORREF m_crText;
     UINT m_nFormat;
     BOOL m_bVCenter;
-    CDC m_dcBk;
-    CBitmap m_bmpBk;
+    // The parent's background under the control, kept between paints.
+    CMemDC m_dcBk;
     BOOL m_bTransparent;
-
-private:
-    // Copies rcSource of pSource into the snapshot.
-    bool TakeSnapshot(CDC* pSource, const CRect& rcSource);
-    void FreeSnapshot();
-    CRect RectInParent() const;
-
-    // The bitmap m_dcBk held before the snapshot was selected into it.
-    HGDIOBJ m_hOldBk;
 };

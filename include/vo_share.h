@@ -28,6 +28,7 @@
 #include "OneFace.h"
 #include "Faces.h"
 #include "Skin.h"
+#include "ComposedBackground.h"
 #include "Style.h"
 #include "SkinChooser.h"
 #include "BCMenuData.h"

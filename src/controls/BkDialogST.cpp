@@ -66,6 +66,7 @@ CBkDialogST::~CBkDialogST()
 
 void CBkDialogST::Init()
 {
+    m_composedFrom = {nullptr, BKDLGST_MODE_TILE, 0};
     m_hRegion = nullptr;
     m_dwWidth = 0;
     m_dwHeight = 0;
@@ -75,6 +76,8 @@ void CBkDialogST::Init()
 
 void CBkDialogST::FreeResources(BOOL bCheckWindow)
 {
+    // A later bitmap may get the same handle: what was composed from this one goes with it.
+    m_background.Reset();
     m_hBitmap.Reset();
     // The window owns the shape and deletes it when it is replaced; deleting it here as well
     // would delete a handle the system has already released (or reused).
@@ -184,37 +187,53 @@ BOOL CBkDialogST::OnEraseBkgnd(CDC* pDC)
     return bResult;
 }
 
+CDC* CBkDialogST::ComposedBackground(CDC* pDC, const CRect& rcClient, bool bSkin)
+{
+    const ComposedFrom source = bSkin ? ComposedFrom{nullptr, BKDLGST_MODE_TILE, 0}
+                                      : ComposedFrom{m_hBitmap.Get(), m_byMode, pDC->GetBkColor()};
+    if (m_background.IsCurrent(rcClient.Size()) && source == m_composedFrom)
+        return m_background.GetDC();
+    CDC* pComposed = m_background.BeginCompose(pDC, rcClient.Size());
+    if (pComposed == nullptr)
+        return nullptr;
+    m_composedFrom = source;
+    if (bSkin) {
+        CSkin::Instance().FillCenter(pComposed, rcClient, DT_VIEWLOGO);
+        Draw(pComposed);
+        return pComposed;
+    }
+    pComposed->FillSolidRect(&rcClient, source.crBk);
+    const CScopedCreateDC bitmapDC(pDC->m_hDC);
+    const CDCSelect select(bitmapDC, m_hBitmap.Get());
+    if (!select.IsSelected()) {
+        m_background.Reset();
+        return nullptr;
+    }
+    DrawByMode(pComposed, CDC::FromHandle(bitmapDC), rcClient);
+    return pComposed;
+}
+
 void CBkDialogST::PaintSkinBackground(CDC* pDC, BOOL bPostErase)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    CMemDC memDC(pDC, rcClient.Width(), rcClient.Height());
-    if (memDC.m_hDC == nullptr)
+    CDC* pComposed = ComposedBackground(pDC, rcClient, true);
+    if (pComposed == nullptr)
         return;
-    CSkin::Instance().FillCenter(&memDC, rcClient, DT_VIEWLOGO);
-    Draw(&memDC);
     if (bPostErase)
-        OnPostEraseBkgnd(&memDC);
-    pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &memDC, 0, 0, SRCCOPY);
+        OnPostEraseBkgnd(pComposed);
+    m_background.CopyTo(pDC);
 }
 
 void CBkDialogST::PaintBitmapBackground(CDC* pDC)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    CMemDC memDC(pDC, rcClient.Width(), rcClient.Height());
-    const CScopedCreateDC bitmapDC(pDC->m_hDC);
-    if (memDC.m_hDC == nullptr || bitmapDC.Get() == nullptr)
+    CDC* pComposed = ComposedBackground(pDC, rcClient, false);
+    if (pComposed == nullptr)
         return;
-    memDC.FillSolidRect(&rcClient, pDC->GetBkColor());
-    {
-        const CDCSelect select(bitmapDC, m_hBitmap.Get());
-        if (!select.IsSelected())
-            return;
-        DrawByMode(&memDC, CDC::FromHandle(bitmapDC), rcClient);
-    }
-    pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &memDC, 0, 0, SRCCOPY);
-    OnPostEraseBkgnd(&memDC);
+    m_background.CopyTo(pDC);
+    OnPostEraseBkgnd(pComposed);
 }
 
 void CBkDialogST::DrawByMode(CDC* pDC, CDC* pBitmapDC, const CRect& rcClient)

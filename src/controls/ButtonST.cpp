@@ -84,8 +84,7 @@ CButtonST::CButtonST()
       m_bDeleteFirstBitmap(TRUE), m_pSimpleMenu(nullptr), m_bIsFlat(TRUE), m_bMouseOnButton(FALSE),
       m_bDrawTransparent(FALSE), m_bIsPressed(FALSE), m_bIsFocused(FALSE), m_bIsDisabled(FALSE), m_bIsDefault(FALSE),
       m_bIsCheckBox(FALSE), m_byAlign(ST_ALIGN_HORIZ), m_bDrawBorder(TRUE), m_bDrawFlatFocus(FALSE), m_crColors{},
-      m_hParentWndMenu(nullptr), m_bMenuDisplayed(FALSE), m_hOldBk(nullptr), m_bAlwaysTrack(TRUE), m_nCheck(0),
-      m_nTypeStyle(kTypeMask),
+      m_hParentWndMenu(nullptr), m_bMenuDisplayed(FALSE), m_bAlwaysTrack(TRUE), m_nCheck(0), m_nTypeStyle(kTypeMask),
       m_dwToolTipStyle(0), m_szURL{}, m_csIcons{}, m_csBitmaps{}, m_csBkBmp{}, m_csCallbacks{}, m_csSounds{}
 {
     SetDefaultColors(FALSE);
@@ -93,7 +92,7 @@ CButtonST::CButtonST()
 
 CButtonST::~CButtonST()
 {
-    FreeBkCache();
+    m_dcBk.Free();
     FreeResources();
 }
 
@@ -476,7 +475,7 @@ BOOL CButtonST::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 void CButtonST::OnSysColorChange()
 {
     CButton::OnSysColorChange();
-    FreeBkCache();
+    m_dcBk.Free();
     SetDefaultColors(TRUE);
 }
 

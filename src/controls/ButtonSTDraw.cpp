@@ -2,6 +2,8 @@
 // border, image placement, icon, bitmap and caption.
 #include <ButtonST.h>
 
+#include "ParentBackground.h"
+
 #include <MaskDraw.h>
 
 #include <afxlite/CPen.h>
@@ -230,51 +232,15 @@ void CButtonST::DrawTheText(CDC* pDC, LPCTSTR lpszText, RECT*, CRect* rpCaption,
 
 // ---- Transparency ----
 
-void CButtonST::FreeBkCache()
-{
-    if (m_dcBk.m_hDC != nullptr && m_hOldBk != nullptr)
-        ::SelectObject(m_dcBk.m_hDC, m_hOldBk);
-    m_hOldBk = nullptr;
-    m_bmpBk.DeleteObject();
-    m_dcBk.DeleteDC();
-}
-
-// Copies rcSource of pSource (the parent's background, in its client coordinates) into the cache.
-bool CButtonST::FillBkCache(CDC* pSource, const CRect& rcSource)
-{
-    FreeBkCache();
-    if (!m_dcBk.CreateCompatibleDC(pSource) ||
-        !m_bmpBk.CreateCompatibleBitmap(pSource, rcSource.Width(), rcSource.Height())) {
-        FreeBkCache();
-        return false;
-    }
-    m_hOldBk = ::SelectObject(m_dcBk.m_hDC, m_bmpBk.m_hObject);
-    m_dcBk.BitBlt(0, 0, rcSource.Width(), rcSource.Height(), pSource, rcSource.left, rcSource.top, SRCCOPY);
-    return true;
-}
-
 void CButtonST::PaintBk(CDC* pDC)
 {
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    if (m_dcBk.m_hDC == nullptr) {
-        CWnd* pParent = GetParent();
-        if (pParent == nullptr)
-            return;
-        CRect rcInParent;
-        GetWindowRect(&rcInParent);
-        pParent->ScreenToClient(&rcInParent);
-        const CScopedGetDC parentDC(pParent->m_hWnd);
-        if (!FillBkCache(CDC::FromHandle(parentDC), CRect(rcInParent.TopLeft(), rcClient.Size())))
-            return;
-    }
-    pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &m_dcBk, 0, 0, SRCCOPY);
+    DrawParentBackground(m_dcBk, pDC, *this);
 }
 
 void CButtonST::DrawTransparent(BOOL bTransparent, BOOL bRepaint)
 {
     m_bDrawTransparent = bTransparent;
-    FreeBkCache();
+    m_dcBk.Free();
     Repaint(bRepaint);
 }
 
@@ -282,13 +248,7 @@ DWORD CButtonST::SetBk(CDC* pDC)
 {
     if (!m_bDrawTransparent || pDC == nullptr || pDC->m_hDC == nullptr)
         return BTNST_BADPARAM;
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CRect rcInParent;
-    GetWindowRect(&rcInParent);
-    if (CWnd* pParent = GetParent())
-        pParent->ScreenToClient(&rcInParent);
-    FillBkCache(pDC, CRect(rcInParent.TopLeft(), rcClient.Size()));
+    TakeParentBackground(m_dcBk, pDC, *this);
     return BTNST_OK;
 }
 

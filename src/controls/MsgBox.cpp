@@ -5,8 +5,6 @@
 #include "frame/LangModule.h"
 #include "res/MsgBoxIds.h"
 
-#include <LangDB.h>
-
 BEGIN_MESSAGE_MAP(CMsgBox, CDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -75,17 +73,9 @@ void CMsgBox::CentreLoneOK()
     m_btnOK.MoveWindow(nLeft, rcOK.top, rcOK.Width(), rcOK.Height());
 }
 
-// Caption and button texts from the library's text set, when the language library has it;
-// otherwise the template's texts stay.
 void CMsgBox::Localise()
 {
-    CLangProRC* pTexts = FindLangModule();
-    CLangRCDlg* pDialog = pTexts != nullptr ? pTexts->GetDialog(L"CMsgBox") : nullptr;
-    if (pDialog == nullptr)
-        return;
-    SetWindowText(pDialog->m_strCaption);
-    m_btnOK.SetWindowText(pDialog->GetDlgItemTextW(L"IDOK"));
-    m_btnCancel.SetWindowText(pDialog->GetDlgItemTextW(L"IDCANCEL"));
+    LocaliseDialog(this, L"CMsgBox", {{IDOK, L"IDOK"}, {IDCANCEL, L"IDCANCEL"}});
 }
 
 void CMsgBox::OnTimer(UINT_PTR nIDEvent)

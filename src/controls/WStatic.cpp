@@ -1,6 +1,8 @@
 // The transparent static: the parent's background snapshot, an icon or the text over it.
 #include <WStatic.h>
 
+#include "ParentBackground.h"
+
 #include <afxlite/AfxGdiScoped.h>
 
 IMPLEMENT_DYNAMIC(CWStatic, CStatic)
@@ -9,14 +11,11 @@ BEGIN_MESSAGE_MAP(CWStatic, CStatic)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CWStatic::CWStatic() : m_crText(RGB(0, 0, 0)), m_nFormat(0), m_bVCenter(TRUE), m_bTransparent(TRUE), m_hOldBk(nullptr)
+CWStatic::CWStatic() : m_crText(RGB(0, 0, 0)), m_nFormat(0), m_bVCenter(TRUE), m_bTransparent(TRUE)
 {
 }
 
-CWStatic::~CWStatic()
-{
-    FreeSnapshot();
-}
+CWStatic::~CWStatic() = default;
 
 void CWStatic::SetBrush(COLORREF crBrush)
 {
@@ -29,7 +28,7 @@ void CWStatic::SetBk(CDC* pDC)
 {
     if (!m_bTransparent || pDC == nullptr || pDC->m_hDC == nullptr || !::IsWindow(m_hWnd))
         return;
-    TakeSnapshot(pDC, RectInParent());
+    TakeParentBackground(m_dcBk, pDC, *this);
 }
 
 void CWStatic::SetWindowText(LPCTSTR lpszText)
@@ -39,52 +38,9 @@ void CWStatic::SetWindowText(LPCTSTR lpszText)
     UpdateWindow();
 }
 
-// The control's position in its parent's client area, at its client size.
-CRect CWStatic::RectInParent() const
-{
-    CRect rcClient, rcWindow;
-    GetClientRect(&rcClient);
-    GetWindowRect(&rcWindow);
-    if (CWnd* pParent = GetParent())
-        pParent->ScreenToClient(&rcWindow);
-    return CRect(rcWindow.TopLeft(), rcClient.Size());
-}
-
-void CWStatic::FreeSnapshot()
-{
-    if (m_dcBk.m_hDC != nullptr && m_hOldBk != nullptr)
-        ::SelectObject(m_dcBk.m_hDC, m_hOldBk);
-    m_hOldBk = nullptr;
-    m_bmpBk.DeleteObject();
-    m_dcBk.DeleteDC();
-}
-
-bool CWStatic::TakeSnapshot(CDC* pSource, const CRect& rcSource)
-{
-    FreeSnapshot();
-    if (!m_dcBk.CreateCompatibleDC(pSource) ||
-        !m_bmpBk.CreateCompatibleBitmap(pSource, rcSource.Width(), rcSource.Height())) {
-        FreeSnapshot();
-        return false;
-    }
-    m_hOldBk = ::SelectObject(m_dcBk.m_hDC, m_bmpBk.m_hObject);
-    m_dcBk.BitBlt(0, 0, rcSource.Width(), rcSource.Height(), pSource, rcSource.left, rcSource.top, SRCCOPY);
-    return true;
-}
-
 void CWStatic::DrawTransBk(CDC* pDC)
 {
-    if (m_dcBk.m_hDC == nullptr) {
-        CWnd* pParent = GetParent();
-        if (pParent == nullptr)
-            return;
-        const CScopedGetDC parentDC(pParent->m_hWnd);
-        if (!TakeSnapshot(CDC::FromHandle(parentDC), RectInParent()))
-            return;
-    }
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &m_dcBk, 0, 0, SRCCOPY);
+    DrawParentBackground(m_dcBk, pDC, *this);
 }
 
 void CWStatic::DrawWindowText(CDC& dc, CString& strText)

@@ -6,6 +6,8 @@
 
 #include <LangDB.h>
 
+#include <afxwin.h>
+
 namespace {
 
 const wchar_t kModuleName[] = L"vo_share";
@@ -32,4 +34,15 @@ CLangProRC* LoadLangModule()
 CString GetLangModuleString(LPCTSTR id)
 {
     return g_pLangModule != nullptr ? g_pLangModule->GetString(id) : CString();
+}
+
+void LocaliseDialog(CWnd* pDialog, LPCTSTR pszRecord, std::initializer_list<LangDialogItem> items)
+{
+    CLangProRC* pTexts = FindLangModule();
+    CLangRCDlg* pRecord = pTexts != nullptr ? pTexts->GetDialog(pszRecord) : nullptr;
+    if (pRecord == nullptr)
+        return;
+    pDialog->SetWindowText(pRecord->m_strCaption);
+    for (const LangDialogItem& item : items)
+        pDialog->SetDlgItemText(item.nID, pRecord->GetDlgItemTextW(item.pszItem));
 }

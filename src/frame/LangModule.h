@@ -4,7 +4,16 @@
 
 #include <afx.h>
 
+#include <initializer_list>
+
 class CLangProRC;
+class CWnd;
+
+// A dialog control and the name of its text in the dialog's record of the module set.
+struct LangDialogItem {
+    UINT nID;
+    LPCTSTR pszItem;
+};
 
 // Takes the module set from the language database if it is still empty and the database
 // already holds the module. Returns the set (null when the module is not loaded).
@@ -14,3 +23,7 @@ CLangProRC* LoadLangModule();
 
 // Text of identifier id from the module set; empty while the set is empty.
 CString GetLangModuleString(LPCTSTR id);
+
+// Caption and control texts of pDialog from the module set's dialog record pszRecord, when the
+// language library has it; otherwise the template's texts stay.
+void LocaliseDialog(CWnd* pDialog, LPCTSTR pszRecord, std::initializer_list<LangDialogItem> items);

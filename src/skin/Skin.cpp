@@ -126,7 +126,7 @@ CSkin::CSkin()
     : m_hLogoFill(nullptr), m_clrNormalText(kDefaultNormalText), m_clrCtrlBorder1x1(kDefaultBorder1x1),
       m_clrCtrlBorder2x2First(kDefaultBorder2x2First), m_clrCtrlBorder2x2Second(kDefaultBorder2x2Second),
       m_clrDskAngle(kDefaultDskAngle), m_clrVideoBk(kDefaultVideoBk), m_clrChatVideoBk(kDefaultVideoBk),
-      m_clrNarrowBk(kDefaultNarrowBk), m_pPieces(new CStretchedPieceCache)
+      m_clrNarrowBk(kDefaultNarrowBk), m_pPieces(new CStretchedPieceCache), m_nChanges(0)
 {
     if (!g_strPath.IsEmpty())
         return;
@@ -161,6 +161,7 @@ void CSkin::Release()
     if (!g_strPath.IsEmpty() && AfxIsPlainFileName(strName))
         AfxWriteProfileText(g_strPath + kSettingsFile, L"config", L"current", strName);
     g_pSkinInstance->m_pPieces->Empty();
+    ++g_pSkinInstance->m_nChanges;
     g_strPath.Empty();
     std::vector<CString>().swap(g_vctNames);
 }
@@ -295,6 +296,7 @@ void CSkin::LoadColours(const CString& strFolder)
 
 void CSkin::Empty()
 {
+    ++m_nChanges;
     m_pPieces->Empty();
     for (CSkinFrameFill CSkin::*frame : kFillFrames) {
         EmptyFrame(this->*frame);
@@ -320,6 +322,7 @@ void CSkin::Assign(CSkin& other)
         return;
     Empty();
     other.m_pPieces->Empty();
+    ++other.m_nChanges;
     m_strCurrName = other.m_strCurrName;
     m_clrNormalText = other.m_clrNormalText;
     m_clrCtrlBorder1x1 = other.m_clrCtrlBorder1x1;

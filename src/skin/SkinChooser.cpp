@@ -7,8 +7,6 @@
 #include "frame/LangModule.h"
 #include "res/SkinChooserIds.h"
 
-#include <LangDB.h>
-
 IMPLEMENT_DYNAMIC(CSkinChooser, CDialog)
 
 BEGIN_MESSAGE_MAP(CSkinChooser, CDialog)
@@ -41,18 +39,10 @@ BOOL CSkinChooser::OnInitDialog()
     return TRUE;
 }
 
-// Caption and button texts from the library's text set, when the language library has it;
-// otherwise the template's texts stay.
 void CSkinChooser::Localise()
 {
-    CLangProRC* pTexts = FindLangModule();
-    CLangRCDlg* pDialog = pTexts != nullptr ? pTexts->GetDialog(L"CSkinChooser") : nullptr;
-    if (pDialog == nullptr)
-        return;
-    SetWindowText(pDialog->m_strCaption);
-    SetDlgItemText(IDC_SKIN_REFRESH, pDialog->GetDlgItemTextW(L"IDC_REFRESH"));
-    SetDlgItemText(IDOK, pDialog->GetDlgItemTextW(L"IDOK"));
-    SetDlgItemText(IDCANCEL, pDialog->GetDlgItemTextW(L"IDCANCEL"));
+    LocaliseDialog(this, L"CSkinChooser",
+                   {{IDC_SKIN_REFRESH, L"IDC_REFRESH"}, {IDOK, L"IDOK"}, {IDCANCEL, L"IDCANCEL"}});
 }
 
 void CSkinChooser::GetSkinList()

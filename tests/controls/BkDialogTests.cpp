@@ -44,6 +44,7 @@ class CProbeBkDialog : public CBkDialogBase {
 public:
     explicit CProbeBkDialog(UINT nIDTemplate = IDD_CTLTEST_BKDIALOG) : CBkDialogBase(nIDTemplate) {}
 
+    using CBkDialogBase::ResetBackground;
     CBkProbeButton m_button;
     int m_nDraws = 0;
     int m_nPostErases = 0;
@@ -295,6 +296,57 @@ TEST_F(BkDialogTest, SkinnedBaseMakesItsButtonsTransparentAndHandsThemTheBackgro
     SetBtnsTransparent(&m_dialog, FALSE);
     EXPECT_FALSE(m_dialog.m_button.m_bDrawTransparent);
     SetBtnsTransparent(nullptr, TRUE); // nothing to walk
+}
+
+TEST_F(BkDialogTest, SkinBackgroundIsComposedOncePerSizeAndSkinAndCopiedOtherwise)
+{
+    const COLORREF crSkin = CSkin::Instance().m_clrNarrowBk;
+    for (int i = 0; i < 3; ++i)
+        ExpectPixels(*Erase(), {{0, 0, crSkin}, {kClientWidth - 1, kClientHeight - 1, crSkin}});
+    EXPECT_EQ(1, m_dialog.m_nDraws);
+    EXPECT_EQ(3, m_dialog.m_nPostErases); // the buttons still get the background every time
+
+    m_dialog.SetWindowPos(nullptr, 0, 0, kClientWidth / 2, kClientHeight / 2,
+                          SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    const auto half = Erase();
+    EXPECT_EQ(2, m_dialog.m_nDraws);
+    ExpectPixels(*half, {{kClientWidth / 2 - 1, 0, crSkin}, {kClientWidth / 2, 0, kWhite}});
+
+    // The same skin loaded again and handed over is a change of skin.
+    CSkin reloaded;
+    ASSERT_TRUE(reloaded.LoadOne(CSkin::Instance().GetCurrName()));
+    CSkin::Instance().Assign(reloaded);
+    Erase();
+    EXPECT_EQ(3, m_dialog.m_nDraws);
+    m_dialog.ResetBackground();
+    Erase();
+    EXPECT_EQ(4, m_dialog.m_nDraws);
+}
+
+TEST(BkDialogLifetime, TenThousandPaintsAtChangingSizesKeepTheGdiObjectsBounded)
+{
+    CProbeBkDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_CTLTEST_BKDIALOG));
+    CDibTarget target(300, 100, kWhite);
+    // A new size every ten paints, erased once as the system erases a resized window.
+    const auto paints = [&](int nCount) {
+        for (int i = 0; i < nCount; ++i) {
+            if (i % 10 == 0) {
+                dialog.SetWindowPos(nullptr, 0, 0, 60 + i % 70 * 3, 40 + i % 30 * 2,
+                                    SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+                dialog.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(target.GetDC()->m_hDC));
+            }
+            dialog.SendMessage(WM_PAINT);
+        }
+    };
+    paints(100);
+    const int nBefore = CountAvailableGdiHandles();
+    const int nComposedBefore = dialog.m_nDraws;
+    paints(10000);
+    EXPECT_GE(CountAvailableGdiHandles(), nBefore - kGdiCountSlack);
+    EXPECT_EQ(nComposedBefore + 1000, dialog.m_nDraws); // composed once per size
+    ExpectPixels(target, {{0, 0, CSkin::Instance().m_clrNarrowBk}});
+    dialog.DestroyWindow();
 }
 
 TEST(BkDialogLifetime, ManySkinnedDialogsWithShapesLeaveNoGdiObjectBehind)

@@ -2,11 +2,14 @@
 // message with its position, hover framing without reloading the preview within a cell, the
 // grid's pixels, the shared cells surviving a larger catalogue, and the picker ending (by
 // deactivation, by a click outside, by anyone destroying it) with no object, window or GDI
-// object left behind.
+// object left behind, also over hundreds of pickers, message boxes and skinned dialogs.
+#include <BkDialogBase.h>
 #include <Faces.h>
+#include <MsgBox.h>
 #include <PopFaces.h>
 
 #include "../common/GdiTestSupport.h"
+#include "../common/HeapUsage.h"
 #include "../common/MessagePump.h"
 #include "../common/TempFolder.h"
 
@@ -283,22 +286,88 @@ TEST_F(PopFacesTest, GetInstanceWithoutAWindowLeavesNothing)
     gone.m_hWnd = nullptr;
 }
 
-TEST_F(PopFacesTest, ManyPickersLeaveNoWindowOrGdiObject)
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+BOOL CALLBACK FindOwnedDialog(HWND hWnd, LPARAM lParam)
+{
+    HWND* pFound = reinterpret_cast<HWND*>(lParam);
+    wchar_t szClass[16] = {};
+    if (::GetWindow(hWnd, GW_OWNER) != *pFound || !::GetClassNameW(hWnd, szClass, 16) ||
+        lstrcmpW(szClass, L"#32770") != 0)
+        return TRUE;
+    *pFound = hWnd;
+    return FALSE;
+}
+
+// The dialog window hOwner owns on the test thread, or null.
+HWND OwnedDialog(HWND hOwner)
+{
+    HWND hFound = hOwner;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&hFound));
+    return hFound != hOwner ? hFound : nullptr;
+}
+
+// Top-level windows of the test thread, shown or not (tooltips and dialogs included).
+int ThreadWindows()
+{
+    int nCount = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}
+
+// A skinned dialog on the message box's template whose OK button is a CButtonST.
+class CSkinnedProbe : public CBkDialogBase {
+public:
+    CSkinnedProbe() : CBkDialogBase(kMessageBoxTemplate) {}
+    static const UINT kMessageBoxTemplate = 6152;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        m_button.SubclassDlgItem(IDOK, this);
+        return CBkDialogBase::OnInitDialog();
+    }
+    CButtonST m_button;
+};
+
+TEST_F(PopFacesTest, PickersMessageBoxesAndSkinnedDialogsOpenedAndClosedLeaveNothingBehind)
 {
     LoadCatalogue(49);
-    const auto cycle = [this] {
+    int nRound = 0;
+    // Every tenth picker also plays its preview (a thread of its own).
+    const auto cycle = [this, &nRound] {
         CPopFaces* pPicker = CPopFaces::GetInstance(&m_owner);
         ASSERT_NE(nullptr, pPicker);
-        pPicker->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+        if (++nRound % 10 == 0)
+            pPicker->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
         pPicker->DestroyWindow();
+
+        ASSERT_EQ(1, WMsgBox(L"Again and again", 1, 0, &m_owner));
+        const HWND hBox = OwnedDialog(m_owner.m_hWnd);
+        ASSERT_NE(nullptr, hBox);
+        ::SendMessageW(hBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+
+        CSkinnedProbe dialog;
+        ASSERT_TRUE(dialog.Create(CSkinnedProbe::kMessageBoxTemplate, &m_owner));
+        CDibTarget target(40, 30, kWhite);
+        dialog.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(target.GetDC()->m_hDC));
+        dialog.DestroyWindow();
+        PumpPending();
     };
     for (int i = 0; i < 10; ++i)
         cycle();
-    const int nBefore = CountAvailableGdiHandles();
-    for (int i = 0; i < 50; ++i)
+    const int nWindows = ThreadWindows();
+    const size_t nHeapBefore = BusyHeapBytes();
+    const int nGdiBefore = CountAvailableGdiHandles();
+    for (int i = 0; i < 500; ++i)
         cycle();
-    PumpPending();
-    EXPECT_GE(CountAvailableGdiHandles(), nBefore - kGdiCountSlack);
+    EXPECT_EQ(nWindows, ThreadWindows());
+    EXPECT_LT(BusyHeapBytes(), nHeapBefore + 16384);
+    EXPECT_GE(CountAvailableGdiHandles(), nGdiBefore - kGdiCountSlack);
 }
 
 } // namespace

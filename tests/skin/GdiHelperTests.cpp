@@ -106,6 +106,26 @@ TEST(MemDC, WhiteBitmapOfTheAskedSizeReleasedWithIt)
     EXPECT_EQ(nullptr, noTarget.m_bitmap.m_hObject);
 }
 
+TEST(MemDC, KeptContextIsMadeAgainAtAnotherSizeAndFreedOnRequest)
+{
+    CDibTarget target(10, 10, kYellow);
+    CMemDC kept;
+    EXPECT_FALSE(kept.IsReady());
+    EXPECT_EQ(CSize(0, 0), kept.GetSize());
+    ASSERT_TRUE(kept.Create(target.GetDC(), 4, 3));
+    const HGDIOBJ hFirst = kept.m_bitmap.m_hObject;
+    ASSERT_TRUE(kept.Create(target.GetDC(), 7, 5));
+    EXPECT_FALSE(IsLiveGdiObject(hFirst)) << "the first bitmap goes with its remake";
+    EXPECT_EQ(CSize(7, 5), kept.GetSize());
+    EXPECT_EQ(kWhite, kept.GetPixel(6, 4));
+    const HGDIOBJ hSecond = kept.m_bitmap.m_hObject;
+    kept.Free();
+    EXPECT_FALSE(kept.IsReady());
+    EXPECT_FALSE(IsLiveGdiObject(hSecond));
+    EXPECT_FALSE(kept.Create(nullptr, 7, 5));
+    EXPECT_EQ(CSize(0, 0), kept.GetSize());
+}
+
 TEST(GdiHelperResources, RepeatedMasksCopiesAndListsLeaveNoObjectBehind)
 {
     std::deque<CBrush> kept; // the count sees objects that are kept, or the check below proves nothing
