@@ -40,6 +40,11 @@ public:
     // a document the tree was read from) is left out, and a second top-level item gives 1 with
     // the document keeping the first one.
     static HRESULT ConvertTreeToXml(CXmlTreeCtrl* tree, IXMLDOMDocumentPtr& doc);
+    // The text of the document ConvertTreeToXml builds from the tree, as the DOM's xml property
+    // gives it (the element, then a line break), with the same results; text is left as it was
+    // unless 0 is returned. Written straight from the tree without a document wherever the
+    // bytes are known to be the DOM's (no control character, namespace prefix or declaration).
+    static HRESULT ConvertTreeToText(CXmlTreeCtrl* tree, CString& text);
     // Builds a document from the tree and saves it to the file; the result of the save.
     static HRESULT SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree);
 

@@ -65,7 +65,8 @@ public:
     int NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree);
     // Runs one request on the calling thread: sends the command, puts the answer or the error
     // into p and posts the result message; p is destroyed without a message when it has no
-    // convertible tree, when its window is gone, or on an unexpected exception. The worker calls
+    // convertible tree, when the calling thread has not initialised COM, when its window is gone,
+    // or on an unexpected exception. The worker calls
     // it; another thread may only while the channel is stopped (they would share the session).
     void ToDo(CHttpCommParam* p);
 

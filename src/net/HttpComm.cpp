@@ -7,7 +7,6 @@
 #include <HttpComm.h>
 
 #include <ConvertXml.h>
-#include <Utf8Convert.h>
 
 #include <afxinet.h>
 
@@ -50,22 +49,16 @@ CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
     return text;
 }
 
-// The document's XML text; empty without a document.
-CString XmlTextOf(IXMLDOMDocument* doc)
-{
-    _bstr_t xml;
-    if (!doc || FAILED(doc->get_xml(xml.GetAddress())))
-        return CString();
-    return AfxStringFromBstr(xml);
-}
-
 // The request text in UTF-8, without a terminator; empty when the text gives no bytes.
 std::string ToUtf8(const CString& text)
 {
-    char* bytes = nullptr;
-    const int length = TCHAR2UTF(text, &bytes, 0);
-    std::unique_ptr<char[]> owner(bytes);
-    return length > 0 ? std::string(bytes, static_cast<size_t>(length)) : std::string();
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.GetString(), text.GetLength(), nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return std::string();
+    std::string bytes(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.GetString(), text.GetLength(), &bytes[0], length, nullptr, nullptr);
+    return bytes;
 }
 
 // The answer's bytes decoded as UTF-8, every character kept; an ill-formed sequence becomes
@@ -281,10 +274,15 @@ void CHttpComm::ToDo(CHttpCommParam* p)
 bool CHttpComm::RunRequest(CHttpCommParam& p)
 {
     CXmlTreeCtrl* tree = p.GetParam();
-    if (!tree)
+    // Without COM on this thread no answer could be read: nothing is sent.
+    APTTYPE apartment;
+    APTTYPEQUALIFIER qualifier;
+    if (!tree || FAILED(::CoGetApartmentType(&apartment, &qualifier)))
         return false;
-    IXMLDOMDocumentPtr command;
-    const HRESULT converted = CConvertXml::ConvertTreeToXml(tree, command);
+    // The command's text is written straight from the tree: the answer's is the request's only
+    // document.
+    CString text;
+    const HRESULT converted = CConvertXml::ConvertTreeToText(tree, text);
     if (FAILED(converted))
         return false;
     // A tree the conversion refused in part (an item name the XML component does not take, a
@@ -295,9 +293,6 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
         p.SetRet(-1);
         return true;
     }
-    const CString text = XmlTextOf(command);
-    command = nullptr;
-
     IXMLDOMDocumentPtr answer;
     CString answerText;
     CString err;

@@ -41,12 +41,19 @@ TEST_F(ConvertXmlTest, WideDocumentHugeTextAndManyAttributesArriveWhole)
     text += L"<big>" + huge + L"</big><heavy";
     for (int index = 0; index < kAttributes; ++index)
         text += L" a" + std::to_wstring(index) + L"=\"v" + std::to_wstring(index) + L"\"";
+    text += L"/><ns xmlns:q=\"urn:q\"";
+    for (int index = 0; index < 40; ++index) // read by index: the declaration is no attribute to a selection
+        text += L" a" + std::to_wstring(index) + L"=\"\"";
     text += L"/></list>";
 
     CXmlTreeCtrl tree;
     ASSERT_EQ(S_OK, Parse(text, tree));
-    EXPECT_EQ(kChildren + 3, tree.GetItemCount());
-    const CXmlTreeItem* heavy = tree.GetFirstItem()->GetChild(); // last in the document
+    EXPECT_EQ(kChildren + 4, tree.GetItemCount());
+    const CXmlTreeItem* ns = tree.GetFirstItem()->GetChild(); // last in the document
+    ASSERT_NE(nullptr, ns->GetAttri());
+    EXPECT_EQ(41, ns->GetAttri()->GetCount());
+    EXPECT_EQ(L"urn:q", Attribute(ns, L"xmlns:q"));
+    const CXmlTreeItem* heavy = ns->GetNext();
     ASSERT_NE(nullptr, heavy->GetAttri());
     EXPECT_EQ(kAttributes, heavy->GetAttri()->GetCount());
     EXPECT_EQ(L"v4321", Attribute(heavy, L"a4321"));
@@ -61,6 +68,17 @@ TEST_F(ConvertXmlTest, WideDocumentHugeTextAndManyAttributesArriveWhole)
     const CXmlTreeItem* heavyBack = back.GetItemByName(L"heavy");
     ASSERT_NE(nullptr, heavyBack->GetAttri());
     EXPECT_EQ(kAttributes, heavyBack->GetAttri()->GetCount());
+
+    tree.DeleteItem(tree.GetItemByName(L"ns")); // written by the DOM: a declaration
+    CString written;
+    ASSERT_EQ(S_OK, CConvertXml::ConvertTreeToText(&tree, written));
+    CXmlTreeCtrl fromText;
+    ASSERT_EQ(S_OK, Parse(written.GetString(), fromText));
+    const CXmlTreeItem* heavyText = fromText.GetItemByName(L"heavy");
+    ASSERT_NE(nullptr, heavyText->GetAttri());
+    EXPECT_EQ(kAttributes, heavyText->GetAttri()->GetCount());
+    EXPECT_EQ(L"v4321", Attribute(heavyText, L"a4321"));
+    EXPECT_EQ(static_cast<int>(huge.size()), fromText.GetItemByName(L"big")->GetText().GetLength());
 }
 
 TEST_F(ConvertXmlTest, EntitiesNeitherReadFilesNorExplode)
