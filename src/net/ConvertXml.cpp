@@ -179,13 +179,20 @@ HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
 {
     if (text.IsEmpty())
         return kNothingDone;
+    return RunGuarded([&]() -> HRESULT { return BstrToXml(ToBstr(text), doc); });
+}
+
+HRESULT CConvertXml::BstrToXml(BSTR text, IXMLDOMDocumentPtr& doc)
+{
+    if (SysStringLen(text) == 0)
+        return kNothingDone;
     return RunGuarded([&]() -> HRESULT {
         IXMLDOMDocumentPtr parsed;
         HRESULT hr = AfxCreateXmlDocument(parsed);
         if (FAILED(hr))
             return hr;
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        hr = parsed->loadXML(ToBstr(text), &loaded);
+        hr = parsed->loadXML(text, &loaded);
         if (FAILED(hr))
             return hr;
         if (loaded != VARIANT_TRUE)
@@ -204,8 +211,18 @@ HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree
 
 HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source)
 {
-    const CXmlSpaceMap spaces(source);
-    return ConvertDocument(doc, tree, &spaces);
+    return RunGuarded([&]() -> HRESULT {
+        const CXmlSpaceMap spaces(source.GetString(), static_cast<size_t>(source.GetLength()));
+        return ConvertDocument(doc, tree, &spaces);
+    });
+}
+
+HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, BSTR source)
+{
+    return RunGuarded([&]() -> HRESULT {
+        const CXmlSpaceMap spaces(source, SysStringLen(source));
+        return ConvertDocument(doc, tree, &spaces);
+    });
 }
 
 HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CXmlSpaceMap* pSpaces)

@@ -15,14 +15,28 @@
 
 namespace {
 
+// The longest name and text the XML parser reads back from a string: longer ones would be written
+// and then not parse.
+const int kMaxNameLength = 50000;   // characters
+const int kMaxTextBytes = 9000000;  // in UTF-8, some way below the parser's 10,000,000
+const int kMaxUtf8PerCharacter = 3; // a UTF-16 unit gives at most three bytes
+
 bool IsXmlName(const CString& name)
 {
-    return AfxIsXmlName(name.GetString(), name.GetLength()) != FALSE;
+    return name.GetLength() <= kMaxNameLength && AfxIsXmlName(name.GetString(), name.GetLength()) != FALSE;
+}
+
+bool IsShortEnough(const CString& text)
+{
+    if (text.GetLength() <= kMaxTextBytes / kMaxUtf8PerCharacter)
+        return true;
+    return text.GetLength() <= kMaxTextBytes && ::WideCharToMultiByte(CP_UTF8, 0, text.GetString(), text.GetLength(),
+                                                                      nullptr, 0, nullptr, nullptr) <= kMaxTextBytes;
 }
 
 bool IsXmlText(const CString& text)
 {
-    return AfxIsXmlText(text.GetString(), text.GetLength()) != FALSE;
+    return IsShortEnough(text) && AfxIsXmlText(text.GetString(), text.GetLength()) != FALSE;
 }
 
 // Whether the DOM writes text as it stands, apart from the references to markup characters:

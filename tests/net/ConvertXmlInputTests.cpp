@@ -151,3 +151,39 @@ TEST_F(ConvertXmlTest, RepeatedRoundTripsDoNotGrowTheHeaps)
     const size_t after = BusyHeapBytes();
     EXPECT_LT(after, before + (size_t(256) << 10)) << "grew by " << (after > before ? after - before : 0);
 }
+
+// The parser reads no text of about 10,000,000 bytes of UTF-8 from a string, and no name longer
+// than 50,000 characters: texts beyond 9,000,000 bytes and longer names are refused before
+// anything is written.
+TEST_F(ConvertXmlTest, TextsAndNamesBeyondTheParsersLimitsAreRefusedAndTheLimitReadsBack)
+{
+    const int kMaxBytes = 9000000;
+    struct Case {
+        std::wstring name;
+        std::wstring text;
+        HRESULT expected;
+    } cases[] = {
+        {L"big", std::wstring(kMaxBytes, L'w'), S_OK},
+        {L"big", std::wstring(kMaxBytes + 1, L'w'), 1},
+        {L"big", std::wstring(50000000, L'w'), 1},
+        {L"big", std::wstring(kMaxBytes / 3 + 1, L'\x4E2D'), 1}, // three bytes each
+        {std::wstring(50000, L'n'), L"", S_OK},
+        {std::wstring(50001, L'n'), L"", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name.size() << " " << c.text.size());
+        CXmlTreeCtrl tree;
+        tree.InsertItem(c.name.c_str(), c.text.c_str());
+        CString written;
+        ASSERT_EQ(c.expected, CConvertXml::ConvertTreeToText(&tree, written));
+        const std::wstring path = TempFile(L"limit.xml");
+        EXPECT_EQ(c.expected, CConvertXml::SaveToXml(path.c_str(), &tree));
+        EXPECT_EQ(c.expected == S_OK, GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES);
+        DeleteFileW(path.c_str());
+        if (c.expected != S_OK)
+            continue;
+        CXmlTreeCtrl back;
+        ASSERT_EQ(S_OK, Parse(written.GetString(), back));
+        EXPECT_EQ(static_cast<int>(c.text.size()), back.GetFirstItem()->GetText().GetLength());
+    }
+}
