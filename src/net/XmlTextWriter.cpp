@@ -59,36 +59,36 @@ bool IsUnprefixed(const CString& name)
     return name.Find(L':') < 0;
 }
 
-} // namespace
-
-bool CXmlTextWriter::IsWritable(CXmlTreeItem* item)
+// Whether check(name, value) holds for every attribute of the item.
+template <typename Check>
+bool AllAttributes(CXmlTreeItem* item, Check check)
 {
-    if (!IsXmlName(item->GetName()) || !IsXmlText(item->GetText()))
-        return false;
     CMapStringToString* attri = item->GetAttri();
     CString name;
     CString value;
     for (POSITION pos = attri ? attri->GetStartPosition() : nullptr; pos;) {
         attri->GetNextAssoc(pos, name, value);
-        if (!IsXmlName(name) || !IsXmlText(value))
+        if (!check(name, value))
             return false;
     }
     return true;
 }
 
+} // namespace
+
+bool CXmlTextWriter::IsWritable(CXmlTreeItem* item)
+{
+    return IsXmlName(item->GetName()) && IsXmlText(item->GetText()) &&
+           AllAttributes(item,
+                         [](const CString& name, const CString& value) { return IsXmlName(name) && IsXmlText(value); });
+}
+
 bool CXmlTextWriter::IsPlain(CXmlTreeItem* item)
 {
-    if (!IsWritable(item) || !IsUnprefixed(item->GetName()) || !HasNoControl(item->GetText()))
-        return false;
-    CMapStringToString* attri = item->GetAttri();
-    CString name;
-    CString value;
-    for (POSITION pos = attri ? attri->GetStartPosition() : nullptr; pos;) {
-        attri->GetNextAssoc(pos, name, value);
-        if (!IsUnprefixed(name) || name == L"xmlns" || !HasNoControl(value))
-            return false;
-    }
-    return true;
+    return IsWritable(item) && IsUnprefixed(item->GetName()) && HasNoControl(item->GetText()) &&
+           AllAttributes(item, [](const CString& name, const CString& value) {
+               return IsUnprefixed(name) && name != L"xmlns" && HasNoControl(value);
+           });
 }
 
 // Depth first with one stack entry per open element: the next child to write and whether its
