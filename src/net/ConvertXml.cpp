@@ -60,6 +60,40 @@ IXMLDOMNodeListPtr AttributeList(IXMLDOMNode* node, long count)
     return list;
 }
 
+// How this process's DOM writes a document: flat, indented, or otherwise (then it writes every
+// text itself). Learned once, from the DOM's own text of a small tree holding each case the writer
+// handles; not stored when the DOM could not be asked (no COM on this thread, for instance).
+int LayoutOfDom()
+{
+    int layout = CXmlTextWriter::g_nLayout;
+    if (layout != CXmlTextWriter::kLayoutUnknown)
+        return layout;
+    const wchar_t kMarkup[] = L"<&>\"' \x4E2D";
+    CXmlTreeCtrl probe;
+    auto* attri = new CMapStringToString;
+    attri->SetAt(L"k", kMarkup);
+    CXmlTreeItem* root = probe.InsertItem(L"a", L"", attri);
+    CXmlTreeItem* inner = probe.InsertItem(L"b", L"", nullptr, root);
+    probe.InsertItem(L"c", kMarkup, nullptr, inner);
+    probe.InsertItem(L"d", L"", nullptr, inner);
+    CXmlTreeItem* mixed = probe.InsertItem(L"e", L"t", nullptr, root);
+    probe.InsertItem(L"f", L"", nullptr, probe.InsertItem(L"g", L"", nullptr, mixed));
+    IXMLDOMDocumentPtr doc;
+    _bstr_t xml;
+    if (CConvertXml::ConvertTreeToXml(&probe, doc) != S_OK || FAILED(doc->get_xml(xml.GetAddress())))
+        return CXmlTextWriter::kLayoutUnknown;
+    const CString dom = AfxStringFromBstr(xml);
+    layout = CXmlTextWriter::kLayoutDomOnly;
+    for (const int candidate : {CXmlTextWriter::kLayoutFlat, CXmlTextWriter::kLayoutIndented}) {
+        CString written;
+        if (CXmlTextWriter::Write(root, candidate == CXmlTextWriter::kLayoutIndented, written) &&
+            written + kLineEnd == dom)
+            layout = candidate;
+    }
+    CXmlTextWriter::g_nLayout = layout;
+    return layout;
+}
+
 // White space for the checks below: XML's own, any other control character, and what the C
 // library counts as space (no-break and ideographic spaces included).
 bool IsSpace(wchar_t ch)
@@ -311,7 +345,9 @@ HRESULT CConvertXml::ConvertTreeToText(CXmlTreeCtrl* tree, CString& text)
                 return kNothingDone; // a second element
             element = item;
         }
-        if (element && CXmlTextWriter::Write(element, written)) {
+        const int layout = element ? LayoutOfDom() : CXmlTextWriter::kLayoutUnknown;
+        const bool bWritable = layout == CXmlTextWriter::kLayoutFlat || layout == CXmlTextWriter::kLayoutIndented;
+        if (bWritable && CXmlTextWriter::Write(element, layout == CXmlTextWriter::kLayoutIndented, written)) {
             written += kLineEnd; // the DOM ends the text of a document's element with a line break
             text = std::move(written);
             return S_OK;

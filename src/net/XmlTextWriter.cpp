@@ -3,9 +3,10 @@
 // The DOM writes an element's text node in front of its children, escapes '&', '<' and '>' in
 // texts and also '"' in attribute values, writes an element without text and children as an
 // empty-element tag, and keeps the attributes in the order they were set, which is the order the
-// attribute map gives. The children of an element without text it puts one per line, each line
-// indented by one tab per level below the top element, unless text stands in an element around
-// them. The corpus test of the conversion compares the two texts.
+// attribute map gives. Some DOMs put the children of an element without text one per line, each
+// line indented by one tab per level below the top element, unless text stands in an element
+// around them; others put nothing between the tags. The corpus test of the conversion compares
+// the two texts.
 
 #include "XmlTextWriter.h"
 
@@ -93,7 +94,7 @@ bool CXmlTextWriter::IsPlain(CXmlTreeItem* item)
 
 // Depth first with one stack entry per open element: the next child to write and whether its
 // children are laid out. An element's end tag is written when its children are done.
-bool CXmlTextWriter::Write(CXmlTreeItem* item, CString& text)
+bool CXmlTextWriter::Write(CXmlTreeItem* item, bool bIndented, CString& text)
 {
     struct Level {
         CXmlTreeItem* item;
@@ -111,7 +112,7 @@ bool CXmlTextWriter::Write(CXmlTreeItem* item, CString& text)
         if (HasContent(open)) {
             // The DOM lays out the children of an element without text, unless an element
             // around it holds text.
-            const bool bLaidOut = (levels.empty() || bInLayout) && open->GetText().IsEmpty();
+            const bool bLaidOut = bIndented && (levels.empty() || bInLayout) && open->GetText().IsEmpty();
             if (bLaidOut)
                 text += kLineBreak;
             AppendEscaped(open->GetText(), false, text);

@@ -9,6 +9,7 @@
 
 #include <afx.h>
 
+#include <atomic>
 #include <cstddef>
 
 class CXmlTextWriter {
@@ -22,8 +23,15 @@ public:
     // Appends the text of item and its subtree to text; false (text then partly written) when an
     // item is not writable or holds what only the DOM can say how it writes: a control
     // character (line breaks and tabs included), a name with a namespace prefix, or an attribute
-    // that declares a namespace.
-    static bool Write(CXmlTreeItem* item, CString& text);
+    // that declares a namespace. bIndented: the children of an element without text go one per
+    // line, indented by one tab per level, unless text stands in an element around them, as
+    // some DOMs write them; else nothing is put between the tags.
+    static bool Write(CXmlTreeItem* item, bool bIndented, CString& text);
+
+    // How the DOM of this process writes a document, once CConvertXml has learned it: flat,
+    // indented, or in some way this writer does not know (then the DOM writes every text).
+    enum Layout : int { kLayoutUnknown, kLayoutFlat, kLayoutIndented, kLayoutDomOnly };
+    static std::atomic<int> g_nLayout; // a Layout; unknown at first
 
 private:
     static bool HasContent(CXmlTreeItem* item);
