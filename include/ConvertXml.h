@@ -6,6 +6,10 @@
 // text or attribute value with a character no XML file holds, such as a control character,
 // U+FFFE or a lone surrogate, or a name the DOM refuses); negative: the
 // failure code of the DOM (CO_E_NOTINITIALIZED when COM is not initialised, for instance).
+// Limits: the XML parser reads no text or attribute value of about 10,000,000 bytes in UTF-8 or
+// more, and no name longer than 50,000 characters, from a string (such a text gives 1), so trees
+// with a text or value longer than 9,000,000 bytes in UTF-8, or a longer name, are refused (1)
+// as well: nothing is written that cannot be read back.
 // No exception gets out.
 //
 // Siblings come out of a document in reverse document order, at every level: each converted
@@ -24,6 +28,8 @@ class VO_API CConvertXml {
 public:
     // Parses text into a new document stored in doc; doc is left as it was unless 0 is returned.
     static HRESULT CStringToXml(CString text, IXMLDOMDocumentPtr& doc);
+    // As CStringToXml, for a text held as a BSTR, which is parsed without a copy of it.
+    static HRESULT BstrToXml(BSTR text, IXMLDOMDocumentPtr& doc);
     // Adds the document's top-level nodes (and their subtrees) in front of what the tree holds.
     static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree);
     // As above, for a document CStringToXml parsed from source, with the same items. The text of
@@ -33,6 +39,8 @@ public:
     // result is the DOM's (the white space the DOM dropped placed, no mixed content, comment,
     // CDATA, character reference or document type), and asked of the DOM elsewhere.
     static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source);
+    // As above, for a document BstrToXml parsed from source.
+    static HRESULT ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, BSTR source);
     // Loads an XML file and adds its content to the tree.
     static HRESULT LoadXmlToTree(const wchar_t* path, CXmlTreeCtrl* tree);
     // Builds a new document from the tree into doc (an empty document and 1 for an empty tree).
@@ -40,6 +48,11 @@ public:
     // a document the tree was read from) is left out, and a second top-level item gives 1 with
     // the document keeping the first one.
     static HRESULT ConvertTreeToXml(CXmlTreeCtrl* tree, IXMLDOMDocumentPtr& doc);
+    // The text of the document ConvertTreeToXml builds from the tree, as the DOM's xml property
+    // gives it (the element, then a line break), with the same results; text is left as it was
+    // unless 0 is returned. Written straight from the tree without a document wherever the
+    // bytes are known to be the DOM's (no control character, namespace prefix or declaration).
+    static HRESULT ConvertTreeToText(CXmlTreeCtrl* tree, CString& text);
     // Builds a document from the tree and saves it to the file; the result of the save.
     static HRESULT SaveToXml(const wchar_t* path, CXmlTreeCtrl* tree);
 

@@ -65,7 +65,8 @@ public:
     int NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree);
     // Runs one request on the calling thread: sends the command, puts the answer or the error
     // into p and posts the result message; p is destroyed without a message when it has no
-    // convertible tree, when its window is gone, or on an unexpected exception. The worker calls
+    // convertible tree, when the calling thread has not initialised COM, when its window is gone,
+    // or on an unexpected exception. The worker calls
     // it; another thread may only while the channel is stopped (they would share the session).
     void ToDo(CHttpCommParam* p);
 
@@ -97,9 +98,9 @@ private:
     // Sends p's command and stores the result in p; false when p gets no message.
     bool RunRequest(CHttpCommParam& p);
     // 1 with the answer document and its text, or 0 with the error text.
-    int DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err);
+    int DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err);
     // The HTTP exchange: 1 when an answer was parsed (its text in answer), 0 with the error text.
-    int sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err);
+    int sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err);
     // Posts the result message to p's window, or destroys p when that is not possible.
     void Deliver(CHttpCommParam* p);
     void CloseInternetSession();

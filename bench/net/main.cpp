@@ -1,7 +1,8 @@
 // Benchmark of the XML conversion: command trees of 1,000, 10,000 and 100,000 items to XML text
-// and back into a tree, against MSXML parsing and serialising the same text alone, in the same
-// rounds. Prints the ratio per size and how the round trip grows with ten times the items, as the
-// 10th percentile and the median of the rounds; it asserts nothing.
+// and back into a tree as the channel does it, against MSXML parsing and serialising the same text
+// alone, in the same rounds; then one item with 2,000 and 20,000 attributes. Prints the ratio per
+// size and how the times grow with ten times the items or attributes, as the 10th percentile and
+// the median of the rounds; it asserts nothing.
 
 #include "../common/BenchClock.h"
 
@@ -58,23 +59,19 @@ std::wstring XmlOf(IXMLDOMDocument* doc)
 }
 
 struct Times {
-    std::vector<double> treeToDoc, serialise, parse, docToTree, roundTrip, msxmlAlone;
+    std::vector<double> treeToText, parse, docToTree, roundTrip, msxmlAlone;
 };
 
-// One round of both paths; false when a step fails.
+// One round of both paths, the channel's way (the request text written from the tree, the answer
+// parsed and converted with its text); false when a step fails.
 bool RunOnce(CXmlTreeCtrl& command, Times& times)
 {
     const double start = NowMs();
-    IXMLDOMDocumentPtr doc;
-    if (CConvertXml::ConvertTreeToXml(&command, doc) != S_OK)
+    CString source;
+    if (CConvertXml::ConvertTreeToText(&command, source) != S_OK)
         return false;
     double mark = NowMs();
-    times.treeToDoc.push_back(mark - start);
-    const std::wstring text = XmlOf(doc);
-    times.serialise.push_back(NowMs() - mark);
-
-    mark = NowMs();
-    const CString source(text.c_str()); // as the channel has the answer
+    times.treeToText.push_back(mark - start);
     IXMLDOMDocumentPtr parsed;
     if (CConvertXml::CStringToXml(source, parsed) != S_OK)
         return false;
@@ -91,10 +88,10 @@ bool RunOnce(CXmlTreeCtrl& command, Times& times)
     mark = NowMs();
     IXMLDOMDocumentPtr alone;
     VARIANT_BOOL loaded = VARIANT_FALSE;
-    if (FAILED(alone.CreateInstance(__uuidof(DOMDocument))) || FAILED(alone->loadXML(_bstr_t(text.c_str()), &loaded)) ||
-        loaded != VARIANT_TRUE)
+    if (FAILED(alone.CreateInstance(__uuidof(DOMDocument))) ||
+        FAILED(alone->loadXML(_bstr_t(source.GetString()), &loaded)) || loaded != VARIANT_TRUE)
         return false;
-    if (XmlOf(alone).size() != text.size())
+    if (static_cast<int>(XmlOf(alone).size()) != source.GetLength())
         return false;
     times.msxmlAlone.push_back(NowMs() - mark);
     return true;
@@ -110,8 +107,7 @@ bool RunSize(const Size& size, Times& times)
             return false;
     }
     std::printf("%d items (%d rounds)\n", command.GetItemCount(), size.nRounds);
-    PrintTimes("tree -> document (ConvertTreeToXml)", times.treeToDoc);
-    PrintTimes("document -> text (xml)", times.serialise);
+    PrintTimes("tree -> text (ConvertTreeToText)", times.treeToText);
     PrintTimes("text -> document (CStringToXml)", times.parse);
     PrintTimes("document -> tree (ConvertXmlToTree)", times.docToTree);
     PrintTimes("tree -> XML -> tree", times.roundTrip);
@@ -132,6 +128,58 @@ void PrintGrowth(const Size& from, const Times& small, const Size& to, const Tim
     std::snprintf(label, sizeof(label), "  MSXML alone, %d -> %d items", from.nItems, to.nItems);
     PrintFigures(label, Percentile10(large.msxmlAlone) / Percentile10(small.msxmlAlone),
                  Median(large.msxmlAlone) / Median(small.msxmlAlone), 0);
+}
+
+// One item with many attributes, 2,000 and then 20,000: the conversion's own steps (the text
+// written from the tree, the document read back into a tree) must grow linearly; the parse is the
+// platform's, shown beside them.
+struct AttributeTimes {
+    std::vector<double> toText, parse, toTree;
+};
+const int kAttributeCounts[] = {2000, 20000};
+const int kAttributeRounds = 5;
+
+bool RunAttributes(int count, AttributeTimes& times)
+{
+    CXmlTreeCtrl tree;
+    auto* attri = new CMapStringToString;
+    attri->InitHashTable(AfxHashSizeFor(count)); // as the conversion sizes the maps it reads
+    for (int index = 0; index < count; ++index)
+        attri->SetAt((L"a" + std::to_wstring(index)).c_str(), std::to_wstring(index).c_str());
+    tree.InsertItem(L"heavy", L"", attri);
+    for (int round = 0; round < kAttributeRounds; ++round) {
+        const double start = NowMs();
+        CString text;
+        if (CConvertXml::ConvertTreeToText(&tree, text) != S_OK)
+            return false;
+        const double written = NowMs();
+        IXMLDOMDocumentPtr doc;
+        if (CConvertXml::CStringToXml(text, doc) != S_OK)
+            return false;
+        const double parsed = NowMs();
+        CXmlTreeCtrl back;
+        if (CConvertXml::ConvertXmlToTree(doc, &back) != S_OK || !back.GetFirstItem()->GetAttri() ||
+            back.GetFirstItem()->GetAttri()->GetCount() != count)
+            return false;
+        times.toText.push_back(written - start);
+        times.parse.push_back(parsed - written);
+        times.toTree.push_back(NowMs() - parsed);
+    }
+    std::printf("one item with %d attributes (%d rounds)\n", count, kAttributeRounds);
+    PrintTimes("tree -> text (ConvertTreeToText)", times.toText);
+    PrintTimes("text -> document (CStringToXml, the platform)", times.parse);
+    PrintTimes("document -> tree (ConvertXmlToTree)", times.toTree);
+    return true;
+}
+
+void PrintAttributeGrowth(const AttributeTimes& small, const AttributeTimes& large)
+{
+    auto growth = [](const char* label, const std::vector<double>& from, const std::vector<double>& to, double goal) {
+        PrintFigures(label, Percentile10(to) / Percentile10(from), Median(to) / Median(from), goal);
+    };
+    growth("growth 2000 -> 20000 attributes, to text", small.toText, large.toText, kGrowthGoal);
+    growth("growth 2000 -> 20000 attributes, to tree", small.toTree, large.toTree, kGrowthGoal);
+    growth("  the platform's parse, 2000 -> 20000", small.parse, large.parse, 0);
 }
 
 } // namespace
@@ -159,6 +207,13 @@ int main()
         }
         for (size_t i = 1; i < nSizes && status == 0; ++i)
             PrintGrowth(kSizes[i - 1], times[i - 1], kSizes[i], times[i]);
+        AttributeTimes attributeTimes[2];
+        for (size_t i = 0; i < 2 && status == 0; ++i) {
+            if (!RunAttributes(kAttributeCounts[i], attributeTimes[i]))
+                status = 1;
+        }
+        if (status == 0)
+            PrintAttributeGrowth(attributeTimes[0], attributeTimes[1]);
         if (status != 0)
             std::printf("a conversion step failed\n");
     }

@@ -17,7 +17,8 @@
 //   - the skins folder path and the list of skin names, then the global skin g_Skin
 //   - the global video device list (empty until its first Instance(), which initialises COM
 //     and enumerates the cameras: nothing of COM runs under the loader lock)
-//   - the sequence counter of the file transfers (constant-initialised: no order to keep)
+//   - the sequence counter of the file transfers and the XML writing layout (both
+//     constant-initialised: no order to keep)
 //   - the chat view's last link key (constant-initialised), the answer captions of the
 //     invitation and file links (empty until the first chat view finds the language texts; their
 //     keyboard hints are constants) and the keyword map
@@ -37,6 +38,7 @@
 #include "faces/FacesGlobals.h"
 #include "frame/FrameGlobals.h"
 #include "media/MediaGlobals.h"
+#include "net/XmlTextWriter.h"
 #include "skin/SkinGlobals.h"
 
 #include <AudioControl.h>
@@ -116,6 +118,9 @@ VoHelper::CVideoDevice g_VideoDevice{VoHelper::CVideoDevice::Deferred()};
 
 // The sequence numbers of the file transfers of every transmitter.
 std::atomic<unsigned int> CHttpFileTransmit::g_nSequence{0};
+
+// How the XML component writes documents, learned on the first text the library writes.
+std::atomic<int> CXmlTextWriter::g_nLayout{CXmlTextWriter::kLayoutUnknown};
 
 // The chat view's links: the last key handed out, and the keyword links by their text.
 LONG CTavoLink::g_nLastKey = 0;

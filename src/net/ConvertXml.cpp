@@ -8,6 +8,7 @@
 #include <ConvertXml.h>
 
 #include "XmlSpaceMap.h"
+#include "XmlTextWriter.h"
 
 #include <comutil.h>
 
@@ -15,12 +16,15 @@
 
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace {
 
 const HRESULT kNothingDone = S_FALSE;      // 1: nothing done, or the input was refused
 const wchar_t kDeclarationName[] = L"xml"; // name of the item an XML declaration becomes
+const wchar_t kLineEnd[] = L"\r\n";
+const long kManyAttributes = 32; // from this count on, attributes are read through a selection
 
 // Runs one conversion step; an exception becomes its failure code.
 template <typename Step>
@@ -40,31 +44,54 @@ _bstr_t ToBstr(const CString& text)
     return _bstr_t(text.GetString());
 }
 
-bool IsXmlName(const CString& name)
+// The attributes of an element with many of them as a list that gives each one at once: some DOMs
+// walk an attribute map from its start for every index, which makes reading all of them
+// quadratic. Null when the selection fails or misses some of the map's count (namespace
+// declarations are no attributes to it): the map is then read by index.
+IXMLDOMNodeListPtr AttributeList(IXMLDOMNode* node, long count)
 {
-    return AfxIsXmlName(name.GetString(), name.GetLength()) != FALSE;
+    if (count < kManyAttributes)
+        return nullptr;
+    IXMLDOMNodeListPtr list;
+    long length = 0;
+    if (FAILED(node->selectNodes(_bstr_t(L"@*"), &list)) || !list || FAILED(list->get_length(&length)) ||
+        length != count)
+        return nullptr;
+    return list;
 }
 
-bool IsXmlText(const CString& text)
+// How this process's DOM writes a document: flat, indented, or otherwise (then it writes every
+// text itself). Learned once, from the DOM's own text of a small tree holding each case the writer
+// handles; not stored when the DOM could not be asked (no COM on this thread, for instance).
+int LayoutOfDom()
 {
-    return AfxIsXmlText(text.GetString(), text.GetLength()) != FALSE;
-}
-
-// Whether the item's name, text and attributes can stand in an XML file as they are: a DOM may
-// take others and then write a file that no reader accepts, or that reads back changed.
-bool IsWritable(CXmlTreeItem* item)
-{
-    if (!IsXmlName(item->GetName()) || !IsXmlText(item->GetText()))
-        return false;
-    CMapStringToString* attri = item->GetAttri();
-    CString name;
-    CString value;
-    for (POSITION pos = attri ? attri->GetStartPosition() : nullptr; pos;) {
-        attri->GetNextAssoc(pos, name, value);
-        if (!IsXmlName(name) || !IsXmlText(value))
-            return false;
+    int layout = CXmlTextWriter::g_nLayout;
+    if (layout != CXmlTextWriter::kLayoutUnknown)
+        return layout;
+    const wchar_t kMarkup[] = L"<&>\"' \x4E2D";
+    CXmlTreeCtrl probe;
+    auto* attri = new CMapStringToString;
+    attri->SetAt(L"k", kMarkup);
+    CXmlTreeItem* root = probe.InsertItem(L"a", L"", attri);
+    CXmlTreeItem* inner = probe.InsertItem(L"b", L"", nullptr, root);
+    probe.InsertItem(L"c", kMarkup, nullptr, inner);
+    probe.InsertItem(L"d", L"", nullptr, inner);
+    CXmlTreeItem* mixed = probe.InsertItem(L"e", L"t", nullptr, root);
+    probe.InsertItem(L"f", L"", nullptr, probe.InsertItem(L"g", L"", nullptr, mixed));
+    IXMLDOMDocumentPtr doc;
+    _bstr_t xml;
+    if (CConvertXml::ConvertTreeToXml(&probe, doc) != S_OK || FAILED(doc->get_xml(xml.GetAddress())))
+        return CXmlTextWriter::kLayoutUnknown;
+    const CString dom = AfxStringFromBstr(xml);
+    layout = CXmlTextWriter::kLayoutDomOnly;
+    for (const int candidate : {CXmlTextWriter::kLayoutFlat, CXmlTextWriter::kLayoutIndented}) {
+        CString written;
+        if (CXmlTextWriter::Write(root, candidate == CXmlTextWriter::kLayoutIndented, written) &&
+            written + kLineEnd == dom)
+            layout = candidate;
     }
-    return true;
+    CXmlTextWriter::g_nLayout = layout;
+    return layout;
 }
 
 // White space for the checks below: XML's own, any other control character, and what the C
@@ -186,13 +213,20 @@ HRESULT CConvertXml::CStringToXml(CString text, IXMLDOMDocumentPtr& doc)
 {
     if (text.IsEmpty())
         return kNothingDone;
+    return RunGuarded([&]() -> HRESULT { return BstrToXml(ToBstr(text), doc); });
+}
+
+HRESULT CConvertXml::BstrToXml(BSTR text, IXMLDOMDocumentPtr& doc)
+{
+    if (SysStringLen(text) == 0)
+        return kNothingDone;
     return RunGuarded([&]() -> HRESULT {
         IXMLDOMDocumentPtr parsed;
         HRESULT hr = AfxCreateXmlDocument(parsed);
         if (FAILED(hr))
             return hr;
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        hr = parsed->loadXML(ToBstr(text), &loaded);
+        hr = parsed->loadXML(text, &loaded);
         if (FAILED(hr))
             return hr;
         if (loaded != VARIANT_TRUE)
@@ -211,8 +245,18 @@ HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree
 
 HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CString& source)
 {
-    const CXmlSpaceMap spaces(source);
-    return ConvertDocument(doc, tree, &spaces);
+    return RunGuarded([&]() -> HRESULT {
+        const CXmlSpaceMap spaces(source.GetString(), static_cast<size_t>(source.GetLength()));
+        return ConvertDocument(doc, tree, &spaces);
+    });
+}
+
+HRESULT CConvertXml::ConvertXmlToTree(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, BSTR source)
+{
+    return RunGuarded([&]() -> HRESULT {
+        const CXmlSpaceMap spaces(source, SysStringLen(source));
+        return ConvertDocument(doc, tree, &spaces);
+    });
 }
 
 HRESULT CConvertXml::ConvertDocument(IXMLDOMDocumentPtr doc, CXmlTreeCtrl* tree, const CXmlSpaceMap* pSpaces)
@@ -286,6 +330,39 @@ HRESULT CConvertXml::ConvertTreeToXml(CXmlTreeCtrl* tree, IXMLDOMDocumentPtr& do
                 return hr;
         }
         return elements > 0 ? S_OK : kNothingDone;
+    });
+}
+
+HRESULT CConvertXml::ConvertTreeToText(CXmlTreeCtrl* tree, CString& text)
+{
+    return RunGuarded([&]() -> HRESULT {
+        CString written;
+        CXmlTreeItem* element = nullptr;
+        for (CXmlTreeItem* item = tree ? tree->GetFirstItem() : nullptr; item; item = item->GetNext()) {
+            if (item->GetName() == kDeclarationName)
+                continue;
+            if (element)
+                return kNothingDone; // a second element
+            element = item;
+        }
+        const int layout = element ? LayoutOfDom() : CXmlTextWriter::kLayoutUnknown;
+        const bool bWritable = layout == CXmlTextWriter::kLayoutFlat || layout == CXmlTextWriter::kLayoutIndented;
+        if (bWritable && CXmlTextWriter::Write(element, layout == CXmlTextWriter::kLayoutIndented, written)) {
+            written += kLineEnd; // the DOM ends the text of a document's element with a line break
+            text = std::move(written);
+            return S_OK;
+        }
+        // Nothing, or something only the DOM can say how it writes: the DOM's own text.
+        IXMLDOMDocumentPtr doc;
+        const HRESULT hr = ConvertTreeToXml(tree, doc);
+        if (hr != S_OK)
+            return hr;
+        _bstr_t xml;
+        const HRESULT hrXml = doc->get_xml(xml.GetAddress());
+        if (FAILED(hrXml))
+            return hrXml;
+        text = AfxStringFromBstr(xml);
+        return S_OK;
     });
 }
 
@@ -433,10 +510,11 @@ HRESULT CConvertXml::GetNodeAttri(IXMLDOMNode* node, CMapStringToString*& attri)
 
     std::unique_ptr<CMapStringToString> map(new CMapStringToString);
     map->InitHashTable(AfxHashSizeFor(count));
+    const IXMLDOMNodeListPtr list = AttributeList(node, count);
     // In collection order; a later attribute of the same name replaces an earlier one.
     for (long index = 0; index < count; ++index) {
         IXMLDOMNodePtr attribute;
-        hr = attributes->get_item(index, &attribute);
+        hr = list ? list->get_item(index, &attribute) : attributes->get_item(index, &attribute);
         if (FAILED(hr))
             return hr;
         if (!attribute)
@@ -506,7 +584,7 @@ HRESULT CConvertXml::TreeSaveToXml(CXmlTreeItem* item, IXMLDOMDocument* doc, IXM
 HRESULT CConvertXml::ItemToElement(CXmlTreeItem* item, IXMLDOMDocument* doc, IXMLDOMNode* parent,
                                    IXMLDOMElementPtr& element)
 {
-    if (!IsWritable(item))
+    if (!CXmlTextWriter::IsWritable(item))
         return kNothingDone;
     IXMLDOMElementPtr created;
     HRESULT hr = doc->createElement(ToBstr(item->GetName()), &created);

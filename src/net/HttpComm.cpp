@@ -7,12 +7,12 @@
 #include <HttpComm.h>
 
 #include <ConvertXml.h>
-#include <Utf8Convert.h>
 
 #include <afxinet.h>
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 
 namespace {
@@ -50,38 +50,34 @@ CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
     return text;
 }
 
-// The document's XML text; empty without a document.
-CString XmlTextOf(IXMLDOMDocument* doc)
-{
-    _bstr_t xml;
-    if (!doc || FAILED(doc->get_xml(xml.GetAddress())))
-        return CString();
-    return AfxStringFromBstr(xml);
-}
-
 // The request text in UTF-8, without a terminator; empty when the text gives no bytes.
 std::string ToUtf8(const CString& text)
 {
-    char* bytes = nullptr;
-    const int length = TCHAR2UTF(text, &bytes, 0);
-    std::unique_ptr<char[]> owner(bytes);
-    return length > 0 ? std::string(bytes, static_cast<size_t>(length)) : std::string();
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.GetString(), text.GetLength(), nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return std::string();
+    std::string bytes(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.GetString(), text.GetLength(), &bytes[0], length, nullptr, nullptr);
+    return bytes;
 }
 
 // The answer's bytes decoded as UTF-8, every character kept; an ill-formed sequence becomes
-// U+FFFD. Decoded as a whole, so no sequence is split between two reads.
-CString FromUtf8(const std::string& bytes)
+// U+FFFD. Decoded as a whole, so no sequence is split between two reads, and straight into the
+// BSTR the parser reads, which is then the only copy of the text.
+_bstr_t BstrFromUtf8(const std::string& bytes)
 {
     if (bytes.empty())
-        return CString();
+        return _bstr_t();
     const int size = static_cast<int>(bytes.size());
     const int length = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
     if (length <= 0)
-        return CString();
-    CString text;
-    ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.GetBuffer(length), length);
-    text.ReleaseBuffer(length);
-    return text;
+        return _bstr_t();
+    BSTR text = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    if (!text)
+        throw std::bad_alloc();
+    ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text, length);
+    return _bstr_t(text, false);
 }
 
 // Reads the answer until its end, or until it holds "</tavo>" after its first character: a
@@ -281,10 +277,15 @@ void CHttpComm::ToDo(CHttpCommParam* p)
 bool CHttpComm::RunRequest(CHttpCommParam& p)
 {
     CXmlTreeCtrl* tree = p.GetParam();
-    if (!tree)
+    // Without COM on this thread no answer could be read: nothing is sent.
+    APTTYPE apartment;
+    APTTYPEQUALIFIER qualifier;
+    if (!tree || FAILED(::CoGetApartmentType(&apartment, &qualifier)))
         return false;
-    IXMLDOMDocumentPtr command;
-    const HRESULT converted = CConvertXml::ConvertTreeToXml(tree, command);
+    // The command's text is written straight from the tree: the answer's is the request's only
+    // document.
+    CString text;
+    const HRESULT converted = CConvertXml::ConvertTreeToText(tree, text);
     if (FAILED(converted))
         return false;
     // A tree the conversion refused in part (an item name the XML component does not take, a
@@ -295,11 +296,8 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
         p.SetRet(-1);
         return true;
     }
-    const CString text = XmlTextOf(command);
-    command = nullptr;
-
     IXMLDOMDocumentPtr answer;
-    CString answerText;
+    _bstr_t answerText;
     CString err;
     if (!DoRequest(text, answer, answerText, err)) {
         p.SetErrInfo(err);
@@ -309,11 +307,11 @@ bool CHttpComm::RunRequest(CHttpCommParam& p)
     p.SetErrInfo(CString());
     p.SetRet(0);
     tree->DeleteAllItem();
-    CConvertXml::ConvertXmlToTree(answer, tree, answerText);
+    CConvertXml::ConvertXmlToTree(answer, tree, answerText.GetBSTR());
     return true;
 }
 
-int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err)
+int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err)
 {
     if (!sendRequest(text, doc, answer, err))
         return 0;
@@ -324,7 +322,7 @@ int CHttpComm::DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& 
     return 1;
 }
 
-int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString& answer, CString& err)
+int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err)
 {
     err.Empty();
     CloseSessionOfOldServer();
@@ -356,23 +354,25 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, CString
             return 0;
         }
 
-        // The answer stays whole: it is decoded from UTF-8 as it came, never passed through
-        // the system's ANSI code page (which would turn foreign characters into '?').
-        answer = FromUtf8(answerBytes);
-        std::string().swap(answerBytes);
-        if (answer.IsEmpty())
-            return 0;
         // The service never declares a document type; one could define entities that expand
-        // into gigabytes.
-        if (answer.Find(L"<!DOCTYPE") >= 0) {
+        // into gigabytes. Both checks read the bytes: '<' and the declaration are ASCII, which
+        // UTF-8 never uses inside another character.
+        if (answerBytes.find("<!DOCTYPE") != std::string::npos) {
             err = kErrDocumentType;
             return 0;
         }
-        if (std::count(answer.GetString(), answer.GetString() + answer.GetLength(), L'<') > kMaxAnswerTags) {
+        if (std::count(answerBytes.begin(), answerBytes.end(), '<') > kMaxAnswerTags) {
             err = kErrTooManyTags;
             return 0;
         }
-        if (CConvertXml::CStringToXml(answer, doc) == S_FALSE) {
+        // The answer stays whole: it is decoded from UTF-8 as it came, never passed through
+        // the system's ANSI code page (which would turn foreign characters into '?'). Only the
+        // text and then the document are held: the bytes go once decoded.
+        answer = BstrFromUtf8(answerBytes);
+        std::string().swap(answerBytes);
+        if (answer.length() == 0)
+            return 0;
+        if (CConvertXml::BstrToXml(answer, doc) == S_FALSE) {
             doc = nullptr;
             err = kErrParse;
             return 0;

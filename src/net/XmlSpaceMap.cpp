@@ -53,9 +53,10 @@ const wchar_t* TagEnd(const wchar_t* p, const wchar_t* pEnd)
 
 } // namespace
 
-CXmlSpaceMap::CXmlSpaceMap(const CString& source) : m_bKnown(true)
+CXmlSpaceMap::CXmlSpaceMap(const wchar_t* source, size_t length) : m_bKnown(true)
 {
-    Read(source);
+    if (source)
+        Read(source, source + length);
     if (!m_open.empty())
         m_bKnown = false;
 }
@@ -69,10 +70,8 @@ const CXmlSpaceMap::Element* CXmlSpaceMap::Find(size_t nElement) const
 
 // Markup is passed over up to its end; character data between two pieces of markup goes to the
 // element open around it. Outside the root element nothing is recorded.
-void CXmlSpaceMap::Read(const CString& source)
+void CXmlSpaceMap::Read(const wchar_t* p, const wchar_t* const pEnd)
 {
-    const wchar_t* p = source.GetString();
-    const wchar_t* const pEnd = p + source.GetLength();
     const wchar_t* pData = p; // start of the character data before the next markup
     while (m_bKnown && p < pEnd) {
         if (*p != L'<') {

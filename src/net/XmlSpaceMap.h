@@ -7,6 +7,7 @@
 
 #include <afx.h>
 
+#include <cstddef>
 #include <vector>
 
 class CXmlSpaceMap {
@@ -21,13 +22,13 @@ public:
 
     // Reads source; a document type (whose entities may stand for anything) or text that is not
     // well-formed as far as the map looks leaves every element unknown.
-    explicit CXmlSpaceMap(const CString& source);
+    CXmlSpaceMap(const wchar_t* source, size_t length);
 
     // The element with index nElement in document order, or null when unknown.
     const Element* Find(size_t nElement) const;
 
 private:
-    void Read(const CString& source);
+    void Read(const wchar_t* p, const wchar_t* pEnd);
     void AddCharacterData(const wchar_t* pBegin, const wchar_t* pEnd);
     void AddChildElement();
     void AddOtherChild();

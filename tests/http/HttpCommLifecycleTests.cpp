@@ -109,7 +109,7 @@ TEST(HttpCommLifecycleTest, RequestsThatReachNoWindowAreDestroyedWithoutMessage)
     EXPECT_EQ(2u, server.Requests().size()) << "the request itself was sent";
     EXPECT_EQ(before, CountedAttributes::Alive()) << "the gone window's request leaked";
 
-    // A thread without COM cannot make the command's XML document: the conversion fails.
+    // A thread without COM could not read an answer: nothing is sent.
     comm.Stop();
     std::thread([&] { comm.ToDo(new CHttpCommParam(3, Command(), live.Handle())); }).join();
     EXPECT_EQ(before, CountedAttributes::Alive()) << "the unconverted request and its tree leaked";

@@ -41,12 +41,19 @@ TEST_F(ConvertXmlTest, WideDocumentHugeTextAndManyAttributesArriveWhole)
     text += L"<big>" + huge + L"</big><heavy";
     for (int index = 0; index < kAttributes; ++index)
         text += L" a" + std::to_wstring(index) + L"=\"v" + std::to_wstring(index) + L"\"";
+    text += L"/><ns xmlns:q=\"urn:q\"";
+    for (int index = 0; index < 40; ++index) // read by index: the declaration is no attribute to a selection
+        text += L" a" + std::to_wstring(index) + L"=\"\"";
     text += L"/></list>";
 
     CXmlTreeCtrl tree;
     ASSERT_EQ(S_OK, Parse(text, tree));
-    EXPECT_EQ(kChildren + 3, tree.GetItemCount());
-    const CXmlTreeItem* heavy = tree.GetFirstItem()->GetChild(); // last in the document
+    EXPECT_EQ(kChildren + 4, tree.GetItemCount());
+    const CXmlTreeItem* ns = tree.GetFirstItem()->GetChild(); // last in the document
+    ASSERT_NE(nullptr, ns->GetAttri());
+    EXPECT_EQ(41, ns->GetAttri()->GetCount());
+    EXPECT_EQ(L"urn:q", Attribute(ns, L"xmlns:q"));
+    const CXmlTreeItem* heavy = ns->GetNext();
     ASSERT_NE(nullptr, heavy->GetAttri());
     EXPECT_EQ(kAttributes, heavy->GetAttri()->GetCount());
     EXPECT_EQ(L"v4321", Attribute(heavy, L"a4321"));
@@ -61,6 +68,17 @@ TEST_F(ConvertXmlTest, WideDocumentHugeTextAndManyAttributesArriveWhole)
     const CXmlTreeItem* heavyBack = back.GetItemByName(L"heavy");
     ASSERT_NE(nullptr, heavyBack->GetAttri());
     EXPECT_EQ(kAttributes, heavyBack->GetAttri()->GetCount());
+
+    tree.DeleteItem(tree.GetItemByName(L"ns")); // written by the DOM: a declaration
+    CString written;
+    ASSERT_EQ(S_OK, CConvertXml::ConvertTreeToText(&tree, written));
+    CXmlTreeCtrl fromText;
+    ASSERT_EQ(S_OK, Parse(written.GetString(), fromText));
+    const CXmlTreeItem* heavyText = fromText.GetItemByName(L"heavy");
+    ASSERT_NE(nullptr, heavyText->GetAttri());
+    EXPECT_EQ(kAttributes, heavyText->GetAttri()->GetCount());
+    EXPECT_EQ(L"v4321", Attribute(heavyText, L"a4321"));
+    EXPECT_EQ(static_cast<int>(huge.size()), fromText.GetItemByName(L"big")->GetText().GetLength());
 }
 
 TEST_F(ConvertXmlTest, EntitiesNeitherReadFilesNorExplode)
@@ -132,4 +150,40 @@ TEST_F(ConvertXmlTest, RepeatedRoundTripsDoNotGrowTheHeaps)
         roundTrip();
     const size_t after = BusyHeapBytes();
     EXPECT_LT(after, before + (size_t(256) << 10)) << "grew by " << (after > before ? after - before : 0);
+}
+
+// The parser reads no text of about 10,000,000 bytes of UTF-8 from a string, and no name longer
+// than 50,000 characters: texts beyond 9,000,000 bytes and longer names are refused before
+// anything is written.
+TEST_F(ConvertXmlTest, TextsAndNamesBeyondTheParsersLimitsAreRefusedAndTheLimitReadsBack)
+{
+    const int kMaxBytes = 9000000;
+    struct Case {
+        std::wstring name;
+        std::wstring text;
+        HRESULT expected;
+    } cases[] = {
+        {L"big", std::wstring(kMaxBytes, L'w'), S_OK},
+        {L"big", std::wstring(kMaxBytes + 1, L'w'), 1},
+        {L"big", std::wstring(50000000, L'w'), 1},
+        {L"big", std::wstring(kMaxBytes / 3 + 1, L'\x4E2D'), 1}, // three bytes each
+        {std::wstring(50000, L'n'), L"", S_OK},
+        {std::wstring(50001, L'n'), L"", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name.size() << " " << c.text.size());
+        CXmlTreeCtrl tree;
+        tree.InsertItem(c.name.c_str(), c.text.c_str());
+        CString written;
+        ASSERT_EQ(c.expected, CConvertXml::ConvertTreeToText(&tree, written));
+        const std::wstring path = TempFile(L"limit.xml");
+        EXPECT_EQ(c.expected, CConvertXml::SaveToXml(path.c_str(), &tree));
+        EXPECT_EQ(c.expected == S_OK, GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES);
+        DeleteFileW(path.c_str());
+        if (c.expected != S_OK)
+            continue;
+        CXmlTreeCtrl back;
+        ASSERT_EQ(S_OK, Parse(written.GetString(), back));
+        EXPECT_EQ(static_cast<int>(c.text.size()), back.GetFirstItem()->GetText().GetLength());
+    }
 }

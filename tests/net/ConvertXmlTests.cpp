@@ -1,9 +1,11 @@
 // CConvertXml on well-formed input: reversed sibling order, joined texts, attribute maps,
 // skipped comments and text nodes, top-level order, save and reload, empty inputs, and every
-// item text the DOM's own over a corpus of white space, entities and CDATA.
+// item text the DOM's own over a corpus of white space, entities and CDATA, and the text written
+// from a tree the DOM's text of its document over a corpus of trees.
 
 #include "XmlTestSupport.h"
 
+#include <utility>
 #include <vector>
 
 TEST_F(ConvertXmlTest, SiblingsComeOutInReverseOrderWithJoinedTextsAndAttributeMaps)
@@ -216,5 +218,55 @@ TEST_F(ConvertXmlTest, EveryItemTextIsTheDomTextWithWhiteSpaceEntitiesAndCdata)
         CXmlTreeCtrl fromSource;
         ASSERT_EQ(S_OK, CConvertXml::ConvertXmlToTree(doc, &fromSource, text.c_str()));
         ExpectDomTexts(root, fromSource.GetFirstItem());
+    }
+}
+
+// The request text is written straight from the tree: over a corpus of trees it must be the
+// DOM's own text of the document built from them, and refused where that is refused.
+TEST_F(ConvertXmlTest, TextWrittenFromTheTreeIsTheDomTextOfItsDocument)
+{
+    struct Item {
+        const wchar_t* name;
+        const wchar_t* text;
+        std::vector<std::pair<const wchar_t*, const wchar_t*>> attributes;
+        int parent; // index of an earlier item, -1 for the top level
+    };
+    const std::vector<std::vector<Item>> corpus = {
+        {{L"a", L"", {}, -1}},
+        {{L"a", L"x <&> \"' ]]> \x4E2D\U0001F600\x00A0 ", {}, -1}},
+        {{L"a", L"", {{L"k", L"<&>\"' \x4E2D\U0001F600"}, {L"e", L""}, {L"b", L"1"}, {L"z9", L"2"}}, -1}},
+        {{L"r", L"rt", {}, -1}, {L"c", L"ct", {}, 0}, {L"d", L"", {}, 0}, {L"e", L"", {{L"i", L"1"}}, 2}},
+        {{L"r", L"", {}, -1}, {L"c", L"", {}, 0}, {L"d", L"x", {}, 1}, {L"e", L"", {}, 1}, {L"f", L"y", {}, 0}},
+        {{L"xml", L"version=\"1.0\"", {}, -1}, {L"tavo", L"", {{L"ver", L"1"}}, -1}, {L"cmd", L"login", {}, 1}},
+        // Left to the DOM: control characters, namespace prefixes and declarations.
+        {{L"a", L"t\tn\nr\r.", {{L"k", L"t\tn\nr\r."}}, -1}},
+        {{L"x:a", L"", {{L"xmlns:x", L"urn:x"}, {L"xml:lang", L"en"}}, -1}},
+        {{L"a", L"", {{L"xmlns", L"urn:d"}}, -1}, {L"b", L"", {}, 0}},
+        // Refused both ways: no element, a second element, an item no XML file can hold.
+        {},
+        {{L"a", L"", {}, -1}, {L"b", L"", {}, -1}},
+        {{L"a", L"", {}, -1}, {L"b c", L"", {}, 0}},
+        {{L"a", L"", {}, -1}, {L"b", L"esc \x1B", {}, 0}},
+    };
+    for (const std::vector<Item>& items : corpus) {
+        CXmlTreeCtrl tree;
+        std::vector<CXmlTreeItem*> made;
+        CXmlTreeItem* lastTop = nullptr;
+        for (const Item& item : items) {
+            CMapStringToString* attri = item.attributes.empty() ? nullptr : new CMapStringToString;
+            for (const auto& attribute : item.attributes)
+                attri->SetAt(attribute.first, attribute.second);
+            // Top-level items in order: each behind the one before.
+            CXmlTreeItem* parent = item.parent < 0 ? nullptr : made[static_cast<size_t>(item.parent)];
+            made.push_back(tree.InsertItem(item.name, item.text, attri, parent, parent ? nullptr : lastTop));
+            lastTop = parent ? lastTop : made.back();
+        }
+        SCOPED_TRACE(testing::Message() << (items.empty() ? L"(empty)" : items[0].name) << ", " << items.size());
+        IXMLDOMDocumentPtr doc;
+        const HRESULT hrDoc = CConvertXml::ConvertTreeToXml(&tree, doc);
+        CString text = L"unchanged";
+        const HRESULT hrText = CConvertXml::ConvertTreeToText(&tree, text);
+        EXPECT_EQ(hrDoc, hrText);
+        EXPECT_EQ(hrDoc == S_OK ? XmlOf(doc) : L"unchanged", text.GetString());
     }
 }
