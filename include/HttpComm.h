@@ -36,14 +36,17 @@ public:
     // connect, send and receive time-outs are 30 s each. An answer that declares a document
     // type is refused (the service sends none; its entities could expand without bound), and so
     // is one with more than kMaxAnswerTags tags ('<' characters: start and end tags, comments;
-    // about 100,000 elements), whose parse and conversion would take seconds. Nesting is bounded
-    // by the parser (deeper answers do not parse) and converted without recursion. An
-    // answer with a status outside 200-299 fails with the status in the error text, unless it
-    // is a "tavo" document: the service words its own errors that way.
+    // about 100,000 elements), whose parse and conversion would take seconds, or with an element
+    // of more than kMaxAnswerAttributes attributes (the parser reads them in quadratic time: a
+    // million would hold the worker for hours). Nesting is bounded by the parser (deeper answers
+    // do not parse) and converted without recursion. An answer with a status outside 200-299
+    // fails with the status in the error text, unless it is a "tavo" document: the service
+    // words its own errors that way.
     // No real answer of the service comes near these bounds.
     static constexpr size_t kMaxAnswerBytes = 8 * 1024 * 1024;
     static constexpr DWORD kAnswerDeadlineMs = 60000;
     static constexpr ptrdiff_t kMaxAnswerTags = 200000;
+    static constexpr ptrdiff_t kMaxAnswerAttributes = 5000;
 
     // Starts the worker again after Stop; queued requests then run.
     void Start();

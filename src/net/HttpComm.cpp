@@ -38,9 +38,35 @@ const wchar_t kErrTooLong[] = L"Error: the answer of the server is longer than 8
 const wchar_t kErrTooSlow[] = L"Error: the answer of the server did not come in time!";
 const wchar_t kErrStatus[] = L"Error: the server answered with HTTP status %lu!";
 const wchar_t kErrTooManyTags[] = L"Error: the answer of the server has more than 200000 tags!";
+const wchar_t kErrTooManyAttributes[] = L"Error: an element of the answer of the server has more than 5000 attributes!";
 const wchar_t kErrDocumentType[] = L"Error: an answer with a document type declaration is refused!";
 
 enum class AnswerEnd { Whole, TooLong, TooSlow };
+
+// The most attributes one tag of the bytes holds: the '=' signs between a '<' and its '>',
+// outside quoted values (which may hold both). The bytes are not parsed: comments and CDATA
+// count as tags, which only matters for answers far from anything the service sends.
+ptrdiff_t MostAttributesInOneTag(const std::string& bytes)
+{
+    ptrdiff_t nMost = 0, nInTag = 0;
+    bool bInTag = false;
+    char quote = 0;
+    for (const char c : bytes) {
+        if (quote != 0) {
+            quote = c == quote ? 0 : quote;
+        } else if (!bInTag) {
+            bInTag = c == '<';
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '=') {
+            nMost = std::max(nMost, ++nInTag);
+        } else if (c == '>') {
+            bInTag = false;
+            nInTag = 0;
+        }
+    }
+    return nMost;
+}
 
 CString ErrorTextOf(const CException& e, UINT maxLength = kMaxErrorText)
 {
@@ -355,7 +381,7 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t
         }
 
         // The service never declares a document type; one could define entities that expand
-        // into gigabytes. Both checks read the bytes: '<' and the declaration are ASCII, which
+        // into gigabytes. The checks read the bytes: '<' and the declaration are ASCII, which
         // UTF-8 never uses inside another character.
         if (answerBytes.find("<!DOCTYPE") != std::string::npos) {
             err = kErrDocumentType;
@@ -363,6 +389,10 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t
         }
         if (std::count(answerBytes.begin(), answerBytes.end(), '<') > kMaxAnswerTags) {
             err = kErrTooManyTags;
+            return 0;
+        }
+        if (MostAttributesInOneTag(answerBytes) > kMaxAnswerAttributes) {
+            err = kErrTooManyAttributes;
             return 0;
         }
         // The answer stays whole: it is decoded from UTF-8 as it came, never passed through

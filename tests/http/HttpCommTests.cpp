@@ -184,6 +184,10 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
     for (int i = 0; i < 200000; ++i) // with the root's two, 200,002 tags
         wide += "<i/>";
     wide += "</tavo>";
+    std::string crowded = "<tavo><i"; // the parser reads one element's attributes in quadratic time
+    for (int i = 0; i < 100000; ++i)
+        crowded += " a" + std::to_string(i) + "='x>y'";
+    crowded += "/></tavo>";
     LoopbackServer::Script trickle = Answer(kNormalAnswer, Behaviour::Trickle);
     trickle.trickleMs = 50;
     struct Case {
@@ -196,6 +200,7 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
         {"trickled", trickle, L"Error: the answer of the server did not come in time!", 1000},
         {"entities", Answer(laughs), L"Error: an answer with a document type declaration is refused!"},
         {"wide", Answer(wide), L"Error: the answer of the server has more than 200000 tags!"},
+        {"crowded", Answer(crowded), L"Error: an element of the answer of the server has more than 5000 attributes!"},
         {"status 500",
          {Behaviour::Answer, "<error>busy</error>", 500},
          L"Error: the server answered with HTTP status 500!"},
