@@ -30,18 +30,6 @@ HRESULT Invoke(IDispatch* pAx, DISPID dispId, WORD wFlags, std::vector<_variant_
     return pAx->Invoke(dispId, IID_NULL, 0, wFlags, &params, pResult, nullptr, nullptr);
 }
 
-COLORREF DataPixel(IUnknown* pObject, int x, int y)
-{
-    IDataObjectPtr data(pObject);
-    FORMATETC format = {CF_BITMAP, nullptr, DVASPECT_CONTENT, -1, TYMED_GDI};
-    STGMEDIUM medium = {};
-    if (data == nullptr || FAILED(data->GetData(&format, &medium)))
-        return CLR_INVALID;
-    const COLORREF colour = BitmapPixel(medium.hBitmap, x, y);
-    ::ReleaseStgMedium(&medium);
-    return colour;
-}
-
 } // namespace
 
 TEST_F(ChatTest, TransferComponentMembersCheckTheirArguments)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <afxgdi.h>
+#include <ole2.h>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,24 @@ inline COLORREF BitmapPixel(HBITMAP hBitmap, int x, int y)
     const CScopedCreateDC dc(nullptr);
     const CDCSelect select(dc, hBitmap);
     return ::GetPixel(dc, x, y);
+}
+
+// The colour of pixel (x, y) of the picture an OLE object hands out as CF_BITMAP; CLR_INVALID
+// when it hands out none.
+inline COLORREF DataPixel(IUnknown* pObject, int x, int y)
+{
+    IDataObject* pData = nullptr;
+    if (pObject == nullptr || FAILED(pObject->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&pData))))
+        return CLR_INVALID;
+    FORMATETC format = {CF_BITMAP, nullptr, DVASPECT_CONTENT, -1, TYMED_GDI};
+    STGMEDIUM medium = {};
+    const HRESULT hr = pData->GetData(&format, &medium);
+    pData->Release();
+    if (FAILED(hr))
+        return CLR_INVALID;
+    const COLORREF colour = BitmapPixel(medium.hBitmap, x, y);
+    ::ReleaseStgMedium(&medium);
+    return colour;
 }
 
 inline bool IsLiveGdiObject(HGDIOBJ hObject)

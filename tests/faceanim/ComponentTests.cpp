@@ -26,19 +26,6 @@ FORMATETC BitmapFormat()
     return {CF_BITMAP, nullptr, DVASPECT_CONTENT, -1, TYMED_GDI};
 }
 
-// The colour of pixel (x, y) of the frame the object hands out.
-COLORREF DataPixel(IUnknown* pObject, int x, int y)
-{
-    IDataObjectPtr data(pObject);
-    FORMATETC format = BitmapFormat();
-    STGMEDIUM medium = {};
-    if (data == nullptr || FAILED(data->GetData(&format, &medium)))
-        return CLR_INVALID;
-    const COLORREF colour = BitmapPixel(medium.hBitmap, x, y);
-    ::ReleaseStgMedium(&medium);
-    return colour;
-}
-
 IStoragePtr MemoryStorage()
 {
     ILockBytes* pBytes = nullptr;
