@@ -91,7 +91,7 @@ void ClickButton(CWnd& dlg, int nID)
     ::SendMessageW(::GetDlgItem(dlg.m_hWnd, nID), BM_CLICK, 0, 0);
 }
 
-TEST(ModalDialogTest, EndDialogFromTimerEndsDoModalWithItsCodeAndFreesTheOwner)
+TEST(ModalDialogTest, EndDialogEndsDoModalWithItsCodeFreesTheOwnerAndFailedRunsGiveMinusOne)
 {
     CWnd owner;
     ASSERT_TRUE(afxtest::CreateHiddenFrame(owner));
@@ -111,10 +111,8 @@ TEST(ModalDialogTest, EndDialogFromTimerEndsDoModalWithItsCodeAndFreesTheOwner)
     EXPECT_TRUE(owner.IsWindowEnabled());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     owner.DestroyWindow();
-}
 
-TEST(ModalDialogTest, RunEndedInOnInitDialogMissingTemplateOrQuit)
-{
+    // Runs ended in OnInitDialog, without a template, or by a quit message.
     CDataDialog ended;
     ended.m_onInit = [](CDataDialog& d) { d.EndDialog(77); };
     EXPECT_EQ(77, ended.DoModal());

@@ -18,7 +18,7 @@ CString MessageOf(const CException& e, UINT nMaxError = 512)
     return text;
 }
 
-TEST(FrameworkExceptionTest, FileExceptionCrossesTheModuleBoundaryWithItsText)
+TEST(FrameworkExceptionTest, FileMemoryAndInternetExceptionsCrossTheModuleBoundaryWithTheirTexts)
 {
     try {
         CFileException::ThrowOsError(ERROR_FILE_NOT_FOUND, L"C:\\missing.txt");
@@ -34,10 +34,7 @@ TEST(FrameworkExceptionTest, FileExceptionCrossesTheModuleBoundaryWithItsText)
     }
     EXPECT_NO_THROW(CFileException::ThrowOsError(0, L"x"));
     EXPECT_STREQ(L"an unnamed file contains an incorrect path.", MessageOf(CFileException(CFileException::badPath)));
-}
 
-TEST(FrameworkExceptionTest, StatusAndTextOfMemoryAndInternetExceptions)
-{
     try {
         AfxThrowMemoryException();
     } catch (CMemoryException* e) {

@@ -52,7 +52,7 @@ TEST_F(MemoryDcTest, SelectionReturnsThePreviousObjectAndGuardsPutItBack)
     EXPECT_EQ(kBlue, m_dc.GetPixel(20, 20)) << "the clip region was not restored";
 }
 
-TEST(CFontTest, PointFontHeightFollowsTheDeviceResolutionAndMapping)
+TEST(CFontTest, PointFontHeightFollowsTheDeviceResolutionAndMappingAndWrappersDeleteOnlyWhatTheyOwn)
 {
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
@@ -73,10 +73,8 @@ TEST(CFontTest, PointFontHeightFollowsTheDeviceResolutionAndMapping)
     ASSERT_TRUE(mapped.CreatePointFont(90, L"Tahoma", &dc));
     ASSERT_GT(mapped.GetLogFont(&logFont), 0);
     EXPECT_EQ(-2 * MulDiv(dpi, 90, 720), logFont.lfHeight);
-}
 
-TEST(GdiOwnershipTest, WrappersDeleteWhatTheyOwnAndNothingElse)
-{
+    // Wrappers delete what they own and nothing else.
     HGDIOBJ pen = nullptr;
     {
         CPen owner(PS_SOLID, 2, kRed);
@@ -113,7 +111,7 @@ TEST(GdiOwnershipTest, WrappersDeleteWhatTheyOwnAndNothingElse)
     AfxDeleteTempMaps();
 }
 
-TEST_F(MemoryDcTest, BitmapResourceInAnImageListDrawsWithItsMaskColourTransparent)
+TEST_F(MemoryDcTest, BitmapResourceInImageListsDrawsWithItsMaskColourAndListsOwnTheirHandles)
 {
     CBitmap strip;
     ASSERT_TRUE(strip.LoadBitmap(kStripBitmapId));
@@ -138,10 +136,7 @@ TEST_F(MemoryDcTest, BitmapResourceInAnImageListDrawsWithItsMaskColourTransparen
     CImageList missing;
     EXPECT_FALSE(missing.Create(0x7A1F, 4, 1, kMagenta));
     EXPECT_EQ(nullptr, missing.GetSafeHandle());
-}
 
-TEST(ImageListOwnershipTest, CopiesAndOwnsItsHandle)
-{
     CImageList original;
     ASSERT_TRUE(original.Create(kStripBitmapId, 4, 1, kMagenta));
     CImageList copy;

@@ -79,7 +79,7 @@ TEST(HandleMapTest, StockObjectsMayBeHeldByAnyNumberOfWrappers)
 
 // Each misuse a caller can make of the ownership rules; every wrapper class goes through the
 // same map code, so one class per rule stands for all.
-TEST(HandleMapDeathTest, AttachingAHandleAnotherWrapperOwnsEndsTheProcess)
+TEST(HandleMapDeathTest, AttachingAHeldOrForeignHandleOrDetachingNothingEndsTheProcess)
 {
     EXPECT_DEATH(
         {
@@ -89,10 +89,6 @@ TEST(HandleMapDeathTest, AttachingAHandleAnotherWrapperOwnsEndsTheProcess)
             thief.Attach(owner.m_hMenu);
         },
         "Assertion failed: .*CHandleMap\\.h");
-}
-
-TEST(HandleMapDeathTest, AttachingOverAHeldHandleEndsTheProcess)
-{
     EXPECT_DEATH(
         {
             CBrush brush;
@@ -100,16 +96,7 @@ TEST(HandleMapDeathTest, AttachingOverAHeldHandleEndsTheProcess)
             brush.CreateSolidBrush(RGB(4, 5, 6));
         },
         "Assertion failed: .*CHandleMap\\.h");
-}
-
-TEST(HandleMapDeathTest, DetachingNothingEndsTheProcess)
-{
-    EXPECT_DEATH(
-        {
-            CWnd wnd;
-            wnd.Detach();
-        },
-        "Assertion failed: .*CHandleMap\\.h");
+    EXPECT_DEATH(CWnd().Detach(), "Assertion failed: .*CHandleMap\\.h");
 }
 
 } // namespace

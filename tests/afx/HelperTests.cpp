@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(ProfileTest, ValuesAreWholeUnlessTheCallerGivesALimit)
+TEST(ProfileTest, ValuesAreWholeUnlessLimitedAndWritesThatWouldAddLinesAreRefused)
 {
     CTempFolder folder;
     ASSERT_TRUE(folder.IsReady());
@@ -33,26 +33,21 @@ TEST(ProfileTest, ValuesAreWholeUnlessTheCallerGivesALimit)
     EXPECT_EQ(INT_MAX, AfxGetProfileNumber(file.c_str(), L"s", L"huge", 7));
     EXPECT_EQ(7, AfxGetProfileNumber(file.c_str(), L"s", L"word", 7));
     EXPECT_EQ(7, AfxGetProfileNumber(file.c_str(), L"s", L"missing", 7));
-}
 
-TEST(ProfileTest, WritesThatWouldAddLinesOrAimAtAFolderAreRefused)
-{
-    CTempFolder folder;
-    ASSERT_TRUE(folder.IsReady());
-    const std::wstring file = folder.Path(L"settings.ini");
-    EXPECT_TRUE(AfxWriteProfileText(file.c_str(), L"s", L"name", L"plain"));
+    const std::wstring written = folder.Path(L"written.ini");
+    EXPECT_TRUE(AfxWriteProfileText(written.c_str(), L"s", L"name", L"plain"));
     for (const wchar_t* value : {L"two\r\n[lines]", L"x\nk=v", L"cr\r"})
-        EXPECT_FALSE(AfxWriteProfileText(file.c_str(), L"s", L"name", value)) << value;
-    EXPECT_FALSE(AfxWriteProfileText(file.c_str(), L"s", L"k\r\n[t]", L"v"));
-    EXPECT_EQ(CString(L"plain"), AfxGetProfileText(file.c_str(), L"s", L"name"));
+        EXPECT_FALSE(AfxWriteProfileText(written.c_str(), L"s", L"name", value)) << value;
+    EXPECT_FALSE(AfxWriteProfileText(written.c_str(), L"s", L"k\r\n[t]", L"v"));
+    EXPECT_EQ(CString(L"plain"), AfxGetProfileText(written.c_str(), L"s", L"name"));
     wchar_t sections[64] = {};
-    ::GetPrivateProfileSectionNamesW(sections, 64, file.c_str());
+    ::GetPrivateProfileSectionNamesW(sections, 64, written.c_str());
     EXPECT_STREQ(L"s", sections);
     EXPECT_EQ(L'\0', sections[2]) << "one section only";
     EXPECT_FALSE(AfxWriteProfileText(folder.Path().c_str(), L"s", L"name", L"plain"));
 }
 
-TEST(PathTest, ModuleNamesComeFromTheRunningProgram)
+TEST(PathTest, ModuleNamesAndPlainFileNames)
 {
     wchar_t path[MAX_PATH] = {};
     ASSERT_NE(0u, GetModuleFileNameW(nullptr, path, MAX_PATH));
@@ -60,10 +55,7 @@ TEST(PathTest, ModuleNamesComeFromTheRunningProgram)
     EXPECT_EQ(full, AfxGetModuleFileName(nullptr));
     EXPECT_EQ(full.Left(full.ReverseFind(L'\\')), AfxGetModuleFolder(nullptr));
     EXPECT_EQ(CString(L"test_afx"), AfxGetModuleBaseName(nullptr));
-}
 
-TEST(PathTest, OnlyNamesThatStayInTheirFolderArePlain)
-{
     for (const wchar_t* name : {L"chs", L"abc.xml", L"..x", L"信息", L"a b", L"CONSOLE", L"COM10", L"nul_", L"LPT"})
         EXPECT_TRUE(AfxIsPlainFileName(name)) << testing::PrintToString(std::wstring(name));
     for (const wchar_t* name :
@@ -74,7 +66,7 @@ TEST(PathTest, OnlyNamesThatStayInTheirFolderArePlain)
     EXPECT_FALSE(AfxIsPlainFileName(nullptr));
 }
 
-TEST(XmlTextTest, OnlyCharactersAnXmlFileCanHoldPass)
+TEST(XmlTextTest, OnlyCharactersAndNamesAnXmlFileCanHoldPass)
 {
     const std::wstring good = L"tab\t line\n\r \u4fe1 \U0001F600 \uFFFD";
     EXPECT_TRUE(AfxIsXmlText(good.c_str(), static_cast<int>(good.size())));
@@ -82,10 +74,7 @@ TEST(XmlTextTest, OnlyCharactersAnXmlFileCanHoldPass)
          {std::wstring(L"esc\x1B"), std::wstring(1, L'\0'), std::wstring(L"\xFFFE"), std::wstring(L"\xFFFF"),
           std::wstring(L"lone \xD800 high"), std::wstring(L"lone \xDC00 low"), std::wstring(L"ends \xD83D")})
         EXPECT_FALSE(AfxIsXmlText(bad.c_str(), static_cast<int>(bad.size()))) << testing::PrintToString(bad);
-}
 
-TEST(XmlTextTest, OnlyXmlNamesAreNames)
-{
     for (const std::wstring name :
          {L"tavo", L"_x", L"ns:item", L"a-b.c9", L"\u4fe1\u606f", L"\u00e9t\u00e9", L"\U00010000x"})
         EXPECT_TRUE(AfxIsXmlName(name.c_str(), static_cast<int>(name.size()))) << testing::PrintToString(name);

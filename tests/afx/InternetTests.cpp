@@ -1,20 +1,17 @@
-// Internet classes against a loopback HTTP server started by the tests: URL splitting,
-// requests with headers and bodies (in one piece and written in parts), status and
-// header queries, the exceptions of refused and reset connections, and cancelling a request
-// that blocks on a silent server by closing it from another thread.
+// Internet classes against a loopback HTTP server started by the tests: URL splitting, requests
+// with headers and bodies (in one piece and written in parts), status and header queries, and the
+// exceptions of refused and reset connections. Reading a connection left open and closing a
+// blocked request from another thread are the library's request path, tested in tests/http.
 #include "../common/LoopbackServer.h"
 
 #include <afxinet.h>
 
 #include <gtest/gtest.h>
 
-#include <future>
 #include <memory>
 #include <string>
 
 namespace {
-
-const DWORD kWaitMs = 10000; // bound of every wait, so a failing test cannot hang
 
 // Runs action; the error code of the CInternetException it throws (deleted here), 0 for none.
 template <typename Action>
@@ -55,7 +52,7 @@ struct Exchange {
     }
 };
 
-TEST(AfxParseUrlTest, SplitsServiceServerObjectAndPort)
+TEST(AfxParseUrlTest, SplitsServiceServerObjectAndPortAndRefusesWhatIsNoUrl)
 {
     struct Case {
         LPCTSTR url;
@@ -82,10 +79,7 @@ TEST(AfxParseUrlTest, SplitsServiceServerObjectAndPort)
         EXPECT_STREQ(c.object, object) << c.url;
         EXPECT_EQ(c.port, port) << c.url;
     }
-}
 
-TEST(AfxParseUrlTest, RefusesWhatIsNoUsableUrl)
-{
     for (LPCTSTR url : {static_cast<LPCTSTR>(nullptr), L"", L"no url at all", L"example.org/cmd", L"http://",
                         L"unknownscheme://host/x"}) {
         DWORD service = 0;
@@ -164,29 +158,6 @@ TEST(HttpFileTest, PostSendsTheBodyInOnePieceOrWrittenInParts)
     EXPECT_EQ("written in parts", requests[1].body);
 }
 
-TEST(HttpFileTest, GetLengthTellsWhatCanBeReadWithoutWaiting)
-{
-    // The connection stays open after the body: only reads within GetLength come back.
-    LoopbackServer::Script script;
-    script.behaviour = LoopbackServer::Behaviour::KeepOpen;
-    script.body = "<tavo>open</tavo>";
-    LoopbackServer server(script);
-    ASSERT_NE(0, server.Port());
-
-    Exchange exchange(server.Port(), L"GET");
-    exchange.file->SendRequest();
-    std::string body;
-    while (body.size() < script.body.size()) {
-        const ULONGLONG available = exchange.file->GetLength();
-        ASSERT_GT(available, 0u);
-        ASSERT_LE(available, script.body.size() - body.size());
-        std::string chunk(static_cast<size_t>(available), '\0');
-        ASSERT_EQ(available, exchange.file->Read(&chunk[0], static_cast<UINT>(available)));
-        body += chunk;
-    }
-    EXPECT_EQ(script.body, body);
-}
-
 TEST(HttpFileTest, RefusedOrResetConnectionsAndBadVerbsThrowInternetExceptions)
 {
     const USHORT refused = LoopbackServer::UnusedPort();
@@ -209,38 +180,6 @@ TEST(HttpFileTest, RefusedOrResetConnectionsAndBadVerbsThrowInternetExceptions)
     ASSERT_NE(0, server.Port());
     Exchange reset(server.Port(), L"GET");
     EXPECT_NE(0u, InternetErrorOf([&] { reset.file->SendRequest(); }));
-}
-
-TEST(HttpFileTest, CloseFromAnotherThreadIsSafeWhileARequestBlocks)
-{
-    // Declared so that on a failed check the server goes first (its closed sockets end the
-    // request), then the future waits for the request's thread, then the request goes.
-    std::unique_ptr<Exchange> exchange;
-    std::future<DWORD> sent;
-    LoopbackServer::Script script;
-    script.behaviour = LoopbackServer::Behaviour::Stall;
-    auto server = std::make_unique<LoopbackServer>(script);
-    ASSERT_NE(0, server->Port());
-
-    exchange.reset(new Exchange(server->Port(), L"POST"));
-    CHttpFile* file = exchange->file.get();
-    sent = std::async(std::launch::async, [file] {
-        return InternetErrorOf([file] { file->SendRequest(nullptr, 0, const_cast<char*>("body"), 4); });
-    });
-    ASSERT_TRUE(server->WaitForRequests(1, kWaitMs));
-    EXPECT_EQ(std::future_status::timeout, sent.wait_for(std::chrono::milliseconds(200)))
-        << "the silent server should keep the request waiting";
-
-    file->Close();
-    EXPECT_EQ(nullptr, static_cast<HINTERNET>(*file));
-    // Windows ends the blocked call now; Wine when the connection ends, so end it.
-    if (sent.wait_for(std::chrono::milliseconds(1000)) != std::future_status::ready)
-        server.reset();
-    ASSERT_EQ(std::future_status::ready, sent.wait_for(std::chrono::milliseconds(kWaitMs)));
-    sent.get(); // failed or not (an empty answer may pass for HTTP/0.9): it has ended
-    DWORD status = 0;
-    EXPECT_FALSE(file->QueryInfoStatusCode(status)) << "the request is closed";
-    file->Close(); // and the destructor closes once more: nothing left to close
 }
 
 } // namespace

@@ -62,9 +62,9 @@ std::vector<int> SelectedItems(const CListCtrl& list)
 
 } // namespace
 
-TEST_F(ListTreeCtrlTest, ListItemsAndSubitemsReadBackInBothForms)
+TEST_F(ListTreeCtrlTest, ListItemsSubitemsAndSelectionPositions)
 {
-    FillList(3);
+    FillList(5);
     EXPECT_TRUE(m_list.SetItemText(1, 2, L"\u77ed\u4fe1 third"));
     EXPECT_STREQ(L"\u77ed\u4fe1 third", m_list.GetItemText(1, 2));
     EXPECT_STREQ(L"", m_list.GetItemText(7, 0));
@@ -78,11 +78,7 @@ TEST_F(ListTreeCtrlTest, ListItemsAndSubitemsReadBackInBothForms)
         EXPECT_EQ(text, m_list.GetItemText(2, 1).GetString());
     }
     EXPECT_EQ(102u, m_list.GetItemData(2));
-}
 
-TEST_F(ListTreeCtrlTest, ListSelectionPositionsFollowDeletion)
-{
-    FillList(5);
     EXPECT_EQ(nullptr, m_list.GetFirstSelectedItemPosition());
     for (int item : {0, 3, 4})
         EXPECT_TRUE(m_list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED));

@@ -89,7 +89,7 @@ protected:
     CMapTestWnd m_wnd;
 };
 
-TEST_F(MessageMapTest, ChildClickCommandRangeAndTimerReachTheirEntries)
+TEST_F(MessageMapTest, EveryKindOfEntryReachesItsHandlerWithItsResult)
 {
     HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 20, m_wnd.m_hWnd,
                                      reinterpret_cast<HMENU>(kGoButtonId), nullptr, nullptr);
@@ -102,10 +102,7 @@ TEST_F(MessageMapTest, ChildClickCommandRangeAndTimerReachTheirEntries)
     ASSERT_NE(0u, m_wnd.SetTimer(7, 10));
     EXPECT_TRUE(afxtest::PumpUntil([&] { return !m_wnd.m_timers.empty(); }));
     EXPECT_EQ((std::vector<UINT_PTR>{7}), m_wnd.m_timers);
-}
 
-TEST_F(MessageMapTest, MessageRegisteredAndNotifyHandlersReturnTheirResults)
-{
     EXPECT_EQ(7, m_wnd.SendMessage(WM_AFXTEST_ADD, 3, 4));
     EXPECT_EQ(42, m_wnd.SendMessage(g_registeredMessage, 21, 0));
 

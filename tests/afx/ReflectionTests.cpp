@@ -165,7 +165,7 @@ protected:
     CParentWnd m_parent;
 };
 
-TEST_F(ReflectionTest, ClickGoesToTheButtonAndToTheParentUnlessTheButtonKeepsIt)
+TEST_F(ReflectionTest, ClicksAndNotificationsGoToTheChildAndToTheParentUnlessTheChildKeepsThem)
 {
     CSharingButton sharing;
     ASSERT_TRUE(CreateButton(sharing));
@@ -181,10 +181,8 @@ TEST_F(ReflectionTest, ClickGoesToTheButtonAndToTheParentUnlessTheButtonKeepsIt)
     ASSERT_TRUE(CreateButton(plain));
     plain.SendMessage(BM_CLICK);
     EXPECT_EQ(2, m_parent.m_nClicks);
-}
 
-TEST_F(ReflectionTest, ReflectedNotificationReturnsTheChildsResultAndTheParentGetsWhatItShares)
-{
+    // A reflected notification returns the child's result; the parent gets what it shares.
     CReflectingChild child;
     ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, kChildRect, &m_parent, kChildId));
     NMHDR header = {child.m_hWnd, kChildId, static_cast<UINT>(NM_CLICK)};
@@ -197,7 +195,7 @@ TEST_F(ReflectionTest, ReflectedNotificationReturnsTheChildsResultAndTheParentGe
     EXPECT_EQ(1, m_parent.m_nNotifies);
 }
 
-TEST_F(ReflectionTest, OwnerDrawnButtonPaintsInItsDrawItem)
+TEST_F(ReflectionTest, OwnerDrawnButtonPaintsInItsDrawItemAndControlColourGoesToTheControlUnlessItDeclines)
 {
     COwnerDrawButton button;
     ASSERT_TRUE(CreateButton(button, BS_OWNERDRAW));
@@ -207,10 +205,9 @@ TEST_F(ReflectionTest, OwnerDrawnButtonPaintsInItsDrawItem)
     EXPECT_EQ(kChildId, button.m_draws.back().CtlID);
     EXPECT_EQ(button.m_hWnd, button.m_draws.back().hwndItem);
     EXPECT_EQ(0, m_parent.m_nDrawItems);
-}
 
-TEST_F(ReflectionTest, ControlColourGoesToTheControlUnlessItDeclines)
-{
+    // Control colour goes to the control unless it declines (the button's paint asked the parent).
+    m_parent.m_pCtlColorWnd = nullptr;
     CColorStatic label;
     ASSERT_TRUE(label.Create(L"Label", WS_VISIBLE, kChildRect, &m_parent, kChildId));
     CClientDC dc(&label);

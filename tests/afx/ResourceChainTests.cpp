@@ -59,10 +59,8 @@ TEST(ResourceChainTest, TerminatingTheModuleRemovesAllItsEntries)
     AfxTermExtensionModule(record); // removes both entries of the module
     EXPECT_FALSE(CString().LoadString(IDS_AFXTEST_EXT_ONLY));
     ::FreeLibrary(hExt);
-}
 
-TEST(ResourceChainTest, RedirectedResourceHandleIsSearchedFirst)
-{
+    // A redirected resource handle is searched first.
     HINSTANCE hOriginal = AfxGetResourceHandle();
     AfxSetResourceHandle(AfxGetFrameworkHandle());
     EXPECT_FALSE(CString().LoadString(IDS_AFXTEST_HOST_ONLY));

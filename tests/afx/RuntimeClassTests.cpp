@@ -25,7 +25,7 @@ class CStone : public CObject {
 };
 IMPLEMENT_DYNAMIC(CStone, CObject)
 
-TEST(RuntimeClassTest, KindsDowncastsAndFactoriesFollowTheBaseChain)
+TEST(RuntimeClassTest, KindsDowncastsFactoriesAndTheClassList)
 {
     CDog dog;
     CStone plain;
@@ -42,10 +42,8 @@ TEST(RuntimeClassTest, KindsDowncastsAndFactoriesFollowTheBaseChain)
     EXPECT_EQ(RUNTIME_CLASS(CDog), CRuntimeClass::FromName("CDog"));
     EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName(L"CObject"));
     EXPECT_EQ(nullptr, CRuntimeClass::FromName(static_cast<LPCWSTR>(nullptr)));
-}
 
-TEST(RuntimeClassTest, ClassLeavesTheListWhenItsRegistrarIsDestroyed)
-{
+    // A class leaves the list when its registrar goes.
     CRuntimeClass transient = {"CTransient", 1, 0xFFFF, nullptr, nullptr};
     {
         const AFX_CLASSINIT registrar(&transient); // as IMPLEMENT_DYNAMIC makes it

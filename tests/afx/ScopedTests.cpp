@@ -22,15 +22,12 @@ HANDLE H(INT_PTR value)
     return reinterpret_cast<HANDLE>(value);
 }
 
-TEST(ScopedHandleTest, EveryHandleIsClosedOnceByItsLastOwner)
+TEST(ScopedHandleTest, EveryHandleIsClosedOnceByItsLastOwnerAndNoHandleNever)
 {
     g_closed.clear();
     {
-        CCountedHandle none;
-        CCountedHandle invalid(INVALID_HANDLE_VALUE);
-        EXPECT_FALSE(none);
-        EXPECT_FALSE(invalid);
-
+        EXPECT_FALSE(CCountedHandle());
+        EXPECT_FALSE(CCountedHandle(INVALID_HANDLE_VALUE));
         CCountedHandle first(H(0x10));
         CCountedHandle moved(std::move(first));
         EXPECT_FALSE(first);
@@ -45,17 +42,12 @@ TEST(ScopedHandleTest, EveryHandleIsClosedOnceByItsLastOwner)
         released.Reset(H(0x50));
     }
     EXPECT_EQ((std::vector<HANDLE>{H(0x20), H(0x40), H(0x50), H(0x10)}), g_closed);
-}
 
-TEST(ScopedHandleTest, KernelHandlesAreReallyClosed)
-{
     HANDLE event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     ASSERT_NE(nullptr, event);
-    {
-        const CKernelHandle owner(event);
-    }
+    (void)CKernelHandle(event); // closed with the temporary owner
     DWORD flags = 0;
-    EXPECT_FALSE(::GetHandleInformation(event, &flags)) << "closed with its owner";
+    EXPECT_FALSE(::GetHandleInformation(event, &flags)) << "a kernel handle is really closed";
 }
 
 // A selection made inside a guard's lifetime and left in place would be swapped out silently

@@ -26,7 +26,7 @@ protected:
     CToolBar m_bar;
 };
 
-TEST_F(ToolBarTest, ButtonsCommandsAndImagesComeFromTheResourceAndItsBitmap)
+TEST_F(ToolBarTest, ButtonsCommandsAndImagesComeFromTheResourceAndDamagedOnesAreRefused)
 {
     ASSERT_TRUE(m_bar.LoadToolBar(IDR_AFXTEST_TOOLBAR));
     ASSERT_EQ(5, m_bar.GetCount());
@@ -56,10 +56,8 @@ TEST_F(ToolBarTest, ButtonsCommandsAndImagesComeFromTheResourceAndItsBitmap)
     CDibTarget canvas(16, 15, kWhite);
     ASSERT_TRUE(pImages->Draw(canvas.GetDC(), 1, CPoint(0, 0), ILD_TRANSPARENT));
     ExpectPixels(canvas, {{8, 7, kGreen}, {0, 0, kWhite}, {15, 14, kWhite}});
-}
 
-TEST_F(ToolBarTest, DamagedOrMissingResourcesLeaveAnEmptyToolbar)
-{
+    // Damaged or missing resources leave an empty toolbar.
     ASSERT_TRUE(m_bar.LoadToolBar(IDR_AFXTEST_TOOLBAR));
     const UINT damaged[] = {IDR_AFXTEST_TOOLBAR_SHORT,     IDR_AFXTEST_TOOLBAR_VERSION,    IDR_AFXTEST_TOOLBAR_HUGE,
                             IDR_AFXTEST_TOOLBAR_NO_BITMAP, IDR_AFXTEST_TOOLBAR_SHORT_WIDE, 0x7BFF};

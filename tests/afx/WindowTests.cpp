@@ -45,7 +45,7 @@ BEGIN_MESSAGE_MAP(CLifeProbe, CWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-TEST(WindowLifeTest, AttachedFromCreationUntilPostNcDestroy)
+TEST(WindowLifeTest, AttachedFromCreationUntilPostNcDestroyAndARefusedCreationLeavesItReusable)
 {
     CLifeProbe probe;
     ASSERT_TRUE(afxtest::CreateHiddenFrame(probe));
@@ -63,19 +63,17 @@ TEST(WindowLifeTest, AttachedFromCreationUntilPostNcDestroy)
         hWnd = wnd.m_hWnd;
     }
     EXPECT_FALSE(::IsWindow(hWnd)) << "an object dying first destroys its window";
-}
 
-TEST(WindowLifeTest, RefusedCreationLeavesTheObjectToItsCallerAndReusable)
-{
-    CLifeProbe probe;
-    probe.m_bFailCreate = TRUE;
-    EXPECT_FALSE(afxtest::CreateHiddenFrame(probe));
-    EXPECT_EQ(nullptr, probe.m_hWnd);
-    EXPECT_EQ(0, probe.m_nPostNcDestroys);
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(probe.m_hWndCreated));
-    probe.m_bFailCreate = FALSE;
-    ASSERT_TRUE(afxtest::CreateHiddenFrame(probe));
-    probe.DestroyWindow();
+    // A refused creation leaves the object to its caller, reusable.
+    CLifeProbe refused;
+    refused.m_bFailCreate = TRUE;
+    EXPECT_FALSE(afxtest::CreateHiddenFrame(refused));
+    EXPECT_EQ(nullptr, refused.m_hWnd);
+    EXPECT_EQ(0, refused.m_nPostNcDestroys);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(refused.m_hWndCreated));
+    refused.m_bFailCreate = FALSE;
+    ASSERT_TRUE(afxtest::CreateHiddenFrame(refused));
+    refused.DestroyWindow();
 }
 
 // Frees itself in PostNcDestroy, or while handling WM_DESTROY before WM_NCDESTROY arrives.
@@ -153,7 +151,7 @@ protected:
     HWND m_hWnd = nullptr;
 };
 
-TEST_F(ForeignWindowTest, TemporaryAndAttachedObjects)
+TEST_F(ForeignWindowTest, TemporaryAttachedAndSubclassingObjects)
 {
     ASSERT_NE(nullptr, CWnd::FromHandle(m_hWnd));
     AfxDeleteTempMaps();
@@ -164,10 +162,7 @@ TEST_F(ForeignWindowTest, TemporaryAndAttachedObjects)
     EXPECT_EQ(&wnd, CWnd::FromHandle(m_hWnd));
     EXPECT_EQ(m_hWnd, wnd.Detach());
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_hWnd));
-}
 
-TEST_F(ForeignWindowTest, SubclassRoutesMessagesThroughTheObjectUntilUnsubclassedOrDestroyed)
-{
     const auto originalProc = ::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC);
     CSubclassProbe probe;
     ASSERT_TRUE(probe.SubclassWindow(m_hWnd));

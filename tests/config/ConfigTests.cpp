@@ -172,7 +172,7 @@ protected:
     CTempFolder m_folder;
 };
 
-TEST_F(MultiConfigFiles, ReadsEveryKeyOfTheBaseFileAndMakesPageFormats)
+TEST_F(MultiConfigFiles, ReadsEveryKeyMakesPageFormatsAndAssignsOnlyTheRoomFlagAndSip)
 {
     WriteBase(FullBaseFile());
     CMultiConfig config;
@@ -191,9 +191,23 @@ TEST_F(MultiConfigFiles, ReadsEveryKeyOfTheBaseFileAndMakesPageFormats)
     CString page;
     page.Format(config.m_strManage0Url, L"1234", L"s1", L"Nick", L"1", L"Corvala");
     EXPECT_STREQ(L"http://g1/manage0.jsp?type=1&sip=1234&sid=s1&nick=Nick&sex=1&clienttype=Corvala", page);
+
+    // Assignment takes only the room video flag and the SIP address.
+    config.m_bRoomShowVideo = 0;
+    config.m_bGroupShowVideo = 0;
+    CMultiConfig target;
+    target.m_strNotesUrl = L"notes";
+    target = config;
+    EXPECT_EQ(0, target.m_bRoomShowVideo);
+    EXPECT_STREQ(L"rooms@example.test", target.m_strSip);
+    EXPECT_STREQ(L"notes", target.m_strNotesUrl);
+    EXPECT_TRUE(target.m_strCaption.IsEmpty());
+    EXPECT_EQ(1, target.m_bGroupShowVideo);
+    EXPECT_EQ(0, target.m_nRoomPort);
+    EXPECT_EQ(0, target.IsLoaded());
 }
 
-TEST_F(MultiConfigFiles, MissingAndEmptyKeysGiveTheirDefaults)
+TEST_F(MultiConfigFiles, MissingEmptyMalformedAndOverLongValues)
 {
     WriteBase(L"[roominfo]\r\nserverSip=\r\n[groupinfo]\r\nserverSip=\r\n");
     CLangDB::Instance()->load(L"vo_share.xml", 0, 0);
@@ -216,21 +230,18 @@ TEST_F(MultiConfigFiles, MissingAndEmptyKeysGiveTheirDefaults)
         EXPECT_EQ(texts->GetString(text.first), *text.second) << text.first;
     EXPECT_EQ(1, config.m_bRoomShowVideo);
     EXPECT_EQ(1, config.m_bGroupShowVideo);
-}
 
-TEST_F(MultiConfigFiles, MalformedAndOverLongValuesAreHandled)
-{
     const std::wstring longAddress = L"http://rooms.example.test/" + std::wstring(5000, L'a');
     WriteBase(L"[roominfo]\r\nserverPort=seven\r\nserverUrl=" + longAddress + L"\r\n[system]\r\nheadpage=first\r\n");
     ASSERT_TRUE(m_folder.Write(L"user\\savemultichat.ini",
                                Utf16File(L"[roominfo]\r\nshowvideo=yes\r\n[groupinfo]\r\nshowvideo=0\r\n")));
-    CMultiConfig config;
-    Load(config);
-    EXPECT_EQ(0, config.m_nRoomPort);
-    EXPECT_EQ(1, config.m_nHeadPage);
-    EXPECT_STREQ(longAddress.c_str(), config.m_strRoomUrl);
-    EXPECT_EQ(1, config.m_bRoomShowVideo);
-    EXPECT_EQ(0, config.m_bGroupShowVideo);
+    CMultiConfig malformed;
+    Load(malformed);
+    EXPECT_EQ(0, malformed.m_nRoomPort);
+    EXPECT_EQ(1, malformed.m_nHeadPage);
+    EXPECT_STREQ(longAddress.c_str(), malformed.m_strRoomUrl);
+    EXPECT_EQ(1, malformed.m_bRoomShowVideo);
+    EXPECT_EQ(0, malformed.m_bGroupShowVideo);
 }
 
 TEST_F(MultiConfigFiles, SavedFlagsAreReadBackByANewObjectAndSaveNeedsAFolder)
@@ -260,25 +271,6 @@ TEST_F(MultiConfigFiles, SavedFlagsAreReadBackByANewObjectAndSaveNeedsAFolder)
     ASSERT_TRUE(::DeleteFileW(intoFolder.GetSavedPath()));
     ASSERT_TRUE(::CreateDirectoryW(intoFolder.GetSavedPath(), nullptr));
     EXPECT_EQ(0, intoFolder.SaveConfig());
-}
-
-TEST_F(MultiConfigFiles, AssignmentTakesOnlyTheRoomVideoFlagAndSipAddress)
-{
-    WriteBase(FullBaseFile());
-    CMultiConfig source;
-    Load(source);
-    source.m_bRoomShowVideo = 0;
-    source.m_bGroupShowVideo = 0;
-    CMultiConfig target;
-    target.m_strNotesUrl = L"notes";
-    target = source;
-    EXPECT_EQ(0, target.m_bRoomShowVideo);
-    EXPECT_STREQ(L"rooms@example.test", target.m_strSip);
-    EXPECT_STREQ(L"notes", target.m_strNotesUrl);
-    EXPECT_TRUE(target.m_strCaption.IsEmpty());
-    EXPECT_EQ(1, target.m_bGroupShowVideo);
-    EXPECT_EQ(0, target.m_nRoomPort);
-    EXPECT_EQ(0, target.IsLoaded());
 }
 
 TEST(MultiConfigGlobal, GetConfigLoadsTheInstallationFileOnceOnRequest)

@@ -93,7 +93,7 @@ TEST_F(OemFolder, MissingOrCorruptPicturesFallBackToTheLibraryResources)
     EXPECT_EQ(1, oem.GetImageList()->GetImageCount());
 }
 
-TEST_F(OemFolder, FriendFacesUseMagentaFirstThenBlackAndAFailedAddKeepsTheColour)
+TEST_F(OemFolder, FriendFacesUseMagentaFirstThenBlackAndIconsOutliveTheirObject)
 {
     WritePicture(L"frdface.bmp", HalfMagentaBmp(32, 16));
     const unsigned int previous = COem::m_nFriendImage;
@@ -125,15 +125,13 @@ TEST_F(OemFolder, FriendFacesUseMagentaFirstThenBlackAndAFailedAddKeepsTheColour
         EXPECT_EQ(kBlue, canvas.Pixel(20, 3)) << "list " << i;
     }
     COem::m_nFriendImage = previous;
-}
 
-TEST_F(OemFolder, IconsOutliveTheirObjectForTheHostsWindows)
-{
+    // The icons outlive their object for the host's windows.
     HICON icon = nullptr;
     {
-        COem oem;
-        oem.load();
-        icon = oem.m_hChatIcon;
+        COem owner;
+        owner.load();
+        icon = owner.m_hChatIcon;
     }
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(icon, &info)) << "a window icon of the host went with the COem";

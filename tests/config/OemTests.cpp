@@ -76,7 +76,7 @@ TEST_F(OemFolder, MissingFilesAndEmptyOrMalformedValuesGiveTheDefaults)
     }
 }
 
-TEST_F(OemFolder, AddressesAreReadWithTheirPlaceholdersReplacedAndOverLongValuesKept)
+TEST_F(OemFolder, AddressesHaveTheirPlaceholdersReplacedLongValuesKeptAndRunawayOnesTheDefault)
 {
     const std::wstring longName(5000, L'N');
     const std::wstring longFace(300, L'F');
@@ -98,27 +98,23 @@ TEST_F(OemFolder, AddressesAreReadWithTheirPlaceholdersReplacedAndOverLongValues
     EXPECT_EQ(defaults.UrlGetStun(), oem.UrlGetStun()) << "an empty value keeps the default";
     EXPECT_STREQ(L"sip.acme.test", oem.UrlGetSip());
     EXPECT_STREQ(L"acme.test", oem.GetDomain());
-}
 
-// Placeholders repeated in a long value, each replaced by a long name, would multiply into
-// hundreds of megabytes.
-TEST_F(OemFolder, AddressesThatWouldGrowBeyondAValueGetTheirDefault)
-{
-    const std::wstring longName(30000, L'N');
+    // Placeholders repeated in a long value, each replaced by a long name, would multiply into
+    // hundreds of megabytes.
+    const std::wstring hugeName(30000, L'N');
     std::wstring repeated;
     for (int i = 0; i < 5000; ++i)
         repeated += L"%OEM%";
-    WriteOemIni(L"name=" + longName + L"\r\n");
+    WriteOemIni(L"name=" + hugeName + L"\r\n");
     WriteWebServerIni(L"Help=" + repeated + L"\r\nForum=x%OEM%\r\nSip=" + std::wstring(32000, L's') + L"%LANG%\r\n");
-    COem defaults;
-    COem oem;
-    oem.load();
-    EXPECT_EQ(defaults.UrlGetHelp(), oem.UrlGetHelp());
-    EXPECT_EQ(L"x" + CString(longName.c_str()), oem.UrlGetForum()) << "30,001 characters fit";
-    EXPECT_EQ(CString(std::wstring(32000, L's').c_str()) + Language(), oem.UrlGetSip());
+    COem runaway;
+    runaway.load();
+    EXPECT_EQ(defaults.UrlGetHelp(), runaway.UrlGetHelp());
+    EXPECT_EQ(L"x" + CString(hugeName.c_str()), runaway.UrlGetForum()) << "30,001 characters fit";
+    EXPECT_EQ(CString(std::wstring(32000, L's').c_str()) + Language(), runaway.UrlGetSip());
 }
 
-TEST_F(OemFolder, NothingIsDrawnBeforeAndOnlyTheFirstLoadReadsTheFiles)
+TEST_F(OemFolder, NothingIsDrawnBeforeOnlyTheFirstLoadReadsAndEditionChecksLowerCase)
 {
     WriteOemIni(L"name=First\r\nfontsmall=Tahoma\r\n");
     WriteWebServerIni(L"Sip=first.example.test\r\n");
@@ -135,10 +131,8 @@ TEST_F(OemFolder, NothingIsDrawnBeforeAndOnlyTheFirstLoadReadsTheFiles)
     oem.load();
     EXPECT_STREQ(L"First", oem.m_strName);
     EXPECT_STREQ(L"first.example.test", oem.UrlGetSip());
-}
 
-TEST(Oem, EditionChecksLowerCaseTheIdentifier)
-{
+    // The edition checks lower-case the identifier.
     COem partner;
     const struct {
         const wchar_t* name;

@@ -33,22 +33,18 @@ TEST(Crc32, IsTheStandardCrcOfTheUtf8Bytes)
     EXPECT_EQ(ReferenceCrc32("\xE8\xAF\xAD\xE9\x9F\xB3\xE8\x81\x8A\xE5\xA4\xA9"), dwCrc32(L"\u8BED\u97F3\u804A\u5929"));
 }
 
-TEST(Scrambler, KeyBytesAndConstantFollowTheFixedLayout)
+TEST(Scrambler, KeyBytesFollowTheFixedLayoutASecondCallRestoresAndNoLengthTouchesNothing)
 {
     // Key 0x44332211 gives the key bytes 11 D2 33 A5 6B 44 39 22 (constant 6B D2 39 A5),
     // each then XOR-ed with 11 ^ 6B = 7A; the ninth byte wraps around to the first.
-    unsigned char buffer[10] = {};
-    encryption(buffer, 9, 0x44332211u);
-    const unsigned char expected[10] = {0x6B, 0xA8, 0x49, 0xDF, 0x11, 0x3E, 0x43, 0x58, 0x6B, 0x00};
-    EXPECT_EQ(std::vector<unsigned char>(expected, expected + 10), std::vector<unsigned char>(buffer, buffer + 10));
-}
+    std::vector<unsigned char> buffer(10);
+    encryption(buffer.data(), 9, 0x44332211u);
+    EXPECT_EQ((std::vector<unsigned char>{0x6B, 0xA8, 0x49, 0xDF, 0x11, 0x3E, 0x43, 0x58, 0x6B, 0x00}), buffer);
 
-TEST(Scrambler, SecondCallRestoresTheBytesAndNoLengthTouchesNothing)
-{
     std::vector<unsigned char> original(37);
     for (size_t i = 0; i < original.size(); ++i)
         original[i] = static_cast<unsigned char>(i * 29 + 7);
-    std::vector<unsigned char> buffer = original;
+    buffer = original;
     encryption(buffer.data(), static_cast<int>(buffer.size()), 0x12345678u);
     EXPECT_NE(original, buffer);
     encryption(buffer.data(), static_cast<int>(buffer.size()), 0x12345678u);

@@ -30,7 +30,7 @@ const std::wstring kTestProgram = ModuleFileName(nullptr);
 
 } // namespace
 
-TEST(FileVersion, QueriesTheFirstTranslationOrTheOneGivenAndTheFixedBlock)
+TEST(FileVersion, QueriesTheFirstTranslationOrTheOneGivenAndNothingOpenGivesEmptyResults)
 {
     CFileVersion version;
     ASSERT_EQ(1, version.Open(kTestProgram.c_str()));
@@ -43,24 +43,18 @@ TEST(FileVersion, QueriesTheFirstTranslationOrTheOneGivenAndTheFixedBlock)
     VS_FIXEDFILEINFO info = {};
     ASSERT_EQ(1, version.GetFixedInfo(info));
     EXPECT_EQ(static_cast<DWORD>(MAKELONG(1, 2)), info.dwFileVersionMS);
-}
 
-TEST(FileVersion, NothingOpenOrNoVersionResourceGivesEmptyResults)
-{
-    CFileVersion version;
-    EXPECT_STREQ(L"", version.GetProductName());
-    EXPECT_STREQ(L"", version.GetFixedProductVersion());
+    EXPECT_STREQ(L"", CFileVersion().GetProductName());
+    EXPECT_STREQ(L"", CFileVersion().GetFixedProductVersion());
     const CTempFolder folder;
     ASSERT_TRUE(folder.Write(L"plain.txt", "plain text"));
-    ASSERT_EQ(1, version.Open(kLibrary.c_str()));
     EXPECT_EQ(0, version.Open(folder.Path(L"plain.txt").c_str()));
     EXPECT_STREQ(L"", version.GetFileVersion()) << "a failed Open forgets the earlier file";
-    VS_FIXEDFILEINFO info = {};
     EXPECT_EQ(0, version.GetFixedInfo(info));
     EXPECT_EQ(0, version.Open(nullptr));
 }
 
-TEST(FileVersion, CopiesHoldTheirOwnBlock)
+TEST(FileVersion, CopiesHoldTheirOwnBlockAndOpeningAgainReleasesThePreviousOne)
 {
     auto original = std::make_unique<InspectableFileVersion>();
     ASSERT_EQ(1, original->Open(kLibrary.c_str()));
@@ -76,10 +70,7 @@ TEST(FileVersion, CopiesHoldTheirOwnBlock)
     EXPECT_STREQ(L"1,0,0,1", assigned.GetFixedFileVersion());
     assigned = assigned;
     EXPECT_STREQ(L"Corvala", assigned.GetProductName());
-}
 
-TEST(FileVersion, OpeningAgainReleasesThePreviousBlock)
-{
     CFileVersion version;
     ASSERT_EQ(1, version.Open(kLibrary.c_str()));
     DWORD unused = 0;

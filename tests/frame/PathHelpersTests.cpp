@@ -21,7 +21,7 @@ std::wstring ProfileText(const wchar_t* key)
 
 } // namespace
 
-TEST(ExePath, IsTheFolderOfTheRunningProgramWithoutSeparator)
+TEST(PathHelpers, FoldersFaceUrlsAndHeadImageFiles)
 {
     CString folder = L"stale";
     GetExePath(folder);
@@ -29,19 +29,13 @@ TEST(ExePath, IsTheFolderOfTheRunningProgramWithoutSeparator)
     CString tmp;
     GetTmpPath(tmp);
     EXPECT_EQ(ProgramFolder() + L"\\tmp", tmp.GetString());
-}
 
-TEST(FaceUrls, AreReadFromTheMultiChatFileAtLoad)
-{
     const std::wstring down = ProfileText(L"picurldown");
     ASSERT_FALSE(down.empty()) << "the data tree's config\\multichat.ini is missing";
     EXPECT_EQ(down, GetFaceUrlDown().GetString());
     EXPECT_EQ(ProfileText(L"picurlup"), GetFaceUrlUp().GetString());
     EXPECT_NE(GetFaceUrlDown(), GetFaceUrlUp());
-}
 
-TEST(HeadImages, FilesAreNamedInTheirFoldersAndOnlyTheCustomIdIsNoSystemImage)
-{
     CString file;
     GetSysImageFile(L"C:\\App", L"images", 5, file);
     EXPECT_STREQ(L"C:\\Appimages\\5.jpg", file) << "no separator is added";

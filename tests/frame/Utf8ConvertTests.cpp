@@ -17,7 +17,7 @@ const int kMixedUtf8Bytes = 11;
 
 } // namespace
 
-TEST(Utf8ToWide, CountsEveryUnitAndTheTerminator)
+TEST(Utf8Convert, BothDirectionsCountUnitsAndFillExactBuffers)
 {
     wchar_t* out = nullptr;
     ASSERT_EQ(6, UTF2TCHAR(kMixedUtf8, &out));
@@ -31,14 +31,11 @@ TEST(Utf8ToWide, CountsEveryUnitAndTheTerminator)
     wchar_t* const kept = out;
     EXPECT_EQ(0, UTF2TCHAR(nullptr, &out));
     EXPECT_EQ(kept, out) << "a failure leaves the out pointer alone";
-}
 
-TEST(WideToUtf8, AllocatesATerminatedArrayOrFillsAnExactBuffer)
-{
-    char* out = nullptr;
-    ASSERT_EQ(kMixedUtf8Bytes, TCHAR2UTF(kMixedWide, &out, 0));
-    std::unique_ptr<char[]> owner(out);
-    EXPECT_STREQ(kMixedUtf8, out);
+    char* bytes = nullptr;
+    ASSERT_EQ(kMixedUtf8Bytes, TCHAR2UTF(kMixedWide, &bytes, 0));
+    std::unique_ptr<char[]> bytesOwner(bytes);
+    EXPECT_STREQ(kMixedUtf8, bytes);
 
     char* none = nullptr;
     EXPECT_EQ(0, TCHAR2UTF(L"", &none, 0));
@@ -46,12 +43,12 @@ TEST(WideToUtf8, AllocatesATerminatedArrayOrFillsAnExactBuffer)
 
     char buffer[kMixedUtf8Bytes + 1];
     memset(buffer, 'X', sizeof(buffer));
-    out = buffer;
-    ASSERT_EQ(kMixedUtf8Bytes, TCHAR2UTF(kMixedWide, &out, kMixedUtf8Bytes));
-    EXPECT_EQ(buffer, out);
+    bytes = buffer;
+    ASSERT_EQ(kMixedUtf8Bytes, TCHAR2UTF(kMixedWide, &bytes, kMixedUtf8Bytes));
+    EXPECT_EQ(buffer, bytes);
     EXPECT_EQ(0, memcmp(kMixedUtf8, buffer, kMixedUtf8Bytes));
     EXPECT_EQ('X', buffer[kMixedUtf8Bytes]) << "an exact buffer gets no terminator";
-    EXPECT_EQ(0, TCHAR2UTF(kMixedWide, &out, kMixedUtf8Bytes - 1));
-    EXPECT_EQ(0, TCHAR2UTF(kMixedWide, &out, 0)) << "a caller's buffer of size 0 is not measured";
-    EXPECT_EQ(buffer, out);
+    EXPECT_EQ(0, TCHAR2UTF(kMixedWide, &bytes, kMixedUtf8Bytes - 1));
+    EXPECT_EQ(0, TCHAR2UTF(kMixedWide, &bytes, 0)) << "a caller's buffer of size 0 is not measured";
+    EXPECT_EQ(buffer, bytes);
 }

@@ -53,7 +53,7 @@ TEST_F(LangFileTest, ReadsTextsVerbatimAndSkipsWhatItDoesNotKnow)
     EXPECT_STREQ(L"好", dialog->GetDlgItemTextW(L"IDOK").GetString());
 }
 
-TEST_F(LangFileTest, MissingOrUnusableFilesFailAndALaterLoadFindsAGoodFile)
+TEST_F(LangFileTest, MissingOrUnusableFilesFailALaterLoadFindsAGoodFileAlsoBelowOddFolderNames)
 {
     CLangDB db(m_tree.Path().c_str());
     for (const wchar_t* name : {L"vo_share.xml", L"", static_cast<const wchar_t*>(nullptr)})
@@ -73,10 +73,8 @@ TEST_F(LangFileTest, MissingOrUnusableFilesFailAndALaterLoadFindsAGoodFile)
     EXPECT_EQ(1, db.load(L"vo_share.xml", 0, 0));
     ASSERT_NE(db.get(L"vo_share"), nullptr);
     EXPECT_STREQ(L"a", db.get(L"vo_share")->GetString(L"IDS_A").GetString());
-}
 
-TEST_F(LangFileTest, FindsFilesBelowFolderNamesThatLookLikeAddresses)
-{
+    // Files are found below folder names that look like addresses.
     for (const std::wstring folder : {L"a%41b", L"a#b", L"空 格"}) {
         ASSERT_TRUE(m_tree.Write(folder + L"\\chs\\vo_share.xml", std::string(kHeader) + kSmallModule));
         CLangDB db((m_tree.Path() + L"\\" + folder).c_str());

@@ -66,7 +66,7 @@ protected:
     CAudioControl* m_audio = nullptr;
 };
 
-TEST_F(TypicalCardTest, FirstUseStoresDeviceZeroAndReadsBothDestinationsPorts)
+TEST_F(TypicalCardTest, FirstUseStoresDeviceZeroReadsBothDestinationsAndRecordsFromTheMicrophone)
 {
     EXPECT_EQ(0, StoredDevice(L"inputd"));
     EXPECT_EQ(0, StoredDevice(L"outputd"));
@@ -84,17 +84,15 @@ TEST_F(TypicalCardTest, FirstUseStoresDeviceZeroAndReadsBothDestinationsPorts)
     ASSERT_EQ(3, m_audio->GetOutputPortNames(&pPorts));
     std::unique_ptr<audio_port_details_t[]> outPorts(pPorts);
     EXPECT_EQ(CString(L"CD Audio"), outPorts[2].strName);
-}
 
-TEST_F(TypicalCardTest, SetUpRecordsFromTheMicrophoneAndMutesItsPlaybackButNotTheWave)
-{
+    // The set-up records from the microphone and mutes its playback, but not the wave.
     EXPECT_EQ(1, m_card->SelectedItem(0, 1));
     EXPECT_EQ(0u, m_card->Value(0, kWave, MIXERCONTROL_CONTROLTYPE_MUTE));
     EXPECT_EQ(1u, m_card->Value(0, kPlayMic, MIXERCONTROL_CONTROLTYPE_MUTE));
     EXPECT_EQ(1u, m_card->Value(0, 0x30000, MIXERCONTROL_CONTROLTYPE_MUTE)); // CD Audio untouched
 }
 
-TEST_F(TypicalCardTest, VolumesReadAndWriteThePercentOfTheControlRange)
+TEST_F(TypicalCardTest, VolumesReadAndWriteThePercentOfTheControlRangeAndNothingOutsideIt)
 {
     EXPECT_EQ(50, m_audio->GetVolumn(0, L"")); // the master volume, 32768 of 65535
     EXPECT_EQ(50, m_audio->GetVolumn(0, nullptr));
@@ -117,21 +115,18 @@ TEST_F(TypicalCardTest, VolumesReadAndWriteThePercentOfTheControlRange)
     EXPECT_EQ(6553u, m_card->Value(0, kRecMic, MIXERCONTROL_CONTROLTYPE_VOLUME));
     m_audio->SetVolumn2(0, 100, 0);
     EXPECT_EQ(65535u, m_card->Value(0, kWave, MIXERCONTROL_CONTROLTYPE_VOLUME));
-}
 
-TEST_F(TypicalCardTest, VolumesOutsideZeroToHundredChangeNothing)
-{
     const int calls = m_card->SetCalls();
     m_audio->SetVolumn(1, L"Line In", 101);
     m_audio->SetVolumn(1, L"Line In", -1);
     m_audio->SetVolumn(0, nullptr, 101);
     m_audio->SetVolumn2(0, -5, 0);
     m_audio->OpenInputPort(L"Line In", 101);
-    EXPECT_EQ(calls + 1, m_card->SetCalls()); // only OpenInputPort's selection
-    EXPECT_EQ(0x4000u, m_card->Value(0, kLineIn, MIXERCONTROL_CONTROLTYPE_VOLUME));
+    EXPECT_EQ(calls + 1, m_card->SetCalls());                                  // only OpenInputPort's selection
+    EXPECT_EQ(0u, m_card->Value(0, kLineIn, MIXERCONTROL_CONTROLTYPE_VOLUME)); // as SetVolumn2 left it
 }
 
-TEST_F(TypicalCardTest, OpenInputPortSelectsOneSourceAndItemZeroForAnUnknownName)
+TEST_F(TypicalCardTest, OpenPortsSelectOneSourceOrUnmuteAndSetOnlyAVolumeInRange)
 {
     m_audio->OpenInputPort(L"Line In", 40);
     EXPECT_EQ(0, m_card->SelectedItem(0, 1));
@@ -151,10 +146,7 @@ TEST_F(TypicalCardTest, OpenInputPortSelectsOneSourceAndItemZeroForAnUnknownName
     m_audio->OpenInputPort(L"Microphone", -1);
     m_audio->OpenMusicInput();
     EXPECT_EQ(0, m_card->SelectedItem(0, 1));
-}
 
-TEST_F(TypicalCardTest, OpenOutputPortUnmutesAndSetsOnlyAVolumeInRange)
-{
     m_audio->OpenOutputPort(L"CD Audio", -1);
     EXPECT_EQ(0u, m_card->Value(0, 0x30000, MIXERCONTROL_CONTROLTYPE_MUTE));
     EXPECT_EQ(10000u, m_card->Value(0, 0x30000, MIXERCONTROL_CONTROLTYPE_VOLUME));
@@ -234,22 +226,6 @@ TEST_F(AudioControlTest, MixerWithOneDestinationIsNotReadyAndFailsSoft)
     EXPECT_EQ(0, pAudio->GetInputLineInfo(port));
 }
 
-TEST_F(AudioControlTest, SetUpThatFailsAfterOpeningLeavesNoMixerOpenSoInitCanRetry)
-{
-    CSimulatedSoundCard::BuildTypical(*m_card);
-    SimLine& recording = m_card->Destination(0, 1);
-    recording.sources[2].bUnreadable = true;
-    CAudioControl* pAudio = Start();
-    EXPECT_FALSE(pAudio->m_bReady);
-    EXPECT_EQ(0, m_card->OpenHandles());
-    EXPECT_EQ(nullptr, pAudio->m_hMixerIn);
-
-    recording.sources[2].bUnreadable = false;
-    EXPECT_EQ(0, pAudio->Init());
-    EXPECT_TRUE(pAudio->m_bReady);
-    EXPECT_EQ(3, pAudio->m_nInPorts);
-}
-
 TEST_F(AudioControlTest, SeparateInputAndOutputDevicesAndSwitchingBetweenThem)
 {
     for (const wchar_t* name : {L"Card A", L"Card B"}) {
@@ -311,7 +287,7 @@ TEST_F(AudioControlTest, VanishedDeviceFailsSoftAndASwitchToItIsStillRemembered)
     EXPECT_TRUE(pAudio->m_bReady);
 }
 
-TEST_F(AudioControlTest, DriverAnswersAreBounded)
+TEST_F(AudioControlTest, DriverAnswersAreBoundedAndAFailedSetUpLeavesNoMixerOpen)
 {
     CSimulatedSoundCard::BuildTypical(*m_card);
     SimLine& recording = m_card->Destination(0, 1);
@@ -331,6 +307,18 @@ TEST_F(AudioControlTest, DriverAnswersAreBounded)
     EXPECT_EQ(0, pAudio->Init());
     EXPECT_FALSE(pAudio->m_bReady);
     EXPECT_EQ(0, m_card->OpenHandles());
+
+    // A set-up that fails after opening leaves no mixer open, so Init can retry.
+    m_card->Destination(0, 0).dwReportedSources = 3;
+    recording.sources[2].bUnreadable = true;
+    EXPECT_EQ(0, pAudio->Init());
+    EXPECT_FALSE(pAudio->m_bReady);
+    EXPECT_EQ(0, m_card->OpenHandles());
+    EXPECT_EQ(nullptr, pAudio->m_hMixerIn);
+    recording.sources[2].bUnreadable = false;
+    EXPECT_EQ(0, pAudio->Init());
+    EXPECT_TRUE(pAudio->m_bReady);
+    EXPECT_EQ(3, pAudio->m_nInPorts);
 }
 
 TEST_F(AudioControlTest, RegistryValuesOfAnotherTypeAreReplacedByTheDefault)

@@ -103,7 +103,7 @@ TEST_F(SliderWndTest, PlaybackWindowOpensAtTheWaveVolumeAndOnlyLettingGoWritesIt
               m_card.Value(0, kWave, MIXERCONTROL_CONTROLTYPE_VOLUME));
 }
 
-TEST_F(SliderWndTest, RecordingWindowListsTheSourcesAndFollowsTheChosenOne)
+TEST_F(SliderWndTest, RecordingWindowListsTheSourcesFollowsTheChosenOneAndDisablesTheSliderForAnUnreadableOne)
 {
     ASSERT_EQ(1, m_wnd.Create(nullptr, VOL_RECORD, FALSE, 0, 0));
     EXPECT_EQ(CSize(76, 35), WindowSize(m_wnd));
@@ -113,34 +113,27 @@ TEST_F(SliderWndTest, RecordingWindowListsTheSourcesAndFollowsTheChosenOne)
     devices.GetLBText(devices.GetCurSel(), name);
     EXPECT_EQ(CString(L"Microphone"), name);
     EXPECT_EQ(50, m_wnd.Slider().GetPos());
-
-    devices.SetCurSel(0);
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(CSliderWnd::IDC_DEVICE_LIST, CBN_SELCHANGE),
-                      reinterpret_cast<LPARAM>(devices.GetSafeHwnd()));
+    const auto choose = [&](int index) {
+        devices.SetCurSel(index);
+        m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(CSliderWnd::IDC_DEVICE_LIST, CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(devices.GetSafeHwnd()));
+    };
+    choose(0);
     EXPECT_EQ(0, m_card.SelectedItem(0, 1));
     EXPECT_EQ(25, m_wnd.Slider().GetPos());
     m_wnd.Slider().SetPos(80);
     m_wnd.SendMessage(WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(m_wnd.Slider().GetSafeHwnd()));
     EXPECT_EQ(52428u, m_card.Value(0, kLineIn, MIXERCONTROL_CONTROLTYPE_VOLUME));
-}
 
-TEST_F(SliderWndTest, ChoosingASourceWhoseVolumeCannotBeReadDisablesTheSlider)
-{
-    ASSERT_EQ(1, m_wnd.Create(nullptr, VOL_RECORD, FALSE, 0, 0));
+    // A source whose volume cannot be read disables the slider.
     CAudioControl::Instance()->Close(); // the ports are gone: no source reads any more
-    const auto choose = [this](int index) {
-        m_wnd.Devices().SetCurSel(index);
-        m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(CSliderWnd::IDC_DEVICE_LIST, CBN_SELCHANGE),
-                          reinterpret_cast<LPARAM>(m_wnd.Devices().GetSafeHwnd()));
-    };
     choose(2);
     EXPECT_FALSE(m_wnd.Slider().IsWindowEnabled());
     EXPECT_EQ(RGB(192, 192, 192), ScreenPixel(m_wnd.Slider(), 38, 7));
-
     CAudioControl::Instance()->Init();
     choose(0);
     EXPECT_TRUE(m_wnd.Slider().IsWindowEnabled());
-    EXPECT_EQ(25, m_wnd.Slider().GetPos());
+    EXPECT_EQ(80, m_wnd.Slider().GetPos());
 }
 
 TEST_F(SliderWndTest, ChannelAndThumbRunFromGreenToRedOverTheBackground)

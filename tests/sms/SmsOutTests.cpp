@@ -59,7 +59,7 @@ TEST_F(SmsStoreTest, FoldersFollowNodesWithGroupsAtTheirOwnLevel)
     EXPECT_EQ(12u, m_tree.GetCount());
 }
 
-TEST_F(SmsStoreTest, WithoutTavoOrControlNothingIsShown)
+TEST_F(SmsStoreTest, NothingIsShownWithoutTavoOrControlAndLoadSaysWhyItFails)
 {
     CXMLBase store;
     EXPECT_EQ(-102, store.Out(&m_list)); // no document
@@ -74,11 +74,7 @@ TEST_F(SmsStoreTest, WithoutTavoOrControlNothingIsShown)
     EXPECT_EQ(-1, store.Out(static_cast<CTreeCtrl*>(nullptr)));
     CListCtrl noWindow;
     EXPECT_EQ(-1, store.Out(&noWindow));
-}
 
-TEST_F(SmsStoreTest, LoadTakesDocumentsAndFilesOrSaysWhy)
-{
-    CXMLBase store;
     EXPECT_EQ(-1, store.Load(IXMLDOMDocumentPtr()));
     EXPECT_EQ(-1, store.Load(PathOf(L"sms\\missing.xml").c_str()));
     EXPECT_EQ(-102, store.Out(&m_list)); // the current document is the new, empty one

@@ -22,14 +22,28 @@ size_t Occurrences(const std::string& bytes, const std::string& part)
 
 } // namespace
 
-TEST_F(SmsStoreTest, SavesUnderTheFileKeyTheDocumentNames)
+TEST_F(SmsStoreTest, SavesUnderTheFileKeyTheDocumentNamesAndNothingWhenItNamesNone)
 {
     CXMLBase store;
+    CString folder;               // documents that name no file are not saved
+    EXPECT_EQ(-102, Save(store)); // no document at all
+    ASSERT_EQ(0, store.Load(Parse(L"<answer><sms value=\"1\"/></answer>")));
+    EXPECT_EQ(-102, Save(store));
+    for (const wchar_t* text :
+         {L"<tavo/>", L"<tavo><other value=\"1\"/><sms value=\"2\"/></tavo>", L"<tavo><sms key=\"3\"/></tavo>"}) {
+        ASSERT_EQ(0, store.Load(Parse(text)));
+        EXPECT_EQ(0, Save(store, &folder));
+        EXPECT_EQ(m_base, folder.GetString()) << "nothing named: the caller's folder is untouched";
+    }
+    ASSERT_EQ(0, store.Load(Parse(L"<tavo><sms value=\"\"/></tavo>")));
+    EXPECT_EQ(0, Save(store, &folder));
+    EXPECT_STREQ(L"", folder); // the (empty) key the document names
+    EXPECT_TRUE(FilesIn(L"sms").empty());
+
     const std::pair<const wchar_t*, const wchar_t*> keys[] = {
         {L"tree", L"smstree.xml"}, {L"1234", L"1234.xml"}, {L"Tree", L"Tree.xml"}}; // only "tree" names the tree
     for (const auto& key : keys) {
         ASSERT_EQ(0, store.Load(Parse(SmsDocument(key.first))));
-        CString folder;
         EXPECT_EQ(0, Save(store, &folder));
         EXPECT_STREQ(key.first, folder);
         const std::string bytes = ReadBytes(L"sms\\" + std::wstring(key.second));
@@ -78,26 +92,7 @@ TEST_F(SmsStoreTest, WritesOneGbkDeclarationAtTheStartAndChineseComesBack)
     EXPECT_STREQ(L"3", m_list.GetItemText(0, 2));
 }
 
-TEST_F(SmsStoreTest, DocumentsThatNameNoFileAreNotSaved)
-{
-    CXMLBase store;
-    CString folder;
-    EXPECT_EQ(-102, Save(store)); // no document at all
-    ASSERT_EQ(0, store.Load(Parse(L"<answer><sms value=\"1\"/></answer>")));
-    EXPECT_EQ(-102, Save(store));
-    for (const wchar_t* text :
-         {L"<tavo/>", L"<tavo><other value=\"1\"/><sms value=\"2\"/></tavo>", L"<tavo><sms key=\"3\"/></tavo>"}) {
-        ASSERT_EQ(0, store.Load(Parse(text)));
-        EXPECT_EQ(0, Save(store, &folder));
-        EXPECT_EQ(m_base, folder.GetString()) << "nothing named: the caller's folder is untouched";
-    }
-    ASSERT_EQ(0, store.Load(Parse(L"<tavo><sms value=\"\"/></tavo>")));
-    EXPECT_EQ(0, Save(store, &folder));
-    EXPECT_STREQ(L"", folder); // the (empty) key the document names
-    EXPECT_TRUE(FilesIn(L"sms").empty());
-}
-
-TEST_F(SmsStoreTest, KeysThatAreNoFileNameAreRefused)
+TEST_F(SmsStoreTest, KeysThatAreNoFileNameAndAMissingSmsFolderAreRefused)
 {
     CXMLBase store;
     // Which names are plain is the framework's check (tests/afx); here a few of each kind, and a
@@ -117,12 +112,9 @@ TEST_F(SmsStoreTest, KeysThatAreNoFileNameAreRefused)
     }
     EXPECT_TRUE(FilesIn(L"sms").empty());
     EXPECT_EQ(std::vector<std::wstring>{L"sms"}, FilesIn(L""));
-}
 
-TEST_F(SmsStoreTest, MissingSmsFolderIsReportedAndNotCreated)
-{
+    // A missing sms folder is reported and not created.
     ASSERT_TRUE(RemoveDirectoryW(PathOf(L"sms").c_str()));
-    CXMLBase store;
     ASSERT_EQ(0, store.Load(Parse(SmsDocument(L"9"))));
     CString folder;
     EXPECT_EQ(-1, Save(store, &folder));

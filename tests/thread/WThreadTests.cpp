@@ -220,7 +220,7 @@ TEST(WThreadWorkerTest, ARunOnceWorkerEndsByItselfAndALaterStartRunsAnother)
     EXPECT_EQ(1, probe.StopThread(-1)) << "nothing left to stop";
 }
 
-TEST(WThreadStopTest, StopWithoutWorkerOrFromTheWorkerItselfReturnsAtOnce)
+TEST(WThreadStopTest, StopWithoutWorkerOrFromTheWorkerReturnsAtOnceAndAStuckWorkerEndsWithCode69)
 {
     CProbeThread idle;
     EXPECT_LT(MillisecondsOf([&] { EXPECT_EQ(1, idle.StopThread(-1)); }), 100u);
@@ -237,10 +237,8 @@ TEST(WThreadStopTest, StopWithoutWorkerOrFromTheWorkerItselfReturnsAtOnce)
     DWORD code = STILL_ACTIVE;
     GetExitCodeThread(worker.Get(), &code);
     EXPECT_EQ(0u, code) << "it ended normally, not by force";
-}
 
-TEST(WThreadStopTest, AStuckWorkerIsEndedWithExitCode69AfterTheInterval)
-{
+    // A stuck worker is ended with exit code 69 after the interval.
     CKernelHandle never(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     CKernelHandle inside(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     CProbeThread probe;
@@ -250,12 +248,11 @@ TEST(WThreadStopTest, AStuckWorkerIsEndedWithExitCode69AfterTheInterval)
     };
     probe.StartThread(100, 1, 0);
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(inside.Get(), kBoundMs));
-    const CKernelHandle worker(probe.DuplicateWorker());
+    const CKernelHandle stuck(probe.DuplicateWorker());
     const ULONGLONG waited = MillisecondsOf([&] { EXPECT_EQ(1, probe.StopThread(0)); });
     EXPECT_GE(waited, 90u) << "StopThread(0) waits the interval";
     EXPECT_LT(waited, 1000u);
-    DWORD code = 0;
-    ASSERT_TRUE(GetExitCodeThread(worker.Get(), &code));
+    ASSERT_TRUE(GetExitCodeThread(stuck.Get(), &code));
     EXPECT_EQ(69u, code);
     EXPECT_EQ(nullptr, probe.m_hThread.load());
 }

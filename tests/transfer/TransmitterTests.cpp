@@ -23,7 +23,7 @@ public:
     using CHttpFileTransmit::SendFileChunks;
 };
 
-TEST(FileTranRequestTest, JoinsTheUrlFormsAsTheyAre)
+TEST(FileTranRequestTest, JoinsTheUrlFormsAndNumbersJobsFrom1To1000WithoutLossBetweenThreads)
 {
     CString url = L"http://files/up";
     CString file = L"C:\\a b.jpg";
@@ -32,10 +32,8 @@ TEST(FileTranRequestTest, JoinsTheUrlFormsAsTheyAre)
     const CFileTranRequest down(url, L"1", nullptr, L"2", file, 0, 4, FILE_TRAN_DOWNLOAD, nullptr);
     EXPECT_STREQ(L"http://files/up/mysip=1&sessionid=&destsip=2", down.m_strUrl) << "a null text counts as empty";
     EXPECT_STREQ(L"2", down.m_strSip);
-}
 
-TEST(TransmitterTest, SequenceNumbersRunFrom1To1000AndNoneIsLostBetweenThreads)
-{
+    // Sequence numbers run from 1 to 1000, and none is lost between threads.
     UINT previous = CProbeTransmit::NextSequenceNumber();
     for (int i = 0; i < 1000 && previous != 1000; ++i)
         previous = CProbeTransmit::NextSequenceNumber();
