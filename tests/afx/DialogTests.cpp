@@ -129,7 +129,7 @@ TEST(ModalDialogTest, EndDialogEndsDoModalWithItsCodeFreesTheOwnerAndFailedRunsG
     EXPECT_EQ(3u, msg.wParam);
 }
 
-TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
+TEST(DataExchangeTest, LoadsControlsSavesThemBackOnOkAndInvalidValuesKeepTheDialogOpen)
 {
     CDataDialog dlg;
     dlg.m_strName = L"Ada";
@@ -170,17 +170,15 @@ TEST(DataExchangeTest, LoadsControlsAndSavesThemBackOnOk)
     EXPECT_EQ((std::vector<int>{-7, 0, 0, 0, 2}),
               (std::vector<int>{dlg.m_nCount, dlg.m_nEnabled, dlg.m_nRadio, dlg.m_nChoice, dlg.m_nList}));
     EXPECT_EQ(nullptr, dlg.m_okButton.m_hWnd); // forgotten with the dialog
-}
 
-TEST(DataExchangeTest, InvalidValuesKeepTheDialogOpenAndTheMembersUnchanged)
-{
-    CDataDialog dlg;
-    dlg.m_nCount = 5;
+    // Invalid values keep the dialog open and the members unchanged.
+    CDataDialog invalid;
+    invalid.m_nCount = 5;
     BOOL bNumberAccepted = TRUE;
     BOOL bLongNameAccepted = TRUE;
     int nFocusAfterFailure = 0;
-    dlg.m_onInit = [](CDataDialog& d) { d.SetTimer(kEndTimer, 10); };
-    dlg.m_onTimer = [&](CDataDialog& d) {
+    invalid.m_onInit = [](CDataDialog& d) { d.SetTimer(kEndTimer, 10); };
+    invalid.m_onTimer = [&](CDataDialog& d) {
         d.SetDlgItemText(IDC_AFXTEST_COUNT, L"12x");
         bNumberAccepted = d.UpdateData(TRUE);
         nFocusAfterFailure = ::GetDlgCtrlID(::GetFocus());
@@ -191,12 +189,12 @@ TEST(DataExchangeTest, InvalidValuesKeepTheDialogOpenAndTheMembersUnchanged)
         d.SetDlgItemText(IDC_AFXTEST_NAME, L"short");
         ClickButton(d, IDOK);
     };
-    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(IDOK, invalid.DoModal());
     EXPECT_FALSE(bNumberAccepted);
     EXPECT_FALSE(bLongNameAccepted);
     EXPECT_EQ(IDC_AFXTEST_COUNT, nFocusAfterFailure);
-    EXPECT_EQ(12, dlg.m_nCount);
-    EXPECT_STREQ(L"short", dlg.m_strName);
+    EXPECT_EQ(12, invalid.m_nCount);
+    EXPECT_STREQ(L"short", invalid.m_strName);
 }
 
 // Modeless: closes itself on Cancel (Escape) and frees itself when its window goes.

@@ -62,7 +62,7 @@ std::vector<int> SelectedItems(const CListCtrl& list)
 
 } // namespace
 
-TEST_F(ListTreeCtrlTest, ListItemsSubitemsAndSelectionPositions)
+TEST_F(ListTreeCtrlTest, ListItemsSelectionPositionsAndTheTreesWalkInInsertionPlaces)
 {
     FillList(5);
     EXPECT_TRUE(m_list.SetItemText(1, 2, L"\u77ed\u4fe1 third"));
@@ -87,10 +87,8 @@ TEST_F(ListTreeCtrlTest, ListItemsSubitemsAndSelectionPositions)
     EXPECT_TRUE(m_list.SetItemState(3, 0, LVIS_SELECTED));
     EXPECT_TRUE(m_list.DeleteItem(0)); // the selected item 4 moves up to 3
     EXPECT_EQ((std::vector<int>{3}), SelectedItems(m_list));
-}
 
-TEST_F(ListTreeCtrlTest, TreeWalksInInsertionPlacesAndParents)
-{
+    // The tree walks in insertion places and parents.
     HTREEITEM a = m_tree.InsertItem(L"a");
     HTREEITEM c = m_tree.InsertItem(L"c", a);
     HTREEITEM b = m_tree.InsertItem(L"b", a, TVI_FIRST);

@@ -89,7 +89,7 @@ protected:
     CMapTestWnd m_wnd;
 };
 
-TEST_F(MessageMapTest, EveryKindOfEntryReachesItsHandlerWithItsResult)
+TEST_F(MessageMapTest, EveryKindOfEntryReachesItsHandlerAndUpdateHandlersRunForPopupsButNotTheSystemMenu)
 {
     HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 20, m_wnd.m_hWnd,
                                      reinterpret_cast<HMENU>(kGoButtonId), nullptr, nullptr);
@@ -120,10 +120,8 @@ TEST_F(MessageMapTest, EveryKindOfEntryReachesItsHandlerWithItsResult)
     m_wnd.GetWindowText(text);
     EXPECT_EQ(1, m_wnd.m_nSetTexts);
     EXPECT_STREQ(L"Title via Default", text);
-}
 
-TEST_F(MessageMapTest, UpdateHandlersRunWhenPopupOpensButNotForTheSystemMenu)
-{
+    // Update handlers run when a popup opens, but not for the system menu.
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDM_AFXTEST_MENU));
     const HMENU hPopup = ::GetSubMenu(menu.m_hMenu, 0);

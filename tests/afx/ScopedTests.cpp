@@ -65,21 +65,4 @@ TEST(DCSelectDeathTest, AGuardEndingOverAnotherSelectionEndsTheProcess)
         "Assertion failed: .*AfxGdiScoped\\.h");
 }
 
-TEST(DCSelectTest, NestedGuardsRestoreInReverseOrder)
-{
-    CScopedCreateDC dc(nullptr);
-    const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_PEN);
-    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
-    CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
-    {
-        CDCSelect outer(dc, red.m_hObject);
-        {
-            CDCSelect inner(dc, blue.m_hObject);
-            EXPECT_EQ(blue.m_hObject, ::GetCurrentObject(dc, OBJ_PEN));
-        }
-        EXPECT_EQ(red.m_hObject, ::GetCurrentObject(dc, OBJ_PEN));
-    }
-    EXPECT_EQ(original, ::GetCurrentObject(dc, OBJ_PEN));
-}
-
 } // namespace

@@ -22,13 +22,9 @@ long long StoredDevice(const wchar_t* name)
 {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    DWORD type = 0;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kAudioKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return -1;
-    const LONG result = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long long>(value) : -1;
+    return RegGetValueW(HKEY_CURRENT_USER, kAudioKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS
+               ? static_cast<long long>(value)
+               : -1;
 }
 
 class AudioControlTest : public ::testing::Test {
