@@ -167,19 +167,19 @@ public:
         return S_OK;
     }
 
-    // The node's text, once every child was added.
+    // The node's text, once every child was added; called once (the joined text is handed over).
     HRESULT Finish(IXMLDOMNode* node, CString& text)
     {
         m_bClean = m_bJoinable && m_nTexts == 0 && m_nItems == m_pSpaces->spaceAfter.size();
         if (m_bClean) {
-            text = m_joined;
+            text = std::move(m_joined);
             return S_OK;
         }
         // A single text node with no white space at its ends (references to the predefined
         // entities never decode to white space): the DOM neither trims nor separates it.
         m_bClean = m_bJoinable && m_nItems == 0 && m_nTexts == 1 && !HasSpaceAtAnEnd(m_raw);
         if (m_bClean) {
-            text = m_raw;
+            text = std::move(m_raw);
             return S_OK;
         }
         _bstr_t value;
@@ -423,10 +423,11 @@ HRESULT CConvertXml::XmlOutToTree(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTre
                     return hr;
                 const bool bClean = level.text.IsClean();
                 const bool bTrailingSpace = level.text.HasTrailingSpace();
-                level.item->SetText(text);
+                CXmlTreeItem* const item = level.item;
                 levels.pop_back();
                 if (!levels.empty())
                     levels.back().text.AddItem(text, bClean, bTrailingSpace);
+                item->SetText(std::move(text));
                 continue;
             }
             IXMLDOMNodePtr child = level.next;
@@ -470,7 +471,7 @@ HRESULT CConvertXml::NodeToItem(IXMLDOMNode* node, CXmlTreeCtrl* tree, CXmlTreeI
         if (FAILED(hr))
             return hr;
     }
-    item = tree->InsertItem(name, text, attri.release(), parent, after);
+    item = tree->InsertItem(std::move(name), std::move(text), attri.release(), parent, after);
     return S_OK;
 }
 

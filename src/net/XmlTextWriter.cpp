@@ -79,14 +79,14 @@ bool AllAttributes(CXmlTreeItem* item, Check check)
 
 bool CXmlTextWriter::IsWritable(CXmlTreeItem* item)
 {
-    return IsXmlName(item->GetName()) && IsXmlText(item->GetText()) &&
+    return IsXmlName(item->m_strName) && IsXmlText(item->m_strText) &&
            AllAttributes(item,
                          [](const CString& name, const CString& value) { return IsXmlName(name) && IsXmlText(value); });
 }
 
 bool CXmlTextWriter::IsPlain(CXmlTreeItem* item)
 {
-    return IsWritable(item) && IsUnprefixed(item->GetName()) && HasNoControl(item->GetText()) &&
+    return IsWritable(item) && IsUnprefixed(item->m_strName) && HasNoControl(item->m_strText) &&
            AllAttributes(item, [](const CString& name, const CString& value) {
                return IsUnprefixed(name) && name != L"xmlns" && HasNoControl(value);
            });
@@ -112,10 +112,10 @@ bool CXmlTextWriter::Write(CXmlTreeItem* item, bool bIndented, CString& text)
         if (HasContent(open)) {
             // The DOM lays out the children of an element without text, unless an element
             // around it holds text.
-            const bool bLaidOut = bIndented && (levels.empty() || bInLayout) && open->GetText().IsEmpty();
+            const bool bLaidOut = bIndented && (levels.empty() || bInLayout) && open->m_strText.IsEmpty();
             if (bLaidOut)
                 text += kLineBreak;
-            AppendEscaped(open->GetText(), false, text);
+            AppendEscaped(open->m_strText, false, text);
             levels.push_back({open, open->GetChild(), bLaidOut});
         } else if (bInLayout) {
             text += kLineBreak;
@@ -131,7 +131,7 @@ bool CXmlTextWriter::Write(CXmlTreeItem* item, bool bIndented, CString& text)
             if (level.bLaidOut)
                 AppendIndent(levels.size() - 1, text);
             text += L"</";
-            text += level.item->GetName();
+            text += level.item->m_strName;
             text += L'>';
             levels.pop_back();
             if (!levels.empty() && levels.back().bLaidOut)
@@ -143,7 +143,7 @@ bool CXmlTextWriter::Write(CXmlTreeItem* item, bool bIndented, CString& text)
 
 bool CXmlTextWriter::HasContent(CXmlTreeItem* item)
 {
-    return item->GetChild() || !item->GetText().IsEmpty();
+    return item->GetChild() || !item->m_strText.IsEmpty();
 }
 
 void CXmlTextWriter::AppendIndent(size_t depth, CString& text)
@@ -155,7 +155,7 @@ void CXmlTextWriter::AppendIndent(size_t depth, CString& text)
 void CXmlTextWriter::WriteStartTag(CXmlTreeItem* item, CString& text)
 {
     text += L'<';
-    text += item->GetName();
+    text += item->m_strName;
     if (CMapStringToString* attri = item->GetAttri()) {
         CString name;
         CString value;
