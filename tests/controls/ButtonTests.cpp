@@ -121,7 +121,8 @@ protected:
             pButton->SetColor(CButtonST::BTNST_COLOR_BK_FOCUS, kYellow, FALSE);
         }
         m_dialog.GetDlgItem(IDC_CTLTEST_NEXT)->SetFocus();
-        PumpPending();
+        // The mouse left the last test's buttons at this place: a late move may still pass.
+        PumpUntil([this] { return !m_dialog.m_flat.m_bMouseOnButton && !m_dialog.m_image.m_bMouseOnButton; }, 1000);
     }
     void TearDown() override
     {

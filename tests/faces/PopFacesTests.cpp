@@ -267,37 +267,30 @@ TEST_F(PopFacesTest, PickerEndsOnDeactivationAndWhenDestroyedByAnyoneAndNeedsAnO
     gone.m_hWnd = nullptr;
 }
 
-BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
 {
-    ++*reinterpret_cast<int*>(lParam);
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
     return TRUE;
 }
 
-BOOL CALLBACK FindOwnedDialog(HWND hWnd, LPARAM lParam)
+// Top-level windows of the test thread, shown or not (tooltips and dialogs included).
+std::vector<HWND> ThreadWindows()
 {
-    HWND* pFound = reinterpret_cast<HWND*>(lParam);
-    wchar_t szClass[16] = {};
-    if (::GetWindow(hWnd, GW_OWNER) != *pFound || !::GetClassNameW(hWnd, szClass, 16) ||
-        lstrcmpW(szClass, L"#32770") != 0)
-        return TRUE;
-    *pFound = hWnd;
-    return FALSE;
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 // The dialog window hOwner owns on the test thread, or null.
 HWND OwnedDialog(HWND hOwner)
 {
-    HWND hFound = hOwner;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&hFound));
-    return hFound != hOwner ? hFound : nullptr;
-}
-
-// Top-level windows of the test thread, shown or not (tooltips and dialogs included).
-int ThreadWindows()
-{
-    int nCount = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&nCount));
-    return nCount;
+    for (HWND hWnd : ThreadWindows()) {
+        wchar_t szClass[16] = {};
+        if (::GetWindow(hWnd, GW_OWNER) == hOwner && ::GetClassNameW(hWnd, szClass, 16) &&
+            !lstrcmpW(szClass, L"#32770"))
+            return hWnd;
+    }
+    return nullptr;
 }
 
 // A skinned dialog on the message box's template whose OK button is a CButtonST.
@@ -341,12 +334,12 @@ TEST_F(PopFacesTest, PickersMessageBoxesAndSkinnedDialogsOpenedAndClosedLeaveNot
     };
     for (int i = 0; i < 10; ++i)
         cycle();
-    const int nWindows = ThreadWindows();
+    const size_t nWindows = ThreadWindows().size();
     const size_t nHeapBefore = BusyHeapBytes();
     const int nGdiBefore = CountAvailableGdiHandles();
     for (int i = 0; i < 500; ++i)
         cycle();
-    EXPECT_EQ(nWindows, ThreadWindows());
+    EXPECT_EQ(nWindows, ThreadWindows().size());
     EXPECT_LT(BusyHeapBytes(), nHeapBefore + 16384);
     EXPECT_GE(CountAvailableGdiHandles(), nGdiBefore - kGdiCountSlack);
 }
