@@ -6,6 +6,7 @@
 
 #include <TavoRichEdit.h>
 
+#include "../common/FakeClassFactory.h"
 #include "../common/MessagePump.h"
 
 #include <afxcmn.h>
@@ -128,13 +129,23 @@ protected:
     VO_SHELLEXECUTEEX m_pfnShell = nullptr;
 };
 
+// An object that cannot be made: its factory answers as for a component that is not installed.
+class CNoObject : public CFakeComObject<CNoObject, IUnknown> {
+public:
+    STDMETHODIMP QueryInterface(REFIID, void** ppv) override
+    {
+        *ppv = nullptr;
+        return REGDB_E_CLASSNOTREG;
+    }
+};
+
 // While it lives, creating the component of class clsid fails in this process as it does where
 // the component is not installed.
-class CComponentMissing : public IClassFactory {
+class CComponentMissing {
 public:
     explicit CComponentMissing(REFCLSID clsid)
     {
-        m_hr = ::CoRegisterClassObject(clsid, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_dwCookie);
+        m_hr = ::CoRegisterClassObject(clsid, &m_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_dwCookie);
     }
     ~CComponentMissing()
     {
@@ -143,25 +154,8 @@ public:
     }
     bool IsActive() const { return SUCCEEDED(m_hr); }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override
-    {
-        if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-            *ppv = nullptr;
-            return E_NOINTERFACE;
-        }
-        *ppv = static_cast<IClassFactory*>(this);
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP CreateInstance(IUnknown*, REFIID, void** ppv) override
-    {
-        *ppv = nullptr;
-        return REGDB_E_CLASSNOTREG;
-    }
-    STDMETHODIMP LockServer(BOOL) override { return S_OK; }
-
 private:
+    CFakeClassFactory<CNoObject> m_factory;
     HRESULT m_hr = E_FAIL;
     DWORD m_dwCookie = 0;
 };

@@ -3,7 +3,6 @@
 // them, and a link closed while its save-as dialog was open.
 #include "RichLinkSupport.h"
 
-#include "../common/DialogScript.h"
 #include "../common/TempFolder.h"
 
 using chattest::kInvitationBitmap;
@@ -61,16 +60,11 @@ TEST_F(RichLinkTest, LinkClosedWhileItsSaveAsDialogIsOpenStaysClosed)
     m_edit.InsertFile(21, L"C:\\peer\\a.txt", 1, 0);
     FileDialogSeen seen;
     const auto answer = AnswerFileDialog(folder.Path(L"a.txt"), false, seen);
-    RunDialogScript(
-        [&] {
-            Click(L"另存为");
-            return 0;
-        },
-        [&](HWND hDialog) {
-            // The peer cancels (the owner closes the link on this thread) meanwhile.
-            m_edit.ProcessFileLink(FILE_CANCELED, 21, 0, nullptr, 0);
-            answer(hDialog);
-        });
+    SaveAs([&](HWND hDialog) {
+        // The peer cancels (the owner closes the link on this thread) meanwhile.
+        m_edit.ProcessFileLink(FILE_CANCELED, 21, 0, nullptr, 0);
+        answer(hDialog);
+    });
     EXPECT_TRUE(seen.bShown);
     EXPECT_EQ(L"\r文件传送被取消。\r", Text());
     EXPECT_TRUE(m_frame.m_messages.empty());

@@ -7,6 +7,8 @@
 
 #include <Oem.h>
 
+#include "../common/DialogScript.h"
+
 _COM_SMARTPTR_TYPEDEF(IDispatch, IID_IDispatch);
 
 namespace chattest {
@@ -39,6 +41,16 @@ protected:
         const size_t at = Raw().rfind(caption);
         ASSERT_NE(std::wstring::npos, at) << caption;
         ClickAt(static_cast<long>(at) + 1);
+    }
+    // A click on the file offer's save-as link, its dialog answered by script.
+    void SaveAs(const std::function<void(HWND)>& script)
+    {
+        RunDialogScript(
+            [&] {
+                Click(L"另存为");
+                return 0;
+            },
+            script);
     }
     CHARFORMAT2W FormatAt(long cp)
     {

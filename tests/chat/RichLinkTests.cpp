@@ -3,7 +3,6 @@
 // answers, the save-as dialog, the file-transfer component's status, and the component missing.
 #include "RichLinkSupport.h"
 
-#include "../common/DialogScript.h"
 #include "../common/TempFolder.h"
 
 #include <LangDB.h>
@@ -223,12 +222,7 @@ TEST_F(RichLinkTest, SaveAsCancelledLeavesTheOfferAndAChosenPathAccepts)
     m_edit.InsertFile(3, L"C:\\peer\\photo.jpg", 99, 0);
     const std::wstring offer = Text();
     FileDialogSeen seen;
-    RunDialogScript(
-        [&] {
-            Click(L"另存为");
-            return 0;
-        },
-        AnswerFileDialog(L"", true, seen));
+    SaveAs(AnswerFileDialog(L"", true, seen));
     EXPECT_TRUE(seen.bShown);
     EXPECT_EQ(L"photo.jpg", seen.strProposedName);
     EXPECT_EQ(L"所有文件(*.*)", seen.strFirstFileType);
@@ -237,12 +231,7 @@ TEST_F(RichLinkTest, SaveAsCancelledLeavesTheOfferAndAChosenPathAccepts)
     EXPECT_EQ(CString(L"C:\\peer\\photo.jpg"), LastLink()->m_strPath);
 
     const std::wstring chosen = folder.Path(L"mine.jpg");
-    RunDialogScript(
-        [&] {
-            Click(L"另存为");
-            return 0;
-        },
-        AnswerFileDialog(chosen, false, seen));
+    SaveAs(AnswerFileDialog(chosen, false, seen));
     EXPECT_EQ(L"\r同意了接收文件。取消\r", Text());
     EXPECT_EQ(0, LastLink()->m_strPath.CompareNoCase(chosen.c_str())) << LastLink()->m_strPath.GetString();
     ASSERT_EQ(1u, m_frame.m_messages.size());
@@ -250,12 +239,7 @@ TEST_F(RichLinkTest, SaveAsCancelledLeavesTheOfferAndAChosenPathAccepts)
 
     // A peer's name that is a device or a path is not proposed.
     m_edit.InsertFile(4, L"C:\\peer\\CON", 1, 0);
-    RunDialogScript(
-        [&] {
-            Click(L"另存为");
-            return 0;
-        },
-        AnswerFileDialog(L"", true, seen));
+    SaveAs(AnswerFileDialog(L"", true, seen));
     EXPECT_EQ(L"", seen.strProposedName);
 }
 

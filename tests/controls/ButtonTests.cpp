@@ -1,7 +1,6 @@
-// Owner-drawn buttons on a real dialog: subclassing, the pixels of each look, hover by synthetic
-// mouse input, clicks (check boxes, menus answered by a timer script, addresses through the shell
-// seam), images with their generated copies, setters' ranges, sounds, and the GDI objects of many
-// hover and menu cycles.
+// Owner-drawn buttons on a real dialog: the pixels of each look, hover by synthetic mouse input,
+// clicks (check boxes, menus, addresses through the shell seam), images with their generated
+// copies, setters' ranges, sounds, and the GDI objects of many hover and menu cycles.
 #include "ControlsTestSupport.h"
 
 #include "../common/TempFolder.h"
@@ -24,7 +23,6 @@ const DWORD kColdWaitMs = 300;
 // A CButtonST whose state the tests read, closing its menus as soon as they are drawn when asked.
 class CProbeButton : public CButtonST {
 public:
-    using CButtonST::m_bIsCheckBox;
     using CButtonST::m_bMouseOnButton;
     using CButtonST::m_hCursor;
     using CButtonST::m_ToolTip;
@@ -92,27 +90,6 @@ BEGIN_MESSAGE_MAP(CButtonsDialog, CDialog)
     ON_MESSAGE(WM_CTLTEST_MENU_CALLBACK, &CButtonsDialog::OnMenuCallback)
 END_MESSAGE_MAP()
 
-// What the shell seam was asked to open, instead of opening it.
-struct ShellCall {
-    std::wstring verb;
-    std::wstring file;
-    int nShow;
-    ULONG fMask;
-};
-
-std::vector<ShellCall>& ShellCalls()
-{
-    static std::vector<ShellCall> calls;
-    return calls;
-}
-
-BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOW* pInfo)
-{
-    ShellCalls().push_back(
-        {pInfo->lpVerb ? pInfo->lpVerb : L"", pInfo->lpFile ? pInfo->lpFile : L"", pInfo->nShow, pInfo->fMask});
-    return TRUE;
-}
-
 void MoveMouseTo(POINT ptScreen, DWORD dwButtons = 0)
 {
     INPUT input = {};
@@ -144,7 +121,8 @@ protected:
             pButton->SetColor(CButtonST::BTNST_COLOR_BK_FOCUS, kYellow, FALSE);
         }
         m_dialog.GetDlgItem(IDC_CTLTEST_NEXT)->SetFocus();
-        PumpPending();
+        // The mouse left the last test's buttons at this place: a late move may still pass.
+        PumpUntil([this] { return !m_dialog.m_flat.m_bMouseOnButton && !m_dialog.m_image.m_bMouseOnButton; }, 1000);
     }
     void TearDown() override
     {
@@ -154,14 +132,7 @@ protected:
     }
 
     // The button as it paints itself now, through the path a paint takes (WM_DRAWITEM).
-    std::unique_ptr<CDibTarget> Picture(CWnd& button)
-    {
-        CRect rc;
-        button.GetClientRect(&rc);
-        auto canvas = std::make_unique<CDibTarget>(rc.Width(), rc.Height(), kMagenta);
-        button.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->GetDC()->m_hDC), PRF_CLIENT);
-        return canvas;
-    }
+    static std::unique_ptr<CDibTarget> Picture(CWnd& button) { return ctltest::Printed(button, kMagenta); }
 
     // Waits long for a hover to come or go, briefly when a test expects it not to come.
     bool HoverBecomes(CProbeButton& button, BOOL bHot, DWORD waitMs = 2000)
@@ -186,16 +157,12 @@ TEST_F(ButtonTest, SubclassingMakesButtonsOwnerDrawnAndRemembersTheirKind)
 {
     for (CProbeButton* pButton : {&m_dialog.m_flat, &m_dialog.m_default, &m_dialog.m_check, &m_dialog.m_owner})
         EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), pButton->GetStyle() & 0x1F);
-    EXPECT_TRUE(m_dialog.m_default.GetDefault());
     EXPECT_TRUE(m_dialog.m_default.SendMessage(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON);
-    EXPECT_FALSE(m_dialog.m_flat.GetDefault());
     EXPECT_TRUE(m_dialog.m_flat.SendMessage(WM_GETDLGCODE) & DLGC_UNDEFPUSHBUTTON);
     m_dialog.m_default.SendMessage(BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     EXPECT_FALSE(m_dialog.m_default.GetDefault());
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), m_dialog.m_default.GetStyle() & 0x1F);
-    EXPECT_TRUE(m_dialog.m_check.m_bIsCheckBox);
     // An owner-drawn style shares the check-box bit but is a push button.
-    EXPECT_FALSE(m_dialog.m_owner.m_bIsCheckBox);
     m_dialog.m_owner.SendMessage(BM_CLICK);
     EXPECT_EQ(0, m_dialog.m_owner.GetCheck());
 }
@@ -223,16 +190,9 @@ TEST_F(ButtonTest, EachLookIsDrawnInItsColoursAndBorder)
     const auto disabled = Picture(button);
     CRect rc;
     button.GetClientRect(&rc);
-    int nLight = 0;
-    int nText = 0;
-    for (int y = 0; y < rc.Height(); ++y) {
-        for (int x = 2; x < rc.Width() - 2; ++x) {
-            nLight += disabled->Pixel(x, y) == ::GetSysColor(COLOR_3DHILIGHT) ? 1 : 0;
-            nText += disabled->Pixel(x, y) == ::GetSysColor(COLOR_BTNTEXT) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(nLight, 0);
-    EXPECT_EQ(0, nText);
+    rc.DeflateRect(2, 0);
+    EXPECT_GT(ctltest::CountColour(*disabled, rc, ::GetSysColor(COLOR_3DHILIGHT)), 0);
+    EXPECT_EQ(0, ctltest::CountColour(*disabled, rc, ::GetSysColor(COLOR_BTNTEXT)));
 }
 
 TEST_F(ButtonTest, TransparentButtonsShowTheParentsBackground)
@@ -311,7 +271,6 @@ TEST_F(ButtonTest, CheckBoxesToggleOnEveryPressAndTheParentSeesEachClick)
 {
     CProbeButton& check = m_dialog.m_check;
     check.SendMessage(BM_CLICK);
-    EXPECT_EQ(1, check.GetCheck());
     EXPECT_EQ(BST_CHECKED, check.SendMessage(BM_GETCHECK));
     ExpectPixels(*Picture(check), {{3, 3, kBlue}}); // drawn pressed while checked
     check.SendMessage(BM_CLICK);
@@ -362,7 +321,6 @@ TEST_F(ButtonTest, ClickedMenusPostTheChosenCommandAndAddressesGoToTheShell)
     ASSERT_TRUE(simple.LoadMenu(IDM_CTLTEST_MENU));
     button.SetMenu(0u, nullptr);
     button.SetMenu(&simple, m_dialog.m_hWnd);
-    EXPECT_EQ(&simple, button.GetSTMenu());
     RunMenuScript(
         [&] {
             button.SendMessage(BM_CLICK);
@@ -373,8 +331,7 @@ TEST_F(ButtonTest, ClickedMenusPostTheChosenCommandAndAddressesGoToTheShell)
     EXPECT_EQ((std::vector<UINT>{ID_CTLTEST_RED, ID_CTLTEST_GREEN}), m_dialog.m_commands);
 
     // An address opens through the shell seam: "open", maximised, without error interface.
-    ShellCalls().clear();
-    const VO_SHELLEXECUTEEX pfnPrevious = VoSetShellExecuteEx(RecordShellCall);
+    ctltest::CShellRecorder shell;
     button.SetMenu(nullptr, nullptr);
     button.SetURL(std::wstring(300, L'u').c_str());
     button.SendMessage(BM_CLICK);
@@ -382,8 +339,7 @@ TEST_F(ButtonTest, ClickedMenusPostTheChosenCommandAndAddressesGoToTheShell)
     button.SendMessage(BM_CLICK);
     button.SetURL(nullptr);
     button.SendMessage(BM_CLICK);
-    VoSetShellExecuteEx(pfnPrevious);
-    const std::vector<ShellCall>& calls = ShellCalls();
+    const std::vector<ctltest::ShellCall>& calls = shell.m_calls;
     ASSERT_EQ(2u, calls.size());
     EXPECT_EQ(std::wstring(259, L'u'), calls[0].file);
     EXPECT_EQ(L"http://example.invalid/page", calls[1].file);
@@ -472,13 +428,7 @@ TEST_F(ButtonTest, TheBackgroundPictureKeepsItsThirdsAndBlackIsTransparent)
     // SetBitmap3 puts a grayscale copy in the background picture's place.
     ASSERT_EQ(static_cast<DWORD>(BTNST_OK), button.SetBitmap3(IDB_CTLTEST_BLUE, kMagenta, TRUE, TRUE));
     button.DrawBkBmp(TRUE);
-    const COLORREF crGrayBlue = RGB(29, 29, 29);
-    int nGray = 0;
-    const auto picture = Picture(button);
-    for (int y = 0; y < rc.Height(); ++y)
-        for (int x = 0; x < rc.Width(); ++x)
-            nGray += picture->Pixel(x, y) == crGrayBlue ? 1 : 0;
-    EXPECT_GT(nGray, 0);
+    EXPECT_GT(ctltest::CountColour(*Picture(button), rc, RGB(29, 29, 29)), 0); // the blue in grey
 }
 
 TEST_F(ButtonTest, SettersKeepTheirRangesAndTheCursorAndTooltipAreTheButtons)
@@ -504,13 +454,15 @@ TEST_F(ButtonTest, SettersKeepTheirRangesAndTheCursorAndTooltipAreTheButtons)
     button.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(button.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(button.m_hCursor.Get(), ::GetCursor());
 
-    m_dialog.m_default.EnableBalloonTooltip();
-    m_dialog.m_default.SetTooltipText(L"Default button");
-    ASSERT_NE(nullptr, m_dialog.m_default.m_ToolTip.m_hWnd);
-    EXPECT_TRUE(m_dialog.m_default.m_ToolTip.GetStyle() & TTS_BALLOON);
-    EXPECT_EQ(1, m_dialog.m_default.m_ToolTip.GetToolCount());
+    // A new tip text replaces the old in the button's one tool.
+    CProbeButton& other = m_dialog.m_default;
+    other.EnableBalloonTooltip();
+    other.SetTooltipText(L"Old");
+    other.SetTooltipText(L"Default button");
+    EXPECT_TRUE(other.m_ToolTip.GetStyle() & TTS_BALLOON);
+    EXPECT_EQ(1, other.m_ToolTip.GetToolCount());
     CString strTip;
-    m_dialog.m_default.m_ToolTip.GetText(strTip, &m_dialog.m_default, 1);
+    other.m_ToolTip.GetText(strTip, &other, 1);
     EXPECT_EQ(CString(L"Default button"), strTip);
 }
 
@@ -518,18 +470,17 @@ TEST_F(ButtonTest, SettersKeepTheirRangesAndTheCursorAndTooltipAreTheButtons)
 TEST_F(ButtonTest, SoundsOnHoverAndClickWorkWithoutASoundDevice)
 {
     CTempFolder folder;
-    ASSERT_TRUE(folder.IsReady());
-    std::string wave = "RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00\x40\x1f\x00\x00"
-                       "\x01\x00\x08\x00"
-                       "data\x08\x00\x00\x00";
-    wave.append(8, '\x80');
+    const std::string wave =
+        std::string("RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0"
+                    "data\x08\0\0\0",
+                    44) +
+        std::string(8, '\x80');
     ASSERT_TRUE(folder.Write(L"click.wav", wave));
     CProbeButton& button = m_dialog.m_flat;
     button.SetSound(folder.Path(L"click.wav").c_str());
     button.SetSound(folder.Path(L"click.wav").c_str(), nullptr, TRUE, FALSE);
     ASSERT_TRUE(Enter(button));
     button.SendMessage(BM_CLICK);
-    EXPECT_EQ(std::vector<UINT>{IDC_CTLTEST_FLAT}, m_dialog.m_clicks);
     button.SetSound(L"no such sound", ::GetModuleHandleW(nullptr), TRUE);
     button.SendMessage(BM_CLICK);
     button.SetSound(nullptr, nullptr, TRUE);

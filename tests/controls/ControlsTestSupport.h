@@ -15,6 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace ctltest {
 
@@ -47,6 +50,78 @@ inline int MenuTextWidth(const CString& strText)
 
 using testpump::PumpPending;
 using testpump::PumpUntil;
+
+// The control as it paints itself (WM_PRINTCLIENT) over crBack.
+inline std::unique_ptr<CDibTarget> Printed(CWnd& control, COLORREF crBack)
+{
+    CRect rc;
+    control.GetClientRect(&rc);
+    auto target = std::make_unique<CDibTarget>(rc.Width(), rc.Height(), crBack);
+    control.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target->GetDC()->m_hDC), PRF_CLIENT);
+    return target;
+}
+
+// The pixels of colour inside rc.
+inline int CountColour(const CDibTarget& target, const CRect& rc, COLORREF colour)
+{
+    int nCount = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            nCount += target.Pixel(x, y) == colour ? 1 : 0;
+    return nCount;
+}
+
+inline CString TextOf(HWND hWnd)
+{
+    CString strText;
+    const int nLength = ::GetWindowTextLengthW(hWnd);
+    ::GetWindowTextW(hWnd, strText.GetBuffer(nLength + 1), nLength + 1);
+    strText.ReleaseBuffer();
+    return strText;
+}
+
+// What the shell was asked to open.
+struct ShellCall {
+    std::wstring verb;
+    std::wstring file;
+    int nShow;
+    ULONG fMask;
+};
+
+// Stands in for the shell while it lives: records what it is asked to open instead of opening it,
+// and answers with m_bResult and m_nInstApp.
+class CShellRecorder {
+public:
+    CShellRecorder() : m_pfnPrevious(VoSetShellExecuteEx(&Record)) { Current() = this; }
+    ~CShellRecorder()
+    {
+        VoSetShellExecuteEx(m_pfnPrevious);
+        Current() = nullptr;
+    }
+    CShellRecorder(const CShellRecorder&) = delete;
+    CShellRecorder& operator=(const CShellRecorder&) = delete;
+
+    std::vector<ShellCall> m_calls;
+    BOOL m_bResult = TRUE;
+    INT_PTR m_nInstApp = 42;
+
+private:
+    static CShellRecorder*& Current()
+    {
+        static CShellRecorder* pCurrent = nullptr;
+        return pCurrent;
+    }
+    static BOOL WINAPI Record(SHELLEXECUTEINFOW* pInfo)
+    {
+        CShellRecorder& self = *Current();
+        self.m_calls.push_back(
+            {pInfo->lpVerb ? pInfo->lpVerb : L"", pInfo->lpFile ? pInfo->lpFile : L"", pInfo->nShow, pInfo->fMask});
+        pInfo->hInstApp = reinterpret_cast<HINSTANCE>(self.m_nInstApp);
+        return self.m_bResult;
+    }
+
+    VO_SHELLEXECUTEEX m_pfnPrevious;
+};
 
 // Presses and releases a key, as the keyboard would.
 inline void TypeKey(WORD wVirtualKey)

@@ -35,14 +35,7 @@ protected:
         m_pPopup->DrawItem(&dis);
     }
 
-    int CountPixels(const CRect& rc, COLORREF colour) const
-    {
-        int nCount = 0;
-        for (int y = rc.top; y < rc.bottom; ++y)
-            for (int x = rc.left; x < rc.right; ++x)
-                nCount += m_canvas.Pixel(x, y) == colour ? 1 : 0;
-        return nCount;
-    }
+    int CountPixels(const CRect& rc, COLORREF colour) const { return ctltest::CountColour(m_canvas, rc, colour); }
 
     MenuSettingsScope m_settings;
     BCMenu m_menu;
@@ -97,8 +90,9 @@ TEST_F(MenuDrawTest, XPStyleImagesAreFadedAtRestAndRaisedWithAShadowWhenSelected
     ASSERT_TRUE(m_menu.LoadToolbar(IDR_CTLTEST_TOOLBAR));
     const CPoint image(3, (kItemHeight - 15) / 2); // where the 16x15 image goes
 
-    Draw(kRedPos, 0);
-    ExpectPixels(m_canvas, {{image.x + 8, image.y + 7, BCMenu::LightenColor(kRed, 0.3)}});
+    Draw(kRedPos, 0); // the toolbar's grey around the image is transparent
+    ExpectPixels(m_canvas, {{image.x + 8, image.y + 7, BCMenu::LightenColor(kRed, 0.3)},
+                            {image.x, image.y, BCMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25)}});
 
     // Raised: the image one pixel up-left, its shadow one pixel down-right.
     Draw(kRedPos, ODS_SELECTED);

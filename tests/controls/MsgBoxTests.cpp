@@ -16,14 +16,7 @@ namespace {
 const int kMessageId = 6032;
 const UINT_PTR kCountdownTimer = 4;
 
-CString TextOf(HWND hWnd)
-{
-    CString strText;
-    const int nLength = ::GetWindowTextLengthW(hWnd);
-    ::GetWindowTextW(hWnd, strText.GetBuffer(nLength + 1), nLength + 1);
-    strText.ReleaseBuffer();
-    return strText;
-}
+using ctltest::TextOf;
 
 BOOL CALLBACK CollectDialog(HWND hWnd, LPARAM lParam)
 {
@@ -39,12 +32,6 @@ std::vector<HWND> ThreadDialogs()
     std::vector<HWND> dialogs;
     ::EnumThreadWindows(::GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
-}
-
-// Stops the real countdown, so that only the ticks a test sends count.
-void StopRealTimer(HWND hBox)
-{
-    ::KillTimer(hBox, kCountdownTimer);
 }
 
 // Sends the countdown's six ticks, checking the caption after each.
@@ -63,7 +50,7 @@ HWND ModelessBox(const wchar_t* lpszText, UINT nType)
     EXPECT_EQ(1u, dialogs.size());
     if (dialogs.empty())
         return nullptr;
-    StopRealTimer(dialogs[0]);
+    ::KillTimer(dialogs[0], kCountdownTimer); // only the ticks the test sends count
     return dialogs[0];
 }
 
@@ -71,7 +58,7 @@ TEST(MsgBox, OkOnlyBoxCentresOkAndClosesAsCancelWhenTheCountdownEnds)
 {
     const int nResult = RunDialogScript([] { return WMsgBox(L"Disk full", 0, 1, nullptr); },
                                         [](HWND hBox) {
-                                            StopRealTimer(hBox);
+                                            ::KillTimer(hBox, kCountdownTimer);
                                             EXPECT_STREQ(L"消息", TextOf(hBox));
                                             EXPECT_STREQ(L"Disk full", TextOf(::GetDlgItem(hBox, kMessageId)));
                                             EXPECT_STREQ(L"确定", TextOf(::GetDlgItem(hBox, IDOK)));

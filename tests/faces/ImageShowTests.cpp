@@ -75,7 +75,7 @@ protected:
 
 } // namespace
 
-TEST_F(ImageShowTest, LoadsBmpOfKnownSizeAndDrawsItAtItsSizeAndScaled)
+TEST_F(ImageShowTest, LoadsBmpJpegAndAnimatedGifOfKnownSizeAndDrawsThemAtTheirSizeAndScaled)
 {
     CImageShow image;
     ASSERT_EQ(1, image.LoadFile(Path(L"quadrants.bmp").c_str()));
@@ -87,13 +87,9 @@ TEST_F(ImageShowTest, LoadsBmpOfKnownSizeAndDrawsItAtItsSizeAndScaled)
     CDibTarget scaled(44, 28, kCyan);
     image.Draw(*scaled.GetDC(), RECT{2, 2, 42, 26});
     ExpectPixels(scaled, {{20, 12, kRed}, {23, 12, kGreen}, {20, 15, kBlue}, {41, 25, kYellow}, {42, 26, kCyan}});
-}
 
-TEST_F(ImageShowTest, LoadsJpegAndAnimatedGifOfKnownSizeAndDrawsThem)
-{
     CImageShow jpeg(Path(L"quadrants.jpg").c_str());
     ASSERT_EQ(CSize(32, 16), PixelSize(jpeg));
-    CDibTarget target(32, 16, kCyan);
     jpeg.Draw(*target.GetDC(), RECT{0, 0, 32, 16});
     for (const PixelCheck& check : {PixelCheck{4, 4, kRed}, {27, 4, kGreen}, {4, 11, kBlue}, {27, 11, kYellow}})
         EXPECT_PRED2(Near, check.colour, target.Pixel(check.x, check.y)) << check.x << "," << check.y;
@@ -139,7 +135,7 @@ TEST_F(ImageShowTest, MissingOrDamagedFilesLoadNothingAndDrawNothing)
         << "a metafile of one inch is as many pixels as the screen has per inch";
 }
 
-TEST_F(ImageShowTest, NewLoadAndFailedLoadReleaseThePicture)
+TEST_F(ImageShowTest, NewLoadAndFailedLoadReleaseThePictureAndCopiesHoldTheirOwn)
 {
     CImageShowProbe image;
     ASSERT_EQ(1, image.LoadFile(Path(L"quadrants.bmp").c_str()));
@@ -157,10 +153,8 @@ TEST_F(ImageShowTest, NewLoadAndFailedLoadReleaseThePicture)
     image.UnloadFile();
     EXPECT_EQ(nullptr, image.Picture());
     ExpectEmpty(image);
-}
 
-TEST_F(ImageShowTest, CopiesHoldTheirOwnReference)
-{
+    // Copies hold their own reference.
     CImageShowProbe original(Path(L"quadrants.bmp").c_str());
     ASSERT_NE(nullptr, original.Picture());
     CImageShowProbe copy(original);

@@ -45,7 +45,6 @@ public:
     using CPopFaces::m_nCellsOnPage;
     using CPopFaces::m_nHover;
     using CPopFaces::m_nPage;
-    using CPopFaces::m_nPageCount;
     using CPopFaces::m_Preview;
     using CPopFaces::m_ToolTip;
 };
@@ -118,6 +117,12 @@ protected:
         return pPicker;
     }
 
+    static void Click(CProbePicker* pPicker, CButtonST& button)
+    {
+        pPicker->SendMessage(WM_COMMAND, MAKEWPARAM(button.GetDlgCtrlID(), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(button.m_hWnd));
+    }
+
     static CPoint CellCentre(unsigned int nRow, unsigned int nCol)
     {
         return CPoint(1 + 30 * static_cast<int>(nCol) + 15, 1 + 29 * static_cast<int>(nRow) + 14);
@@ -128,7 +133,7 @@ protected:
     HWND m_hPicker = nullptr;
 };
 
-TEST_F(PopFacesTest, WindowIsAToolPopupOfFixedSizeWithDisabledPageButtons)
+TEST_F(PopFacesTest, FixedToolPopupWithPagesOfFortyNineSeventyAndSeventyOneEmoticons)
 {
     LoadCatalogue(49);
     CProbePicker* pPicker = Open();
@@ -138,8 +143,6 @@ TEST_F(PopFacesTest, WindowIsAToolPopupOfFixedSizeWithDisabledPageButtons)
     EXPECT_EQ(static_cast<DWORD>(WS_POPUP), pPicker->GetStyle() & (WS_POPUP | WS_CHILD | WS_BORDER | WS_CAPTION));
     EXPECT_TRUE(pPicker->GetExStyle() & WS_EX_TOOLWINDOW);
     EXPECT_EQ(m_owner.m_hWnd, ::GetWindow(pPicker->m_hWnd, GW_OWNER));
-    EXPECT_EQ(1u, pPicker->m_nPageCount);
-    EXPECT_EQ(49u, pPicker->m_nCellsOnPage);
     EXPECT_FALSE(pPicker->m_btnNext.IsWindowEnabled());
     EXPECT_FALSE(pPicker->m_btnPrev.IsWindowEnabled());
     EXPECT_EQ(49, pPicker->m_ToolTip.GetToolCount());
@@ -147,38 +150,25 @@ TEST_F(PopFacesTest, WindowIsAToolPopupOfFixedSizeWithDisabledPageButtons)
     pPicker->m_ToolTip.GetText(strTip, pPicker, 12);
     EXPECT_STREQ(L"tip 12 k12", strTip);
     pPicker->DestroyWindow();
-}
 
-TEST_F(PopFacesTest, PagesOfSeventyAndSeventyOneEmoticons)
-{
     LoadCatalogue(70);
-    CProbePicker* pPicker = Open();
-    EXPECT_EQ(2u, pPicker->m_nPageCount);
-    EXPECT_TRUE(pPicker->m_btnNext.IsWindowEnabled());
-    pPicker->SendMessage(WM_COMMAND, MAKEWPARAM(6001, BN_CLICKED), reinterpret_cast<LPARAM>(pPicker->m_btnNext.m_hWnd));
+    pPicker = Open();
+    Click(pPicker, pPicker->m_btnNext);
     EXPECT_EQ(1u, pPicker->m_nPage);
-    EXPECT_EQ(0u, pPicker->m_nCellsOnPage);
     EXPECT_EQ(0, pPicker->m_ToolTip.GetToolCount());
     pPicker->DestroyWindow();
 
     LoadCatalogue(71);
     CPopFaces::Release();
     pPicker = Open();
-    const auto click = [pPicker](CButtonST& button) {
-        pPicker->SendMessage(WM_COMMAND, MAKEWPARAM(button.GetDlgCtrlID(), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(button.m_hWnd));
-    };
-    click(pPicker->m_btnNext);
-    EXPECT_EQ(1u, pPicker->m_nCellsOnPage);
+    Click(pPicker, pPicker->m_btnNext);
     EXPECT_EQ(1, pPicker->m_ToolTip.GetToolCount());
     EXPECT_FALSE(pPicker->m_btnNext.IsWindowEnabled());
     EXPECT_TRUE(pPicker->m_btnPrev.IsWindowEnabled());
-    CString strTip;
     pPicker->m_ToolTip.GetText(strTip, pPicker, 1);
     EXPECT_STREQ(L"tip 71 k71", strTip);
-    click(pPicker->m_btnPrev);
+    Click(pPicker, pPicker->m_btnPrev);
     EXPECT_EQ(0u, pPicker->m_nPage);
-    EXPECT_EQ(70u, pPicker->m_nCellsOnPage);
     EXPECT_EQ(70, pPicker->m_ToolTip.GetToolCount());
     EXPECT_FALSE(pPicker->m_btnPrev.IsWindowEnabled());
     EXPECT_TRUE(pPicker->m_btnNext.IsWindowEnabled());
@@ -190,7 +180,7 @@ TEST_F(PopFacesTest, ClickPostsTheEmoticonsCataloguePositionToTheOwner)
     LoadCatalogue(100);
     CProbePicker* pPicker = Open();
     pPicker->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellCentre(0, 0).x, CellCentre(0, 0).y));
-    pPicker->SendMessage(WM_COMMAND, MAKEWPARAM(6001, BN_CLICKED), reinterpret_cast<LPARAM>(pPicker->m_btnNext.m_hWnd));
+    Click(pPicker, pPicker->m_btnNext);
     const CPoint pt = CellCentre(2, 3);
     pPicker->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     // Beyond the last emoticon of page 1 (30 cells): nothing.
@@ -244,13 +234,13 @@ TEST_F(PopFacesTest, SharedCellsOfASmallerCatalogueServeALargerOne)
     pPicker->SetWindowPos(nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     pPicker->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(CellCentre(6, 9).x, CellCentre(6, 9).y));
     EXPECT_EQ(69, pPicker->m_nHover);
-    pPicker->SendMessage(WM_COMMAND, MAKEWPARAM(6001, BN_CLICKED), reinterpret_cast<LPARAM>(pPicker->m_btnNext.m_hWnd));
+    Click(pPicker, pPicker->m_btnNext);
     pPicker->UpdateWindow(); // paints positions 70-99, which have no shared picture
     EXPECT_EQ(30u, pPicker->m_nCellsOnPage);
     pPicker->DestroyWindow();
 }
 
-TEST_F(PopFacesTest, PickerEndsOnDeactivationAndWhenDestroyedByAnyone)
+TEST_F(PopFacesTest, PickerEndsOnDeactivationAndWhenDestroyedByAnyoneAndNeedsAnOwnerWindow)
 {
     LoadCatalogue(49);
     CProbePicker* pPicker = Open();
@@ -267,15 +257,6 @@ TEST_F(PopFacesTest, PickerEndsOnDeactivationAndWhenDestroyedByAnyone)
     Open();
     ::DestroyWindow(m_hPicker);
     EXPECT_EQ(0, CProbePicker::Live());
-}
-
-TEST_F(PopFacesTest, GetInstanceWithoutAWindowLeavesNothing)
-{
-    LoadCatalogue(49);
-    CPopFaces* pPicker = CPopFaces::GetInstance(&m_owner);
-    ASSERT_NE(nullptr, pPicker);
-    EXPECT_EQ(m_owner.m_hWnd, ::GetWindow(pPicker->m_hWnd, GW_OWNER));
-    pPicker->DestroyWindow();
 
     // An owner whose window is gone: no window, so no picker.
     const HWND hGone = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -286,37 +267,30 @@ TEST_F(PopFacesTest, GetInstanceWithoutAWindowLeavesNothing)
     gone.m_hWnd = nullptr;
 }
 
-BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
 {
-    ++*reinterpret_cast<int*>(lParam);
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
     return TRUE;
 }
 
-BOOL CALLBACK FindOwnedDialog(HWND hWnd, LPARAM lParam)
+// Top-level windows of the test thread, shown or not (tooltips and dialogs included).
+std::vector<HWND> ThreadWindows()
 {
-    HWND* pFound = reinterpret_cast<HWND*>(lParam);
-    wchar_t szClass[16] = {};
-    if (::GetWindow(hWnd, GW_OWNER) != *pFound || !::GetClassNameW(hWnd, szClass, 16) ||
-        lstrcmpW(szClass, L"#32770") != 0)
-        return TRUE;
-    *pFound = hWnd;
-    return FALSE;
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 // The dialog window hOwner owns on the test thread, or null.
 HWND OwnedDialog(HWND hOwner)
 {
-    HWND hFound = hOwner;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&hFound));
-    return hFound != hOwner ? hFound : nullptr;
-}
-
-// Top-level windows of the test thread, shown or not (tooltips and dialogs included).
-int ThreadWindows()
-{
-    int nCount = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&nCount));
-    return nCount;
+    for (HWND hWnd : ThreadWindows()) {
+        wchar_t szClass[16] = {};
+        if (::GetWindow(hWnd, GW_OWNER) == hOwner && ::GetClassNameW(hWnd, szClass, 16) &&
+            !lstrcmpW(szClass, L"#32770"))
+            return hWnd;
+    }
+    return nullptr;
 }
 
 // A skinned dialog on the message box's template whose OK button is a CButtonST.
@@ -360,12 +334,12 @@ TEST_F(PopFacesTest, PickersMessageBoxesAndSkinnedDialogsOpenedAndClosedLeaveNot
     };
     for (int i = 0; i < 10; ++i)
         cycle();
-    const int nWindows = ThreadWindows();
+    const size_t nWindows = ThreadWindows().size();
     const size_t nHeapBefore = BusyHeapBytes();
     const int nGdiBefore = CountAvailableGdiHandles();
     for (int i = 0; i < 500; ++i)
         cycle();
-    EXPECT_EQ(nWindows, ThreadWindows());
+    EXPECT_EQ(nWindows, ThreadWindows().size());
     EXPECT_LT(BusyHeapBytes(), nHeapBefore + 16384);
     EXPECT_GE(CountAvailableGdiHandles(), nGdiBefore - kGdiCountSlack);
 }

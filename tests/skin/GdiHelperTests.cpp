@@ -80,7 +80,7 @@ TEST(WImageList, StripBecomesSquaresWithTheFlagAndOneImageWithout)
     EXPECT_EQ(nullptr, none.m_hImageList);
 }
 
-TEST(MemDC, WhiteBitmapOfTheAskedSizeReleasedWithIt)
+TEST(MemDC, WhiteBitmapOfTheAskedSizeReleasedWithItOrOnRequest)
 {
     CDibTarget target(10, 10, kYellow);
     HGDIOBJ bitmap = nullptr;
@@ -104,11 +104,8 @@ TEST(MemDC, WhiteBitmapOfTheAskedSizeReleasedWithIt)
     CMemDC noTarget(nullptr, 8, 8);
     EXPECT_EQ(nullptr, noTarget.m_hDC);
     EXPECT_EQ(nullptr, noTarget.m_bitmap.m_hObject);
-}
 
-TEST(MemDC, KeptContextIsMadeAgainAtAnotherSizeAndFreedOnRequest)
-{
-    CDibTarget target(10, 10, kYellow);
+    // A kept context is made again at another size and freed on request.
     CMemDC kept;
     EXPECT_FALSE(kept.IsReady());
     EXPECT_EQ(CSize(0, 0), kept.GetSize());

@@ -2,8 +2,6 @@
 // frames, open frames, bands, centre brushes and the control borders.
 #include "SkinTestSupport.h"
 
-#include "../common/HeapUsage.h"
-
 #include <afxwin.h>
 
 namespace {
@@ -168,33 +166,6 @@ TEST_F(SkinDrawTest, RicheditBordersGrowAndOutlineBelowTheTopBar)
     CRect ex(10, 50, 110, 150);
     m_skin.DrawRicheditBorderEx(target.GetDC(), nullptr, ex, CT_RICHEDIT, nullptr);
     EXPECT_EQ(CRect(9, 26, 111, 174), ex);
-}
-
-// A window repaints for as long as the program runs: once every size was painted (the skin keeps
-// a bounded number of stretched pieces), a paint must keep no GDI object and no memory, whatever
-// sizes the window takes.
-TEST_F(SkinDrawTest, LongRunsOfPaintsKeepNoGdiObjectAndNoMemory)
-{
-    CDibTarget target(240, 200, kGrey);
-    int nRound = 0;
-    auto paint = [&] {
-        const CRect area(0, 0, 160 + nRound % 2 * 70, 120 + nRound % 3 * 30);
-        ++nRound;
-        for (int type = DT_MAIN; type <= DT_RICHBOTTOM_STRIP; ++type) {
-            CRect rect = area;
-            m_skin.Draw(target.GetDC(), rect, static_cast<D_TYPE>(type));
-            m_skin.FillCenter(target.GetDC(), area, static_cast<D_TYPE>(type));
-        }
-        CRect border(10, 40, 150, 110);
-        m_skin.DrawRicheditBorder(target.GetDC(), nullptr, border, CT_RICHEDIT_BARS, L"Chat");
-        CRect list(10, 40, 150, 110);
-        m_skin.DrawUserListBorder(target.GetDC(), nullptr, list, L"Users");
-    };
-    const size_t nHeapBefore = BusyHeapBytes();
-    for (int nSize = 0; nSize < 6; ++nSize)
-        paint();
-    EXPECT_LE(GdiObjectsKeptBy(150, paint), kGdiCountSlack);
-    EXPECT_LT(BusyHeapBytes(), nHeapBefore + 256 * 1024);
 }
 
 TEST_F(SkinDrawTest, CtrlRectIsTheRectangleTheBorderDrawsInto)

@@ -1,7 +1,9 @@
 // Repainting from a loaded skin, whose pieces are kept stretched between paints: the pixels are
-// those of the uncached transfers (which a 24-bit target still gets), and the pieces kept stay
-// bounded and go with the skin.
+// those of the uncached transfers (which a 24-bit target still gets), the pieces kept stay
+// bounded and go with the skin, and long runs of paints keep no GDI object and no memory.
 #include "SkinTestSupport.h"
+
+#include "../common/HeapUsage.h"
 
 #include <afxwin.h>
 
@@ -75,7 +77,7 @@ TEST_F(SkinRepaintTest, PiecesKeptBetweenPaintsDrawThePixelsOfTheUncachedTransfe
     }
 }
 
-TEST_F(SkinRepaintTest, PiecesKeptStayBoundedOverManySizesAndGoWithTheSkin)
+TEST_F(SkinRepaintTest, PiecesKeptStayBoundedGoWithTheSkinAndLongRunsKeepNothing)
 {
     CDibTarget target(260, 200, kGrey);
     int nPaint = 0;
@@ -105,4 +107,20 @@ TEST_F(SkinRepaintTest, PiecesKeptStayBoundedOverManySizesAndGoWithTheSkin)
     ASSERT_EQ(1, other.LoadOne(L"default"));
     m_skin.Assign(other);
     EXPECT_LE(nFree - CountAvailableGdiHandles(), kGdiCountSlack);
+
+    // A window repaints for as long as the program runs: once every size was painted, whole
+    // paints with their titles keep nothing.
+    const auto paintAll = [&] {
+        PaintAll(m_skin, target.GetDC(), 160 + nPaint % 2 * 70, 120 + nPaint % 3 * 30);
+        ++nPaint;
+        CRect border(10, 40, 150, 110);
+        m_skin.DrawRicheditBorder(target.GetDC(), nullptr, border, CT_RICHEDIT_BARS, L"Chat");
+        CRect list(10, 40, 150, 110);
+        m_skin.DrawUserListBorder(target.GetDC(), nullptr, list, L"Users");
+    };
+    for (int i = 0; i < 6; ++i)
+        paintAll();
+    const size_t nHeapBefore = BusyHeapBytes();
+    EXPECT_LE(GdiObjectsKeptBy(150, paintAll), kGdiCountSlack);
+    EXPECT_LT(BusyHeapBytes(), nHeapBefore + 256 * 1024);
 }
