@@ -14,9 +14,9 @@
 
 #include <atomic>
 #include <cstddef>
+#include <string>
 
 class CHttpConnection;
-class CHttpFile;
 class CInternetSession;
 
 class VO_API CHttpComm {
@@ -32,16 +32,20 @@ public:
     CHttpComm& operator=(const CHttpComm&) = delete;
 
     // Bounds of one exchange: an answer longer than kMaxAnswerBytes (8 MB), or not whole
-    // kAnswerDeadlineMs after the request went out, fails with its own error text; WinInet's
-    // connect, send and receive time-outs are 30 s each. An answer that declares a document
-    // type is refused (the service sends none; its entities could expand without bound), and so
-    // is one with more than kMaxAnswerTags tags ('<' characters: start and end tags, comments;
-    // about 100,000 elements), whose parse and conversion would take seconds, or with an element
-    // of more than kMaxAnswerAttributes attributes (the parser reads them in quadratic time: a
-    // million would hold the worker for hours). Nesting is bounded by the parser (deeper answers
-    // do not parse) and converted without recursion. An answer with a status outside 200-299
-    // fails with the status in the error text, unless it is a "tavo" document: the service
-    // words its own errors that way.
+    // kAnswerDeadlineMs after the request went out, fails with its own error text. The deadline
+    // holds whatever the server does (silent, never reading, trickling its headers or its body):
+    // WinInet connects, sends and receives in the background and the worker gives the request up
+    // at the deadline, so the requests queued behind it wait no longer. WinInet's connect, send
+    // and receive time-outs (30 s each) end what WinInet still does for a request given up; a
+    // server that keeps sending a byte now and then holds that connection, not the channel,
+    // until it ends. An answer that declares a document type is refused (the service sends none;
+    // its entities could expand without bound), and so is one with more than kMaxAnswerTags tags
+    // ('<' characters: start and end tags, comments; about 100,000 elements), whose parse and
+    // conversion would take seconds, or with an element of more than kMaxAnswerAttributes
+    // attributes (the parser reads them in quadratic time: a million would hold the worker for
+    // hours). Nesting is bounded by the parser (deeper answers do not parse) and converted
+    // without recursion. An answer with a status outside 200-299 fails with the status in the
+    // error text, unless it is a "tavo" document: the service words its own errors that way.
     // No real answer of the service comes near these bounds.
     static constexpr size_t kMaxAnswerBytes = 8 * 1024 * 1024;
     static constexpr DWORD kAnswerDeadlineMs = 60000;
@@ -51,9 +55,9 @@ public:
     // Starts the worker again after Stop; queued requests then run.
     void Start();
     // Ends the worker: waits 3000 ms for the request in hand, then cancels it (its window gets
-    // it back as failed) and, should the worker still not end, stops it by force; what a worker
-    // ended by force had in hand is leaked, never freed. Queued requests stay queued for the
-    // next Start.
+    // it back as failed, with WinInet's text for a cancelled operation) and waits for the worker
+    // to end, which it then does at once unless it is converting an answer (bounded above).
+    // Queued requests stay queued for the next Start.
     void Stop();
     // Replaces URL and port; the next request opens a new session and connection. Both setters
     // may be called from any thread at any time: the worker reads the values under the lock at
@@ -104,30 +108,26 @@ private:
     int DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err);
     // The HTTP exchange: 1 when an answer was parsed (its text in answer), 0 with the error text.
     int sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err);
+    // Posts body and reads the answer's bytes and status: 1 when the answer came whole, else 0
+    // with the error text. Throws CInternetException when WinInet fails or Stop cancels.
+    int ReceiveAnswer(std::string body, std::string& bytes, DWORD& status, CString& err);
     // Posts the result message to p's window, or destroys p when that is not possible.
     void Deliver(CHttpCommParam* p);
     void CloseInternetSession();
-    // The request being sent, which Stop may cancel; with cancelling set, a request that
-    // starts is cancelled at once.
-    void SetActiveRequest(CHttpFile* file);
-    void CancelActiveRequest(bool cancelling);
     bool WaitForWorker(DWORD timeoutMs) const;
-    // Last resort of Stop: ends the worker by force and finishes what it had in hand.
-    void TerminateWorker();
 
     // Closes the session when SetServParam changed the server since it was opened.
     void CloseSessionOfOldServer();
 
-    CHttpFile* m_pActiveRequest;             // under m_cs
-    bool m_bCancelling;                      // under m_cs
-    std::atomic<CHttpCommParam*> m_pCurrent; // the request ToDo has in hand
-    UINT m_nServerGeneration;                // under m_cs; counts SetServParam calls
-    UINT m_nSessionGeneration;               // the worker's: the generation of its session
-    // Set when a worker ended by force held the lock: the channel then takes no more work, and
-    // neither the queue nor the lock is touched again.
-    std::atomic<bool> m_bLockLost;
+    // Manual-reset, set by Stop to cancel the request in hand. Without it (it could not be made)
+    // Stop waits for that request's deadline.
+    CKernelHandle m_hCancel;
+    UINT m_nServerGeneration;  // under m_cs; counts SetServParam calls
+    UINT m_nSessionGeneration; // the worker's: the generation of its session
 
 protected:
     // Time an answer may take to arrive whole, from the moment the request is sent.
     DWORD m_dwAnswerDeadlineMs;
+    // Time Stop gives the request in hand before it cancels it.
+    DWORD m_dwStopWaitMs;
 };

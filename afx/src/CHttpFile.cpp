@@ -24,9 +24,11 @@ BOOL CHttpFile::SendRequest(LPCTSTR pstrHeaders, DWORD dwHeadersLen, LPVOID lpOp
 {
     if (pstrHeaders && dwHeadersLen == 0)
         dwHeadersLen = static_cast<DWORD>(lstrlenW(pstrHeaders));
-    if (!::HttpSendRequestW(m_hFile, pstrHeaders, dwHeadersLen, lpOptional, dwOptionalLen))
+    if (::HttpSendRequestW(m_hFile, pstrHeaders, dwHeadersLen, lpOptional, dwOptionalLen))
+        return TRUE;
+    if (::GetLastError() != ERROR_IO_PENDING)
         ThrowLastError();
-    return TRUE;
+    return FALSE;
 }
 
 BOOL CHttpFile::SendRequest(const CString& strHeaders, LPVOID lpOptional, DWORD dwOptionalLen)

@@ -42,6 +42,24 @@ ULONGLONG CInternetFile::GetLength() const
     return available;
 }
 
+BOOL CInternetFile::Read(void* lpBuf, UINT nCount, LPDWORD lpdwRead)
+{
+    if (::InternetReadFile(m_hFile, lpBuf, nCount, lpdwRead))
+        return TRUE;
+    if (::GetLastError() != ERROR_IO_PENDING)
+        ThrowLastError();
+    return FALSE;
+}
+
+BOOL CInternetFile::QueryDataAvailable(LPDWORD lpdwAvailable)
+{
+    if (::InternetQueryDataAvailable(m_hFile, lpdwAvailable, 0, 0))
+        return TRUE;
+    if (::GetLastError() != ERROR_IO_PENDING)
+        ThrowLastError();
+    return FALSE;
+}
+
 void CInternetFile::Write(const void* lpBuf, UINT nCount)
 {
     const BYTE* next = static_cast<const BYTE*>(lpBuf);

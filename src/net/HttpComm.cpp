@@ -1,27 +1,27 @@
 // CHttpComm: the worker thread of the command channel and its HTTP exchange.
 //
 // A request belongs to one thread at a time: the caller's until NewRequest, the worker's while
-// it runs, the receiving window's once the result message is posted. Only the queue (and the
-// request being sent, which Stop may cancel) is shared, under m_cs, never during a request.
+// it runs, the receiving window's once the result message is posted. Only the queue is shared,
+// under m_cs, never during a request. The worker waits for WinInet only on events (the session
+// is asynchronous): for the end of a call, the request's deadline, or Stop's cancel event.
 
 #include <HttpComm.h>
+
+#include "HttpExchange.h"
 
 #include <ConvertXml.h>
 
 #include <afxinet.h>
 
 #include <algorithm>
-#include <memory>
 #include <new>
 #include <string>
 
 namespace {
 
-const DWORD kPollMs = 2000;       // the worker looks at the queue at least this often
-const DWORD kStopWaitMs = 3000;   // Stop's wait for the request in hand
-const DWORD kCancelWaitMs = 1000; // Stop's wait once that request is cancelled
-const UINT kReadChunk = 1023;     // bytes read from the answer at a time
-const UINT kMaxErrorText = 1024;  // a WinInet error text is cut to 1023 characters
+const DWORD kPollMs = 2000;      // the worker looks at the queue at least this often
+const DWORD kStopWaitMs = 3000;  // Stop's wait for the request in hand
+const UINT kMaxErrorText = 1024; // a WinInet error text is cut to 1023 characters
 const char kEndTag[] = "</tavo>";
 const size_t kEndTagLength = sizeof(kEndTag) - 1;
 const wchar_t kAgent[] = L"Corvala chat command";
@@ -108,27 +108,25 @@ _bstr_t BstrFromUtf8(const std::string& bytes)
 
 // Reads the answer until its end, or until it holds "</tavo>" after its first character: a
 // server that keeps the connection open after the answer is not waited for, because each read
-// asks only for what has arrived. What came in the same read after the tag is kept. An answer
+// takes only what has arrived. What came in the same read after the tag is kept. An answer
 // longer than the channel takes, or still coming at the deadline, ends the reading.
-AnswerEnd ReadAnswer(CHttpFile& file, ULONGLONG deadline, std::string& bytes)
+AnswerEnd ReadAnswer(CHttpExchange& exchange, std::string& bytes)
 {
-    char buffer[kReadChunk];
-    ULONGLONG available;
-    while ((available = file.GetLength()) > 0) {
-        const UINT read = file.Read(buffer, static_cast<UINT>(std::min<ULONGLONG>(available, kReadChunk)));
+    const char* data = nullptr;
+    DWORD read = 0;
+    for (;;) {
+        if (!exchange.Read(data, read))
+            return AnswerEnd::TooSlow;
         if (read == 0)
-            break;
+            return AnswerEnd::Whole;
         if (bytes.size() + read > CHttpComm::kMaxAnswerBytes)
             return AnswerEnd::TooLong;
         // Only the new bytes and the tail a tag could straddle are searched.
         const size_t from = std::max<size_t>(1, bytes.size() >= kEndTagLength ? bytes.size() - kEndTagLength + 1 : 0);
-        bytes.append(buffer, read);
+        bytes.append(data, read);
         if (bytes.find(kEndTag, from) != std::string::npos)
-            break;
-        if (::GetTickCount64() >= deadline)
-            return AnswerEnd::TooSlow;
+            return AnswerEnd::Whole;
     }
-    return AnswerEnd::Whole;
 }
 
 // Whether the document's root element is the service's "tavo".
@@ -144,11 +142,12 @@ bool HasServiceRoot(IXMLDOMDocument* doc)
 
 CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
     : m_bRunning(0), m_lstJobs(10), m_nMsg(msg), m_hWnd(wnd), m_strServer(server), m_nPort(port),
-      m_pConnection(nullptr), m_pSession(nullptr), m_pActiveRequest(nullptr), m_bCancelling(false), m_pCurrent(nullptr),
-      m_nServerGeneration(0), m_nSessionGeneration(0), m_bLockLost(false), m_dwAnswerDeadlineMs(kAnswerDeadlineMs)
+      m_pConnection(nullptr), m_pSession(nullptr), m_nServerGeneration(0), m_nSessionGeneration(0),
+      m_dwAnswerDeadlineMs(kAnswerDeadlineMs), m_dwStopWaitMs(kStopWaitMs)
 {
     ::InitializeCriticalSection(&m_cs);
     m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    m_hCancel.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     Start();
 }
 
@@ -156,10 +155,6 @@ CHttpComm::~CHttpComm()
 {
     Stop();
     CloseInternetSession();
-    // A worker ended by force inside the lock may have left the queue half changed and the lock
-    // held for ever: both are left alone (leaked) rather than touched.
-    if (m_bLockLost)
-        return;
     while (!m_lstJobs.IsEmpty())
         delete static_cast<CHttpCommParam*>(m_lstJobs.RemoveHead());
     ::DeleteCriticalSection(&m_cs);
@@ -167,7 +162,7 @@ CHttpComm::~CHttpComm()
 
 void CHttpComm::Start()
 {
-    if (m_bLockLost || (m_hThread.Get() && !WaitForWorker(0)))
+    if (m_hThread.Get() && !WaitForWorker(0))
         return;
     m_bRunning = 1;
     m_hThread.Reset(::CreateThread(nullptr, 0, &CHttpComm::WorkerEntry, this, 0, nullptr));
@@ -181,14 +176,14 @@ void CHttpComm::Stop()
         return;
     m_bRunning = 0;
     ::SetEvent(m_hEvent.Get());
-    // A request to a silent server would keep the worker forever: cancel it, and if the
-    // platform does not end the blocked call, end the worker by force.
-    if (!WaitForWorker(kStopWaitMs)) {
-        CancelActiveRequest(true);
-        if (!WaitForWorker(kCancelWaitMs))
-            TerminateWorker();
-        if (!m_bLockLost)
-            CancelActiveRequest(false);
+    // The worker waits for WinInet only on events, one of them the cancel event: once it is
+    // set, the worker gives its request up at once. All it may still have to do is bounded
+    // (parse and convert an answer within the channel's bounds, post a message), so it is
+    // waited for to the end: a worker ended by force could leave the heap or a lock broken.
+    if (!WaitForWorker(m_dwStopWaitMs)) {
+        ::SetEvent(m_hCancel.Get());
+        WaitForWorker(INFINITE);
+        ::ResetEvent(m_hCancel.Get());
     }
     m_hThread.Reset();
 }
@@ -197,8 +192,6 @@ void CHttpComm::Stop()
 // changed since its session was opened (the generation tells it, also for the same address).
 void CHttpComm::SetServParam(const wchar_t* server, int port)
 {
-    if (m_bLockLost)
-        return;
     CCriticalSectionLock lock(m_cs);
     m_strServer = server;
     m_nPort = port;
@@ -207,8 +200,6 @@ void CHttpComm::SetServParam(const wchar_t* server, int port)
 
 void CHttpComm::SetMsgParam(HWND wnd, UINT msg)
 {
-    if (m_bLockLost)
-        return;
     CCriticalSectionLock lock(m_cs);
     m_hWnd = wnd;
     m_nMsg = msg;
@@ -217,7 +208,7 @@ void CHttpComm::SetMsgParam(HWND wnd, UINT msg)
 int CHttpComm::NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree)
 {
     HWND target = wnd;
-    if (!target && !m_bLockLost) {
+    if (!target) {
         CCriticalSectionLock lock(m_cs);
         target = m_hWnd;
     }
@@ -227,11 +218,6 @@ int CHttpComm::NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree)
 
 void CHttpComm::AddJob(CHttpCommParam* p, int atHead)
 {
-    // A channel whose lock died with a worker ended by force takes no more work.
-    if (m_bLockLost) {
-        delete p;
-        return;
-    }
     {
         CCriticalSectionLock lock(m_cs);
         if (atHead)
@@ -282,7 +268,6 @@ void CHttpComm::ToDo(CHttpCommParam* p)
 {
     if (!p)
         return;
-    m_pCurrent = p;
     bool deliver = false;
     try {
         deliver = RunRequest(*p);
@@ -291,9 +276,6 @@ void CHttpComm::ToDo(CHttpCommParam* p)
     } catch (...) {
         // p goes without a message, as for a command that cannot be converted
     }
-    // Stop takes over the request in hand only from a worker it had to end by force.
-    if (m_pCurrent.exchange(nullptr) != p)
-        return;
     if (deliver)
         Deliver(p);
     else
@@ -358,27 +340,10 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t
     }
     doc = nullptr;
     try {
-        std::unique_ptr<CHttpFile> file(
-            m_pConnection->OpenRequest(L"POST", m_strObject, nullptr, 1, nullptr, L"HTTP/1.0", kRequestFlags));
-        SetActiveRequest(file.get());
-        CScopeExit inactive([this] { SetActiveRequest(nullptr); });
-
-        std::string body = ToUtf8(text);
-        if (body.empty()) {
-            err = kErrConvert;
-            return 0;
-        }
-        const ULONGLONG deadline = ::GetTickCount64() + m_dwAnswerDeadlineMs;
-        file->SendRequest(nullptr, 0, &body[0], static_cast<DWORD>(body.size()));
-        DWORD status = 0;
-        file->QueryInfoStatusCode(status);
         std::string answerBytes;
-        const AnswerEnd end = ReadAnswer(*file, deadline, answerBytes);
-        file->Close();
-        if (end != AnswerEnd::Whole) {
-            err = end == AnswerEnd::TooLong ? kErrTooLong : kErrTooSlow;
+        DWORD status = 0;
+        if (!ReceiveAnswer(ToUtf8(text), answerBytes, status, err))
             return 0;
-        }
 
         // The service never declares a document type; one could define entities that expand
         // into gigabytes. The checks read the bytes: '<' and the declaration are ASCII, which
@@ -431,6 +396,26 @@ int CHttpComm::sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t
     }
 }
 
+int CHttpComm::ReceiveAnswer(std::string body, std::string& bytes, DWORD& status, CString& err)
+{
+    if (body.empty()) {
+        err = kErrConvert;
+        return 0;
+    }
+    const ULONGLONG deadline = ::GetTickCount64() + m_dwAnswerDeadlineMs;
+    CHttpExchange exchange(*m_pConnection, m_strObject, kRequestFlags, deadline, m_hCancel.Get());
+    if (!exchange.Send(std::move(body))) {
+        err = kErrTooSlow;
+        return 0;
+    }
+    status = exchange.StatusCode();
+    const AnswerEnd end = ReadAnswer(exchange, bytes);
+    if (end == AnswerEnd::Whole)
+        return 1;
+    err = end == AnswerEnd::TooLong ? kErrTooLong : kErrTooSlow;
+    return 0;
+}
+
 void CHttpComm::CloseSessionOfOldServer()
 {
     UINT generation = 0;
@@ -465,7 +450,7 @@ CHttpConnection* CHttpComm::GetInternetSession()
         m_nPort = port;
     }
     try {
-        m_pSession = new CInternetSession(kAgent, 0, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+        m_pSession = new CInternetSession(kAgent, 0, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, INTERNET_FLAG_ASYNC);
         if (!m_pSession->SetTimeouts(kNetworkTimeoutMs))
             TRACE(L"CHttpComm: WinInet refused a time-out; its defaults stay\n");
         m_pConnection = m_pSession->GetHttpConnection(host, port, nullptr, nullptr);
@@ -499,42 +484,7 @@ void CHttpComm::Deliver(CHttpCommParam* p)
     delete p;
 }
 
-void CHttpComm::SetActiveRequest(CHttpFile* file)
-{
-    CCriticalSectionLock lock(m_cs);
-    m_pActiveRequest = file;
-    if (file && m_bCancelling)
-        file->Close();
-}
-
-void CHttpComm::CancelActiveRequest(bool cancelling)
-{
-    CCriticalSectionLock lock(m_cs);
-    m_bCancelling = cancelling;
-    if (cancelling && m_pActiveRequest)
-        m_pActiveRequest->Close(); // WinInet fails the blocked send or read
-}
-
 bool CHttpComm::WaitForWorker(DWORD timeoutMs) const
 {
     return ::WaitForSingleObject(m_hThread.Get(), timeoutMs) != WAIT_TIMEOUT;
-}
-
-void CHttpComm::TerminateWorker()
-{
-    // The worker is ended wherever it is: usually blocked in WinInet, but it may be inside the
-    // heap, inside WinInet's own locks or inside ours. Nothing it may have held is touched
-    // afterwards: the request it had in hand (and the param with its tree), the request handle
-    // and the session are leaked on purpose, and its window gets no message. Freeing them could
-    // wait for ever on a lock that died with the thread.
-    const DWORD workerId = ::GetThreadId(m_hThread.Get());
-    if (!::TerminateThread(m_hThread.Get(), 1))
-        return; // the worker may still use what it has in hand: leave it alone
-    ::WaitForSingleObject(m_hThread.Get(), kCancelWaitMs);
-    m_bRunning = 0;
-    m_bLockLost = reinterpret_cast<DWORD_PTR>(m_cs.OwningThread) == workerId;
-    m_pActiveRequest = nullptr;
-    m_pConnection = nullptr;
-    m_pSession = nullptr;
-    m_pCurrent = nullptr;
 }

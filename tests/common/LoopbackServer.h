@@ -27,7 +27,8 @@ public:
         Stall,       // reads the request and never answers; the connection stays open
         KeepOpen,    // headers without a length and the body; the connection stays open
         Endless,     // headers without a length, then the body over and over until the client goes
-        Trickle,     // headers and the body one byte at a time, `trickleMs` apart
+        Trickle,     // headers at once, then the body one byte at a time, `trickleMs` apart
+        TrickleHead, // the whole answer, headers first, one byte at a time, `trickleMs` apart
         // Read before the request, from the script current when the connection comes:
         NeverRead,      // accepts and never reads; the connection stays open
         ResetAfterHead, // reads the request's header (recorded without body), then a reset
@@ -221,9 +222,14 @@ private:
             const bool cut = behaviour == Behaviour::CloseEarly || behaviour == Behaviour::Reset;
             const bool paced = behaviour == Behaviour::Endless || behaviour == Behaviour::Trickle;
             answer += "\r\n" + (paced ? std::string() : script.body.substr(0, cut ? script.cut : std::string::npos));
-            send(client, answer.data(), static_cast<int>(answer.size()), 0); // blocking: sends it all
-            if (paced)
-                SendPaced(client, script);
+            if (behaviour == Behaviour::TrickleHead)
+                Trickle(client, answer, script.trickleMs);
+            else
+                send(client, answer.data(), static_cast<int>(answer.size()), 0); // blocking: sends it all
+            if (behaviour == Behaviour::Endless)
+                SendEndlessly(client, script.body);
+            else if (behaviour == Behaviour::Trickle)
+                Trickle(client, script.body, script.trickleMs);
         }
         if (behaviour == Behaviour::KeepOpen)
             return;
@@ -232,16 +238,22 @@ private:
         Close(client, behaviour == Behaviour::Reset || behaviour == Behaviour::ResetAtOnce);
     }
 
-    // The body of an endless answer until the client goes, or of a trickled one byte by byte.
-    void SendPaced(SOCKET client, const Script& script)
+    // Sends the body over and over until the client goes or the server stops.
+    void SendEndlessly(SOCKET client, const std::string& body)
     {
-        const bool endless = script.behaviour == Behaviour::Endless;
-        for (size_t at = 0; !m_stopping && (endless || at < script.body.size()); ++at) {
-            const int size = endless ? static_cast<int>(script.body.size()) : 1;
-            if (send(client, script.body.data() + (endless ? 0 : at), size, 0) != size)
+        const int size = static_cast<int>(body.size());
+        while (!m_stopping && send(client, body.data(), size, 0) == size) {
+        }
+    }
+
+    // Sends the bytes one at a time at the pace of a slow peer, until the client goes or the
+    // server stops.
+    void Trickle(SOCKET client, const std::string& bytes, DWORD paceMs)
+    {
+        for (size_t at = 0; !m_stopping && at < bytes.size(); ++at) {
+            if (send(client, bytes.data() + at, 1, 0) != 1)
                 return;
-            if (!endless)
-                Sleep(script.trickleMs); // the pace of a slow peer
+            Sleep(paceMs);
         }
     }
 

@@ -1,7 +1,9 @@
 // Life of the command channel: Stop and Start with queued requests, Stop and the destructor
-// with a server that never answers, receiving windows that are gone, and a new session after a
-// WinInet error.
+// with a server that never answers or trickles, receiving windows that are gone, and a new
+// session after a WinInet error.
 #include "HttpTestSupport.h"
+
+#include "../common/HeapUsage.h"
 
 #include <functional>
 #include <thread>
@@ -12,9 +14,10 @@ using namespace httptest;
 using Behaviour = LoopbackServer::Behaviour;
 
 const char kAnswer[] = "<tavo><ret>0</ret></tavo>";
-// Stop waits 3 s for the request in hand, then 1 s once it is cancelled; anything near this
-// bound means it hung.
-const ULONGLONG kStopBoundMs = 8000;
+// Stop waits 3 s for the request in hand, then cancels it; anything near this bound means it
+// hung.
+const ULONGLONG kStopBoundMs = 6000;
+const DWORD kDeadlineMs = CHttpComm::kAnswerDeadlineMs; // the real one: only Stop ends the requests
 
 // Exposes whether the channel holds a session.
 class CObservedComm : public CHttpComm {
@@ -39,13 +42,15 @@ void ExpectResult(ResultWindow& window, UINT type, int ret)
     EXPECT_EQ(ret, result.param->GetRet()) << type << ": " << result.param->GetErrInfo().GetString();
 }
 
-// Wine's WinInet does not end a blocked call when its request handle is closed, so Stop ends the
-// worker by force: the request it had in hand is leaked on purpose (its tree stays alive) and
-// its window gets nothing. expectedAlive counts the trees that must still be alive.
-void ExpectEndedByForce(ResultWindow& window, int expectedAlive)
+// The request in hand when Stop came is answered once, as cancelled.
+void ExpectCancelled(ResultWindow& window, UINT type, const char* what = "")
 {
-    EXPECT_EQ(0u, window.Pending()) << "a request ended by force is never answered";
-    EXPECT_EQ(expectedAlive, CountedAttributes::Alive()) << "only the request in hand is leaked";
+    Result result = window.WaitForResult(0);
+    ASSERT_TRUE(result.param) << what << ": the request in hand was not answered";
+    EXPECT_EQ(type, result.type) << what;
+    EXPECT_EQ(-1, result.param->GetRet()) << what;
+    EXPECT_STREQ(CancelledText(), result.param->GetErrInfo()) << what;
+    EXPECT_EQ(0u, window.Pending()) << what << ": answered twice, or a queued request answered";
 }
 
 TEST(HttpCommLifecycleTest, StopEndsARequestToASilentServerAndQueuedRequestsRunAfterStart)
@@ -54,15 +59,15 @@ TEST(HttpCommLifecycleTest, StopEndsARequestToASilentServerAndQueuedRequestsRunA
     ASSERT_NE(0, server.Port());
     ResultWindow window;
     CHttpComm comm(server.Url().c_str(), 0, window.Handle(), kResultMsg);
+    const int before = CountedAttributes::Alive();
     comm.NewRequest(nullptr, 1, Command());
     comm.NewRequest(nullptr, 2, Command());
     ASSERT_TRUE(server.WaitForRequests(1, 15000));
 
-    const int before = CountedAttributes::Alive();
     EXPECT_LT(MillisecondsOf([&] { comm.Stop(); }), kStopBoundMs);
     comm.Stop(); // a second Stop does nothing
-    ExpectEndedByForce(window, before);
-    EXPECT_EQ(0u, window.Pending()) << "the second request stays queued";
+    ExpectCancelled(window, 1);
+    EXPECT_EQ(before + 1, CountedAttributes::Alive()) << "the second request stays queued";
     EXPECT_EQ(0, comm.NewRequest(nullptr, 3, Command()));
     Sleep(200);
     EXPECT_EQ(1u, server.Requests().size()) << "a stopped channel has no worker to send";
@@ -75,22 +80,73 @@ TEST(HttpCommLifecycleTest, StopEndsARequestToASilentServerAndQueuedRequestsRunA
     EXPECT_EQ(3u, server.Requests().size());
 }
 
-TEST(HttpCommLifecycleTest, DestructorReturnsWithASilentServerOrNoneAndDestroysTheQueue)
+TEST(HttpCommLifecycleTest, DestructorReturnsWithAStalledServerOrNoneAndDestroysTheQueue)
 {
     ResultWindow window;
     auto idle = std::make_unique<CHttpComm>(L"http://127.0.0.1:1/cmd", 0, window.Handle(), kResultMsg);
     EXPECT_LT(MillisecondsOf([&] { idle.reset(); }), 2000u) << "the idle worker must wake at once";
 
-    LoopbackServer server(Answer("", Behaviour::Stall));
-    ASSERT_NE(0, server.Port());
-    const int before = CountedAttributes::Alive();
-    auto comm = std::make_unique<CHttpComm>(server.Url().c_str(), 0, window.Handle(), kResultMsg);
-    comm->NewRequest(nullptr, 1, Command());
-    comm->NewRequest(nullptr, 2, Command());
-    ASSERT_TRUE(server.WaitForRequests(1, 15000));
-    EXPECT_LT(MillisecondsOf([&] { comm.reset(); }), kStopBoundMs);
-    ExpectEndedByForce(window, before + 1);
-    EXPECT_EQ(0u, window.Pending());
+    // The silent server with the real wait of Stop; the others with a short one.
+    LoopbackServer::Script trickledHead = Answer(kAnswer, Behaviour::TrickleHead);
+    trickledHead.trickleMs = 200;
+    LoopbackServer::Script trickledBody = Answer(kAnswer, Behaviour::Trickle);
+    trickledBody.trickleMs = 200;
+    const struct {
+        const char* what;
+        LoopbackServer::Script script;
+        DWORD stopWaitMs;
+    } cases[] = {
+        {"silent", Answer("", Behaviour::Stall), 3000},
+        {"trickled headers", trickledHead, 100},
+        {"trickled body", trickledBody, 600}, // the headers come in that time
+    };
+    for (const auto& c : cases) {
+        LoopbackServer server(c.script);
+        ASSERT_NE(0, server.Port());
+        const int before = CountedAttributes::Alive();
+        auto comm = std::make_unique<CBoundedComm>(server.Url(), window.Handle(), kDeadlineMs, c.stopWaitMs);
+        comm->NewRequest(nullptr, 1, Command());
+        comm->NewRequest(nullptr, 2, Command());
+        ASSERT_TRUE(server.WaitForRequests(1, 15000)) << c.what;
+        EXPECT_LT(MillisecondsOf([&] { comm.reset(); }), c.stopWaitMs + 3000) << c.what;
+        ExpectCancelled(window, 1, c.what);
+        EXPECT_EQ(before, CountedAttributes::Alive()) << c.what << ": a request or its tree leaked";
+    }
+}
+
+// Deleting a channel whose request is stalled leaves nothing behind once WinInet has ended
+// what it still did in the background (it does when the server closes the connections).
+TEST(HttpCommLifecycleTest, DeletingStalledChannelsLeaksNothing)
+{
+    ResultWindow window;
+    const auto deleteStalled = [&](int count) {
+        LoopbackServer server(Answer("", Behaviour::Stall));
+        ASSERT_NE(0, server.Port());
+        for (int i = 1; i <= count; ++i) {
+            CBoundedComm comm(server.Url(), window.Handle(), kDeadlineMs, 0);
+            comm.NewRequest(nullptr, 1, Command());
+            ASSERT_TRUE(server.WaitForRequests(static_cast<size_t>(i), 5000));
+        }
+    };
+    const auto takeResults = [&] {
+        int answered = 0;
+        while (window.WaitForResult(0).param)
+            ++answered;
+        return answered;
+    };
+    deleteStalled(3); // WinInet's and the heap's first allocations
+    takeResults();
+    const size_t before = BusyHeapBytes();
+    const int kDeletions = 20;
+    deleteStalled(kDeletions);
+    EXPECT_EQ(kDeletions, takeResults()) << "each request in hand answered once";
+    // WinInet ends its background calls on threads of its own once the connections are closed.
+    size_t after = BusyHeapBytes();
+    for (int wait = 0; wait < 40 && after > before + 64 * 1024; ++wait) {
+        Sleep(50);
+        after = BusyHeapBytes();
+    }
+    EXPECT_LT(after, before + 64 * 1024) << "grew by " << (after - before) << " bytes";
 }
 
 TEST(HttpCommLifecycleTest, RequestsThatReachNoWindowAreDestroyedWithoutMessage)

@@ -13,6 +13,7 @@ const char kNormalAnswer[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
 const wchar_t kInitError[] = L"Initialize network error!";
 const wchar_t kCommandError[] = L"Conver information of command error!";
 const wchar_t kXmlError[] = L"String translate to xml has some error!";
+const wchar_t kLateError[] = L"Error: the answer of the server did not come in time!";
 // Expected error texts that are no fixed text: WinInet's own message, or any message.
 const wchar_t kWinInetText[] = L"(WinInet's message)";
 const wchar_t kAnyText[] = L"(any message)";
@@ -158,15 +159,6 @@ TEST(HttpCommTest, EveryFailingServerGivesItsResult)
     EXPECT_EQ(std::size(cases) - 1, server.Requests().size());
 }
 
-// A channel whose answers must be whole within the given time.
-class CImpatientComm : public CHttpComm {
-public:
-    CImpatientComm(const wchar_t* url, HWND wnd, DWORD deadlineMs) : CHttpComm(url, 0, wnd, kResultMsg)
-    {
-        m_dwAnswerDeadlineMs = deadlineMs;
-    }
-};
-
 // Endless, slow, exploding and failure-status answers end in a clear error within bounds; a
 // "tavo" answer is one whatever its status.
 TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
@@ -197,7 +189,7 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
         DWORD deadlineMs = CHttpComm::kAnswerDeadlineMs;
     } cases[] = {
         {"endless", endless, L"Error: the answer of the server is longer than 8 MB!"},
-        {"trickled", trickle, L"Error: the answer of the server did not come in time!", 1000},
+        {"trickled", trickle, kLateError, 1000},
         {"entities", Answer(laughs), L"Error: an answer with a document type declaration is refused!"},
         {"wide", Answer(wide), L"Error: the answer of the server has more than 200000 tags!"},
         {"crowded", Answer(crowded), L"Error: an element of the answer of the server has more than 5000 attributes!"},
@@ -210,7 +202,7 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
     for (const Case& c : cases) {
         server.SetScript(c.script);
         ResultWindow window;
-        CImpatientComm comm(server.Url().c_str(), window.Handle(), c.deadlineMs);
+        CBoundedComm comm(server.Url(), window.Handle(), c.deadlineMs);
         comm.NewRequest(nullptr, 5, Command());
         ExpectFailure(window.WaitForResult(), c.error, c.what);
     }
@@ -219,6 +211,46 @@ TEST(HttpCommTest, HugeSlowExpandingAndFailureStatusAnswersAreRefused)
     ASSERT_TRUE(served.param);
     EXPECT_EQ(0, served.param->GetRet());
     EXPECT_EQ(L"Ann", TextOf(*served.param, L"user"));
+}
+
+// Servers that hold a request (silent, never reading, trickling the headers or the body) hold
+// it only until its deadline, and the request queued behind it no longer; the channel then
+// serves another server at once.
+TEST(HttpCommTest, StalledServersHoldEachQueuedRequestOnlyUntilItsDeadline)
+{
+    LoopbackServer::Script trickledHead = Answer(kNormalAnswer, Behaviour::TrickleHead);
+    trickledHead.trickleMs = 300; // the headers alone take half a minute
+    LoopbackServer::Script trickledBody = Answer(kNormalAnswer, Behaviour::Trickle);
+    trickledBody.trickleMs = 300;
+    const struct {
+        const char* what;
+        LoopbackServer::Script script;
+    } cases[] = {
+        {"silent", Answer("", Behaviour::Stall)},
+        {"never reads", Answer("", Behaviour::NeverRead)},
+        {"trickled headers", trickledHead},
+        {"trickled body", trickledBody},
+    };
+    LoopbackServer good(Answer(kNormalAnswer));
+    ASSERT_NE(0, good.Port());
+    for (const auto& c : cases) {
+        LoopbackServer server(c.script);
+        ASSERT_NE(0, server.Port());
+        ResultWindow window;
+        CBoundedComm comm(server.Url(), window.Handle(), 250);
+        comm.NewRequest(nullptr, 1, Command());
+        comm.NewRequest(nullptr, 2, Command());
+        for (UINT type = 1; type <= 2; ++type) {
+            const Result late = window.WaitForResult(5000);
+            ExpectFailure(late, kLateError, c.what);
+            EXPECT_EQ(type, late.type) << c.what;
+        }
+        comm.SetServParam(good.Url().c_str(), 0);
+        comm.NewRequest(nullptr, 3, Command());
+        const Result served = window.WaitForResult(5000);
+        ASSERT_TRUE(served.param) << c.what;
+        EXPECT_EQ(0, served.param->GetRet()) << c.what << ": " << served.param->GetErrInfo().GetString();
+    }
 }
 
 // Commands that convert to nothing, or only in part, are answered as unconvertible and never

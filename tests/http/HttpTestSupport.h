@@ -7,6 +7,7 @@
 
 #include <HttpComm.h>
 
+#include <afxinet.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -107,6 +108,28 @@ private:
     HWND m_hWnd = nullptr;
     std::deque<Result> m_results;
 };
+
+// A channel with the test's own bounds: answers must be whole within deadlineMs, and Stop gives
+// the request in hand stopWaitMs before it cancels it.
+class CBoundedComm : public CHttpComm {
+public:
+    CBoundedComm(const std::wstring& url, HWND wnd, DWORD deadlineMs, DWORD stopWaitMs = 3000)
+        : CHttpComm(url.c_str(), 0, wnd, kResultMsg)
+    {
+        m_dwAnswerDeadlineMs = deadlineMs;
+        m_dwStopWaitMs = stopWaitMs;
+    }
+};
+
+// The error text of a request that Stop cancelled: WinInet's own for a cancelled operation.
+inline CString CancelledText()
+{
+    const CInternetException cancelled(ERROR_INTERNET_OPERATION_CANCELLED);
+    CString text;
+    cancelled.GetErrorMessage(text.GetBuffer(1024), 1024);
+    text.ReleaseBuffer();
+    return text;
+}
 
 // A server script: behaviour with body.
 inline LoopbackServer::Script Answer(const std::string& body,

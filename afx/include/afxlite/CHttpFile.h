@@ -20,6 +20,9 @@ public:
 
     // Sends the request with extra headers (dwHeadersLen 0 for a terminated text) and an
     // optional body, and waits for the response headers. TRUE, or throws CInternetException.
+    // In an asynchronous session (INTERNET_FLAG_ASYNC) the request may go on in the background:
+    // FALSE with GetLastError() ERROR_IO_PENDING, its end reported to the status callback. The
+    // headers and the body must then stay valid until then.
     BOOL SendRequest(LPCTSTR pstrHeaders = nullptr, DWORD dwHeadersLen = 0, LPVOID lpOptional = nullptr,
                      DWORD dwOptionalLen = 0);
     BOOL SendRequest(const CString& strHeaders, LPVOID lpOptional = nullptr, DWORD dwOptionalLen = 0);

@@ -29,6 +29,13 @@ public:
     // when none has; 0 at the end of the data. A Read of at most this many bytes does not wait
     // for more, where a larger one waits for its whole count or the end of the data.
     virtual ULONGLONG GetLength() const;
+
+    // The same two for a handle of an asynchronous session (INTERNET_FLAG_ASYNC): TRUE with the
+    // result, or FALSE (GetLastError() ERROR_IO_PENDING) when the call goes on in the background;
+    // WinInet then fills the buffer and the count later and reports the end to the status
+    // callback, so both must stay valid until then. Other failures throw CInternetException.
+    BOOL Read(void* lpBuf, UINT nCount, LPDWORD lpdwRead);
+    BOOL QueryDataAvailable(LPDWORD lpdwAvailable);
     // Writes all nCount bytes (InternetWriteFile).
     virtual void Write(const void* lpBuf, UINT nCount);
     // Closes the handle; later calls (from any thread) do nothing.

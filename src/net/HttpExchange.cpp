@@ -1,0 +1,155 @@
+// CHttpExchange: a request of an asynchronous WinInet session and the waits for its calls.
+//
+// WinInet reports the end of a call that went on in the background to the status callback of
+// the request handle, on a thread of its own, with the handle's context: here the exchange's
+// Shared part. That part also holds what WinInet reads or fills in the background (the body,
+// the read buffer, the counts), so it lives until both the exchange and the handle are done
+// with it: the handle's share is given back at INTERNET_STATUS_HANDLE_CLOSING, WinInet's last
+// call for a handle, which comes only once no call of it runs any more. A late call for a request
+// given up therefore touches nothing freed.
+
+#include "HttpExchange.h"
+
+#include <afxlite/AfxScoped.h>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+const DWORD kReadChunk = 16 * 1024; // bytes read from the answer at a time
+
+} // namespace
+
+struct CHttpExchange::Shared {
+    std::atomic<LONG> refs{1};
+    CKernelHandle done{::CreateEventW(nullptr, FALSE, FALSE, nullptr)}; // set by each completion
+    std::atomic<DWORD_PTR> result{0};                                   // of the last completion
+    std::atomic<DWORD> error{0};                                        // of the last completion
+    std::string body;
+    char buffer[kReadChunk];
+    DWORD count = 0; // bytes available or read
+
+    void AddRef() { ++refs; }
+    void Release()
+    {
+        if (--refs == 0)
+            delete this;
+    }
+};
+
+CHttpExchange::CHttpExchange(CHttpConnection& connection, const CString& object, DWORD flags, ULONGLONG deadline,
+                             HANDLE cancel)
+    : m_pShared(new Shared), m_deadline(deadline), m_hCancel(cancel)
+{
+    try {
+        if (!m_pShared->done.Get())
+            AfxThrowInternetException(0);
+        m_file.reset(connection.OpenRequest(L"POST", object, nullptr, reinterpret_cast<DWORD_PTR>(m_pShared), nullptr,
+                                            L"HTTP/1.0", flags));
+        if (::InternetSetStatusCallbackW(*m_file, &CHttpExchange::OnStatus) == INTERNET_INVALID_STATUS_CALLBACK)
+            AfxThrowInternetException(0);
+    } catch (...) {
+        m_file.reset();
+        m_pShared->Release();
+        throw;
+    }
+    m_pShared->AddRef(); // the handle's share
+}
+
+CHttpExchange::~CHttpExchange()
+{
+    m_file.reset();
+    m_pShared->Release();
+}
+
+void CALLBACK CHttpExchange::OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD length)
+{
+    auto* shared = reinterpret_cast<Shared*>(context);
+    if (!shared)
+        return;
+    if (status == INTERNET_STATUS_HANDLE_CLOSING) {
+        shared->Release();
+    } else if (status == INTERNET_STATUS_REQUEST_COMPLETE && info && length >= sizeof(INTERNET_ASYNC_RESULT)) {
+        const auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
+        shared->result = result->dwResult;
+        shared->error = result->dwError;
+        ::SetEvent(shared->done.Get());
+    }
+}
+
+bool CHttpExchange::Send(std::string body)
+{
+    m_pShared->body = std::move(body);
+    if (!BeginCall())
+        return false;
+    const DWORD size = static_cast<DWORD>(m_pShared->body.size());
+    return m_file->SendRequest(nullptr, 0, &m_pShared->body[0], size) || WaitForCompletion();
+}
+
+DWORD CHttpExchange::StatusCode() const
+{
+    DWORD status = 0;
+    return m_file->QueryInfoStatusCode(status) ? status : 0;
+}
+
+bool CHttpExchange::Read(const char*& data, DWORD& size)
+{
+    data = m_pShared->buffer;
+    size = 0;
+    // First waits until some bytes have come (or the end): the read of no more than those then
+    // takes them at once.
+    DWORD& count = m_pShared->count;
+    for (;;) {
+        if (!BeginCall())
+            return false;
+        if (m_file->QueryDataAvailable(&count))
+            break;
+        if (!WaitForCompletion())
+            return false;
+    }
+    if (count == 0)
+        return true;
+    if (!BeginCall())
+        return false;
+    if (!m_file->Read(m_pShared->buffer, std::min(count, kReadChunk), &count) && !WaitForCompletion())
+        return false;
+    size = count;
+    return true;
+}
+
+bool CHttpExchange::BeginCall()
+{
+    if (m_hCancel && ::WaitForSingleObject(m_hCancel, 0) == WAIT_OBJECT_0)
+        Throw(ERROR_INTERNET_OPERATION_CANCELLED);
+    if (::GetTickCount64() >= m_deadline)
+        return false;
+    ::ResetEvent(m_pShared->done.Get());
+    return true;
+}
+
+bool CHttpExchange::WaitForCompletion()
+{
+    const ULONGLONG now = ::GetTickCount64();
+    if (now >= m_deadline)
+        return false;
+    const HANDLE events[] = {m_pShared->done.Get(), m_hCancel};
+    const DWORD timeoutMs = static_cast<DWORD>(std::min<ULONGLONG>(m_deadline - now, INFINITE - 1));
+    const DWORD waited = ::WaitForMultipleObjects(m_hCancel ? 2 : 1, events, FALSE, timeoutMs);
+    if (waited == WAIT_TIMEOUT)
+        return false;
+    if (waited == WAIT_OBJECT_0 + 1)
+        Throw(ERROR_INTERNET_OPERATION_CANCELLED);
+    if (waited != WAIT_OBJECT_0)
+        Throw(::GetLastError());
+    // A call failed when its result is FALSE; only then is dwError an error code (the end of an
+    // InternetQueryDataAvailable puts the bytes available there).
+    if (m_pShared->result == FALSE)
+        Throw(m_pShared->error);
+    return true;
+}
+
+void CHttpExchange::Throw(DWORD error) const
+{
+    AfxThrowInternetException(0, error != ERROR_SUCCESS ? error : ERROR_INTERNET_INTERNAL_ERROR);
+}
