@@ -1,12 +1,19 @@
 // The framework's XML document factory and BSTR text.
 #include "afxmsxml.h"
 
+#include "AfxThreadState.h"
+
 HRESULT AFXAPI AfxCreateXmlDocument(IXMLDOMDocumentPtr& doc)
 {
     IXMLDOMDocumentPtr created;
-    HRESULT hr = created.CreateInstance(__uuidof(DOMDocument), nullptr, CLSCTX_INPROC_SERVER);
+    IClassFactory* factory = AfxGetThreadState()->pXmlDocumentFactory;
+    HRESULT hr = factory
+                     ? factory->CreateInstance(nullptr, __uuidof(IXMLDOMDocument), reinterpret_cast<void**>(&created))
+                     : created.CreateInstance(__uuidof(DOMDocument), nullptr, CLSCTX_INPROC_SERVER);
     if (FAILED(hr))
         return hr;
+    if (!created)
+        return E_POINTER;
     hr = created->put_resolveExternals(VARIANT_FALSE);
     if (FAILED(hr))
         return hr;
@@ -15,6 +22,23 @@ HRESULT AFXAPI AfxCreateXmlDocument(IXMLDOMDocumentPtr& doc)
         return hr;
     doc = created;
     return S_OK;
+}
+
+CXmlDocumentFactoryScope::CXmlDocumentFactoryScope() : m_pFactory(nullptr)
+{
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    ASSERT(!state->pXmlDocumentFactory); // one scope per thread at a time
+    if (FAILED(::CoGetClassObject(__uuidof(DOMDocument), CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                  reinterpret_cast<void**>(&m_pFactory))))
+        m_pFactory = nullptr;
+    state->pXmlDocumentFactory = m_pFactory;
+}
+
+CXmlDocumentFactoryScope::~CXmlDocumentFactoryScope()
+{
+    AfxGetThreadState()->pXmlDocumentFactory = nullptr;
+    if (m_pFactory)
+        m_pFactory->Release();
 }
 
 BOOL AFXAPI AfxIsXmlText(LPCWSTR lpszText, int nLength)

@@ -12,6 +12,7 @@
 #include <ConvertXml.h>
 
 #include <afxinet.h>
+#include <afxmsxml.h>
 
 #include <algorithm>
 #include <new>
@@ -237,8 +238,10 @@ DWORD WINAPI CHttpComm::WorkerEntry(LPVOID self)
 
 void CHttpComm::Work()
 {
-    // The XML conversion creates MSXML documents on this thread.
+    // The XML conversion creates MSXML documents on this thread, one per answer: through the
+    // factory kept for the worker's life rather than COM's class lookup each time.
     const CComApartment com;
+    const CXmlDocumentFactoryScope documents;
     try {
         while (m_bRunning) {
             if (CHttpCommParam* p = TakeJob()) {

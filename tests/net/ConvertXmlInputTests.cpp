@@ -128,6 +128,30 @@ TEST_F(ConvertXmlTest, WithoutComTheDomFailsWithANegativeResult)
     EXPECT_TRUE(docLeftEmpty);
 }
 
+// A thread that keeps the document factory creates its documents through it: they refuse
+// external entities and convert as any other; a second factory on the same thread is a misuse.
+TEST_F(ConvertXmlTest, DocumentsOfAThreadsFactoryConvertAsOthers)
+{
+    const std::wstring text = L"<tavo><a x=\"1\">t &amp; u</a><b/></tavo>";
+    CXmlTreeCtrl plain, factored;
+    ASSERT_EQ(S_OK, Parse(text, plain));
+    {
+        CXmlDocumentFactoryScope factory;
+        IXMLDOMDocumentPtr doc;
+        ASSERT_EQ(S_OK, AfxCreateXmlDocument(doc));
+        VARIANT_BOOL resolve = VARIANT_TRUE;
+        ASSERT_EQ(S_OK, doc->get_resolveExternals(&resolve));
+        EXPECT_EQ(VARIANT_FALSE, resolve);
+        ASSERT_EQ(S_OK, Parse(text, factored));
+        EXPECT_DEATH(CXmlDocumentFactoryScope second, "Assertion failed");
+    }
+    CString plainText, factoredText;
+    ASSERT_EQ(S_OK, CConvertXml::ConvertTreeToText(&plain, plainText));
+    ASSERT_EQ(S_OK, CConvertXml::ConvertTreeToText(&factored, factoredText));
+    EXPECT_EQ(plainText, factoredText);
+    EXPECT_EQ(plain.GetItemCount(), factored.GetItemCount());
+}
+
 // A leak of the items, maps, strings or DOM objects of one round trip would grow the heaps by
 // megabytes over the repetitions.
 TEST_F(ConvertXmlTest, RepeatedRoundTripsDoNotGrowTheHeaps)
