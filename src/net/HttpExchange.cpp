@@ -26,6 +26,7 @@ struct CHttpExchange::Shared {
     CKernelHandle done{::CreateEventW(nullptr, FALSE, FALSE, nullptr)}; // set by each completion
     std::atomic<DWORD_PTR> result{0};                                   // of the last completion
     std::atomic<DWORD> error{0};                                        // of the last completion
+    std::atomic<LONG> completions{0};                                   // counted after result and error are stored
     std::string body;
     char buffer[kReadChunk];
     DWORD count = 0; // bytes available or read
@@ -74,6 +75,7 @@ void CALLBACK CHttpExchange::OnStatus(HINTERNET, DWORD_PTR context, DWORD status
         const auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
         shared->result = result->dwResult;
         shared->error = result->dwError;
+        ++shared->completions;
         ::SetEvent(shared->done.Get());
     }
 }
@@ -81,6 +83,8 @@ void CALLBACK CHttpExchange::OnStatus(HINTERNET, DWORD_PTR context, DWORD status
 bool CHttpExchange::Send(std::string body)
 {
     m_pShared->body = std::move(body);
+    if (m_hCancel && ::WaitForSingleObject(m_hCancel, 0) == WAIT_OBJECT_0)
+        Throw(ERROR_INTERNET_OPERATION_CANCELLED);
     if (!BeginCall())
         return false;
     const DWORD size = static_cast<DWORD>(m_pShared->body.size());
@@ -120,28 +124,29 @@ bool CHttpExchange::Read(const char*& data, DWORD& size)
 
 bool CHttpExchange::BeginCall()
 {
-    if (m_hCancel && ::WaitForSingleObject(m_hCancel, 0) == WAIT_OBJECT_0)
-        Throw(ERROR_INTERNET_OPERATION_CANCELLED);
     if (::GetTickCount64() >= m_deadline)
         return false;
-    ::ResetEvent(m_pShared->done.Get());
+    m_nCompletions = m_pShared->completions;
     return true;
 }
 
 bool CHttpExchange::WaitForCompletion()
 {
-    const ULONGLONG now = ::GetTickCount64();
-    if (now >= m_deadline)
-        return false;
     const HANDLE events[] = {m_pShared->done.Get(), m_hCancel};
-    const DWORD timeoutMs = static_cast<DWORD>(std::min<ULONGLONG>(m_deadline - now, INFINITE - 1));
-    const DWORD waited = ::WaitForMultipleObjects(m_hCancel ? 2 : 1, events, FALSE, timeoutMs);
-    if (waited == WAIT_TIMEOUT)
-        return false;
-    if (waited == WAIT_OBJECT_0 + 1)
-        Throw(ERROR_INTERNET_OPERATION_CANCELLED);
-    if (waited != WAIT_OBJECT_0)
-        Throw(::GetLastError());
+    // The event may also carry the signal of an earlier completion: the count tells.
+    while (m_pShared->completions == m_nCompletions) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= m_deadline)
+            return false;
+        const DWORD timeoutMs = static_cast<DWORD>(std::min<ULONGLONG>(m_deadline - now, INFINITE - 1));
+        const DWORD waited = ::WaitForMultipleObjects(m_hCancel ? 2 : 1, events, FALSE, timeoutMs);
+        if (waited == WAIT_TIMEOUT)
+            return false;
+        if (waited == WAIT_OBJECT_0 + 1)
+            Throw(ERROR_INTERNET_OPERATION_CANCELLED);
+        if (waited != WAIT_OBJECT_0)
+            Throw(::GetLastError());
+    }
     // A call failed when its result is FALSE; only then is dwError an error code (the end of an
     // InternetQueryDataAvailable puts the bytes available there).
     if (m_pShared->result == FALSE)

@@ -38,8 +38,9 @@ private:
     struct Shared;
 
     static void CALLBACK OnStatus(HINTERNET handle, DWORD_PTR context, DWORD status, LPVOID info, DWORD length);
-    // Before each WinInet call: false once the deadline has passed, throws once the cancel
-    // event is set, else forgets any earlier completion.
+    // Before each WinInet call: false once the deadline has passed, else notes the completions
+    // so far. The cancel event is looked at before the send and in every wait (each look costs
+    // a call to the system, as a reset would: calls that end at once make neither).
     bool BeginCall();
     // Waits for the end of the call that went on in the background.
     bool WaitForCompletion();
@@ -49,4 +50,5 @@ private:
     std::unique_ptr<CHttpFile> m_file;
     ULONGLONG m_deadline;
     HANDLE m_hCancel;
+    LONG m_nCompletions = 0; // completions counted when the call in hand began
 };
