@@ -24,11 +24,7 @@ BOOL CHttpFile::SendRequest(LPCTSTR pstrHeaders, DWORD dwHeadersLen, LPVOID lpOp
 {
     if (pstrHeaders && dwHeadersLen == 0)
         dwHeadersLen = static_cast<DWORD>(lstrlenW(pstrHeaders));
-    if (::HttpSendRequestW(m_hFile, pstrHeaders, dwHeadersLen, lpOptional, dwOptionalLen))
-        return TRUE;
-    if (::GetLastError() != ERROR_IO_PENDING)
-        ThrowLastError();
-    return FALSE;
+    return EndedOrPending(::HttpSendRequestW(m_hFile, pstrHeaders, dwHeadersLen, lpOptional, dwOptionalLen));
 }
 
 BOOL CHttpFile::SendRequest(const CString& strHeaders, LPVOID lpOptional, DWORD dwOptionalLen)

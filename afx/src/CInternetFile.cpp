@@ -44,16 +44,17 @@ ULONGLONG CInternetFile::GetLength() const
 
 BOOL CInternetFile::Read(void* lpBuf, UINT nCount, LPDWORD lpdwRead)
 {
-    if (::InternetReadFile(m_hFile, lpBuf, nCount, lpdwRead))
-        return TRUE;
-    if (::GetLastError() != ERROR_IO_PENDING)
-        ThrowLastError();
-    return FALSE;
+    return EndedOrPending(::InternetReadFile(m_hFile, lpBuf, nCount, lpdwRead));
 }
 
 BOOL CInternetFile::QueryDataAvailable(LPDWORD lpdwAvailable)
 {
-    if (::InternetQueryDataAvailable(m_hFile, lpdwAvailable, 0, 0))
+    return EndedOrPending(::InternetQueryDataAvailable(m_hFile, lpdwAvailable, 0, 0));
+}
+
+BOOL CInternetFile::EndedOrPending(BOOL bEnded) const
+{
+    if (bEnded)
         return TRUE;
     if (::GetLastError() != ERROR_IO_PENDING)
         ThrowLastError();

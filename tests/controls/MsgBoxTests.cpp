@@ -5,6 +5,7 @@
 #include "ControlsTestSupport.h"
 
 #include "../common/HeapUsage.h"
+#include "../common/ThreadWindows.h"
 
 #include <string>
 
@@ -18,22 +19,6 @@ const UINT_PTR kCountdownTimer = 4;
 
 using ctltest::TextOf;
 
-BOOL CALLBACK CollectDialog(HWND hWnd, LPARAM lParam)
-{
-    wchar_t szClass[16] = {};
-    if (::GetClassNameW(hWnd, szClass, 16) && lstrcmpW(szClass, L"#32770") == 0)
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
-// Dialog windows of the test thread, shown or not.
-std::vector<HWND> ThreadDialogs()
-{
-    std::vector<HWND> dialogs;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
-    return dialogs;
-}
-
 // Sends the countdown's six ticks, checking the caption after each.
 void TickDown(HWND hBox)
 {
@@ -46,7 +31,7 @@ void TickDown(HWND hBox)
 HWND ModelessBox(const wchar_t* lpszText, UINT nType)
 {
     EXPECT_EQ(1, WMsgBox(lpszText, nType, 0, nullptr));
-    const std::vector<HWND> dialogs = ThreadDialogs();
+    const std::vector<HWND> dialogs = threadwindows::Dialogs();
     EXPECT_EQ(1u, dialogs.size());
     if (dialogs.empty())
         return nullptr;
@@ -75,7 +60,7 @@ TEST(MsgBox, OkOnlyBoxCentresOkAndClosesAsCancelWhenTheCountdownEnds)
                                             EXPECT_STREQ(L"0", TextOf(hBox));
                                         });
     EXPECT_EQ(IDCANCEL, nResult);
-    EXPECT_TRUE(ThreadDialogs().empty());
+    EXPECT_TRUE(threadwindows::Dialogs().empty());
 }
 
 TEST(MsgBox, ModalBoxReturnsTheButtonThatClosedIt)
@@ -94,7 +79,7 @@ TEST(MsgBox, ModalBoxReturnsTheButtonThatClosedIt)
                                             ::SendMessageW(hBox, WM_SYSCOMMAND, SC_CLOSE, 0);
                                             EXPECT_TRUE(PumpUntil([hBox] { return !::IsWindowVisible(hBox); }));
                                         }));
-    EXPECT_TRUE(ThreadDialogs().empty());
+    EXPECT_TRUE(threadwindows::Dialogs().empty());
 }
 
 TEST(MsgBox, ModelessBoxClosesByItselfAndByItsButtons)
@@ -115,7 +100,7 @@ TEST(MsgBox, ModelessBoxClosesByItselfAndByItsButtons)
     hBox = ModelessBox(L"Call ended", 1);
     ::SendMessageW(hBox, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(PumpUntil([hBox] { return !::IsWindow(hBox); }));
-    EXPECT_TRUE(ThreadDialogs().empty());
+    EXPECT_TRUE(threadwindows::Dialogs().empty());
 }
 
 TEST(MsgBox, ModelessBoxThatCannotBeMadeFailsAndKeepsNothing)
@@ -131,7 +116,7 @@ TEST(MsgBox, ModelessBoxThatCannotBeMadeFailsAndKeepsNothing)
         WMsgBox(L"Nobody sees this text", 0, 0, &gone);
     EXPECT_LT(BusyHeapBytes(), nBefore + 4096);
     gone.m_hWnd = nullptr;
-    EXPECT_TRUE(ThreadDialogs().empty());
+    EXPECT_TRUE(threadwindows::Dialogs().empty());
 }
 
 } // namespace

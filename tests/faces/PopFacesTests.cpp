@@ -12,6 +12,7 @@
 #include "../common/HeapUsage.h"
 #include "../common/MessagePump.h"
 #include "../common/TempFolder.h"
+#include "../common/ThreadWindows.h"
 
 #include <afxwin.h>
 
@@ -267,27 +268,11 @@ TEST_F(PopFacesTest, PickerEndsOnDeactivationAndWhenDestroyedByAnyoneAndNeedsAnO
     gone.m_hWnd = nullptr;
 }
 
-BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
-{
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
-// Top-level windows of the test thread, shown or not (tooltips and dialogs included).
-std::vector<HWND> ThreadWindows()
-{
-    std::vector<HWND> windows;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 // The dialog window hOwner owns on the test thread, or null.
 HWND OwnedDialog(HWND hOwner)
 {
-    for (HWND hWnd : ThreadWindows()) {
-        wchar_t szClass[16] = {};
-        if (::GetWindow(hWnd, GW_OWNER) == hOwner && ::GetClassNameW(hWnd, szClass, 16) &&
-            !lstrcmpW(szClass, L"#32770"))
+    for (HWND hWnd : threadwindows::Dialogs()) {
+        if (::GetWindow(hWnd, GW_OWNER) == hOwner)
             return hWnd;
     }
     return nullptr;
@@ -334,12 +319,12 @@ TEST_F(PopFacesTest, PickersMessageBoxesAndSkinnedDialogsOpenedAndClosedLeaveNot
     };
     for (int i = 0; i < 10; ++i)
         cycle();
-    const size_t nWindows = ThreadWindows().size();
+    const size_t nWindows = threadwindows::All().size();
     const size_t nHeapBefore = BusyHeapBytes();
     const int nGdiBefore = CountAvailableGdiHandles();
     for (int i = 0; i < 500; ++i)
         cycle();
-    EXPECT_EQ(nWindows, ThreadWindows().size());
+    EXPECT_EQ(nWindows, threadwindows::All().size());
     EXPECT_LT(BusyHeapBytes(), nHeapBefore + 16384);
     EXPECT_GE(CountAvailableGdiHandles(), nGdiBefore - kGdiCountSlack);
 }

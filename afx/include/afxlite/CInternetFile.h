@@ -57,6 +57,9 @@ public:
 protected:
     // Throws the CInternetException of the last WinInet error.
     [[noreturn]] void ThrowLastError() const;
+    // The result of a WinInet call that an asynchronous session may leave running: TRUE when it
+    // ended, FALSE when it goes on in the background (ERROR_IO_PENDING); throws on other failures.
+    BOOL EndedOrPending(BOOL bEnded) const;
 
     HINTERNET volatile m_hFile; // exchanged atomically by Close
     HINTERNET m_hSession;       // not owned
