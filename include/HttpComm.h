@@ -14,8 +14,10 @@
 
 #include <atomic>
 #include <cstddef>
+#include <memory>
 #include <string>
 
+class CExchangeSignal;
 class CHttpConnection;
 class CInternetSession;
 
@@ -119,9 +121,9 @@ private:
     // Closes the session when SetServParam changed the server since it was opened.
     void CloseSessionOfOldServer();
 
-    // Manual-reset, set by Stop to cancel the request in hand. Without it (it could not be made)
-    // Stop waits for that request's deadline.
-    CKernelHandle m_hCancel;
+    // Wakes the worker's waits for WinInet; Stop cancels it to give the request in hand up. Each
+    // request WinInet may still report to keeps a share.
+    std::shared_ptr<CExchangeSignal> m_pSignal;
     UINT m_nServerGeneration;  // under m_cs; counts SetServParam calls
     UINT m_nSessionGeneration; // the worker's: the generation of its session
 

@@ -2,8 +2,8 @@
 //
 // A request belongs to one thread at a time: the caller's until NewRequest, the worker's while
 // it runs, the receiving window's once the result message is posted. Only the queue is shared,
-// under m_cs, never during a request. The worker waits for WinInet only on events (the session
-// is asynchronous): for the end of a call, the request's deadline, or Stop's cancel event.
+// under m_cs, never during a request. The worker waits for WinInet only on the channel's signal
+// (the session is asynchronous): for the end of a call, the request's deadline, or Stop's cancel.
 
 #include <HttpComm.h>
 
@@ -148,7 +148,7 @@ CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
 {
     ::InitializeCriticalSection(&m_cs);
     m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    m_hCancel.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    m_pSignal = std::make_shared<CExchangeSignal>();
     Start();
 }
 
@@ -177,14 +177,14 @@ void CHttpComm::Stop()
         return;
     m_bRunning = 0;
     ::SetEvent(m_hEvent.Get());
-    // The worker waits for WinInet only on events, one of them the cancel event: once it is
-    // set, the worker gives its request up at once. All it may still have to do is bounded
+    // The worker waits for WinInet only on the channel's signal: once it is cancelled, the
+    // worker gives its request up at once. All it may still have to do is bounded
     // (parse and convert an answer within the channel's bounds, post a message), so it is
     // waited for to the end: a worker ended by force could leave the heap or a lock broken.
     if (!WaitForWorker(m_dwStopWaitMs)) {
-        ::SetEvent(m_hCancel.Get());
+        m_pSignal->Cancel();
         WaitForWorker(INFINITE);
-        ::ResetEvent(m_hCancel.Get());
+        m_pSignal->Reset();
     }
     m_hThread.Reset();
 }
@@ -406,7 +406,7 @@ int CHttpComm::ReceiveAnswer(std::string body, std::string& bytes, DWORD& status
         return 0;
     }
     const ULONGLONG deadline = ::GetTickCount64() + m_dwAnswerDeadlineMs;
-    CHttpExchange exchange(*m_pConnection, m_strObject, kRequestFlags, deadline, m_hCancel.Get());
+    CHttpExchange exchange(*m_pConnection, m_strObject, kRequestFlags, deadline, m_pSignal);
     if (!exchange.Send(std::move(body))) {
         err = kErrTooSlow;
         return 0;

@@ -10,8 +10,6 @@
 
 #include "HttpExchange.h"
 
-#include <afxlite/AfxScoped.h>
-
 #include <algorithm>
 #include <atomic>
 
@@ -22,11 +20,14 @@ const DWORD kReadChunk = 16 * 1024; // bytes read from the answer at a time
 } // namespace
 
 struct CHttpExchange::Shared {
+    explicit Shared(std::shared_ptr<CExchangeSignal> wakes) : signal(std::move(wakes)) {}
+
     std::atomic<LONG> refs{1};
-    CKernelHandle done{::CreateEventW(nullptr, FALSE, FALSE, nullptr)}; // set by each completion
-    std::atomic<DWORD_PTR> result{0};                                   // of the last completion
-    std::atomic<DWORD> error{0};                                        // of the last completion
-    std::atomic<LONG> completions{0};                                   // counted after result and error are stored
+    const std::shared_ptr<CExchangeSignal> signal;
+    // Of the last completion; written under the signal's lock.
+    DWORD_PTR result = 0;
+    DWORD error = 0;
+    LONG completions = 0;
     std::string body;
     char buffer[kReadChunk];
     DWORD count = 0; // bytes available or read
@@ -40,12 +41,11 @@ struct CHttpExchange::Shared {
 };
 
 CHttpExchange::CHttpExchange(CHttpConnection& connection, const CString& object, DWORD flags, ULONGLONG deadline,
-                             HANDLE cancel)
-    : m_pShared(new Shared), m_deadline(deadline), m_hCancel(cancel)
+                             std::shared_ptr<CExchangeSignal> signal)
+    : m_pShared(new Shared(std::move(signal))), m_deadline(deadline)
 {
+    ASSERT(m_pShared->signal);
     try {
-        if (!m_pShared->done.Get())
-            AfxThrowInternetException(0);
         m_file.reset(connection.OpenRequest(L"POST", object, nullptr, reinterpret_cast<DWORD_PTR>(m_pShared), nullptr,
                                             L"HTTP/1.0", flags));
         if (::InternetSetStatusCallbackW(*m_file, &CHttpExchange::OnStatus) == INTERNET_INVALID_STATUS_CALLBACK)
@@ -73,17 +73,18 @@ void CALLBACK CHttpExchange::OnStatus(HINTERNET, DWORD_PTR context, DWORD status
         shared->Release();
     } else if (status == INTERNET_STATUS_REQUEST_COMPLETE && info && length >= sizeof(INTERNET_ASYNC_RESULT)) {
         const auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
-        shared->result = result->dwResult;
-        shared->error = result->dwError;
-        ++shared->completions;
-        ::SetEvent(shared->done.Get());
+        shared->signal->Notify([shared, result] {
+            shared->result = result->dwResult;
+            shared->error = result->dwError;
+            ++shared->completions;
+        });
     }
 }
 
 bool CHttpExchange::Send(std::string body)
 {
     m_pShared->body = std::move(body);
-    if (m_hCancel && ::WaitForSingleObject(m_hCancel, 0) == WAIT_OBJECT_0)
+    if (m_pShared->signal->Cancelled())
         Throw(ERROR_INTERNET_OPERATION_CANCELLED);
     if (!BeginCall())
         return false;
@@ -126,31 +127,31 @@ bool CHttpExchange::BeginCall()
 {
     if (::GetTickCount64() >= m_deadline)
         return false;
+    // No call of this request runs now, so nothing changes the count while it is read.
     m_nCompletions = m_pShared->completions;
     return true;
 }
 
 bool CHttpExchange::WaitForCompletion()
 {
-    const HANDLE events[] = {m_pShared->done.Get(), m_hCancel};
-    // The event may also carry the signal of an earlier completion: the count tells.
-    while (m_pShared->completions == m_nCompletions) {
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= m_deadline)
-            return false;
-        const DWORD timeoutMs = static_cast<DWORD>(std::min<ULONGLONG>(m_deadline - now, INFINITE - 1));
-        const DWORD waited = ::WaitForMultipleObjects(m_hCancel ? 2 : 1, events, FALSE, timeoutMs);
-        if (waited == WAIT_TIMEOUT)
-            return false;
-        if (waited == WAIT_OBJECT_0 + 1)
-            Throw(ERROR_INTERNET_OPERATION_CANCELLED);
-        if (waited != WAIT_OBJECT_0)
-            Throw(::GetLastError());
-    }
+    Shared& shared = *m_pShared;
+    DWORD_PTR result = 0;
+    DWORD error = 0;
+    const CExchangeSignal::WaitEnd end = shared.signal->Wait(
+        [&] {
+            result = shared.result;
+            error = shared.error;
+            return shared.completions != m_nCompletions;
+        },
+        m_deadline);
+    if (end == CExchangeSignal::WaitEnd::Deadline)
+        return false;
+    if (end == CExchangeSignal::WaitEnd::Cancelled)
+        Throw(ERROR_INTERNET_OPERATION_CANCELLED);
     // A call failed when its result is FALSE; only then is dwError an error code (the end of an
     // InternetQueryDataAvailable puts the bytes available there).
-    if (m_pShared->result == FALSE)
-        Throw(m_pShared->error);
+    if (result == FALSE)
+        Throw(error);
     return true;
 }
 

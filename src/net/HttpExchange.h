@@ -5,6 +5,8 @@
 // which ends it when its connection ends or times out.
 #pragma once
 
+#include "ExchangeSignal.h"
+
 #include <afxinet.h>
 
 #include <memory>
@@ -12,9 +14,11 @@
 
 class CHttpExchange {
 public:
-    // Opens the request (nothing is sent yet). deadline is a GetTickCount64 value; cancel is a
-    // manual-reset event, or null for none. Throws CInternetException when WinInet refuses.
-    CHttpExchange(CHttpConnection& connection, const CString& object, DWORD flags, ULONGLONG deadline, HANDLE cancel);
+    // Opens the request (nothing is sent yet). deadline is a GetTickCount64 value; signal wakes
+    // the waits and cancels them, and is kept as long as WinInet may report to the request.
+    // Throws CInternetException when WinInet refuses.
+    CHttpExchange(CHttpConnection& connection, const CString& object, DWORD flags, ULONGLONG deadline,
+                  std::shared_ptr<CExchangeSignal> signal);
     // Closes the request; WinInet may still finish in the background what it had begun.
     ~CHttpExchange();
 
@@ -23,7 +27,7 @@ public:
 
     // Every wait below ends with true once WinInet is done, false at the deadline, and throws
     // CInternetException when WinInet fails, or ERROR_INTERNET_OPERATION_CANCELLED when the
-    // cancel event is set.
+    // signal is cancelled.
 
     // Sends the body (kept by the exchange as long as WinInet may read it) and waits for the
     // answer's headers.
@@ -39,8 +43,7 @@ private:
 
     static void CALLBACK OnStatus(HINTERNET handle, DWORD_PTR context, DWORD status, LPVOID info, DWORD length);
     // Before each WinInet call: false once the deadline has passed, else notes the completions
-    // so far. The cancel event is looked at before the send and in every wait (each look costs
-    // a call to the system, as a reset would: calls that end at once make neither).
+    // so far (a call that ends at once reports none).
     bool BeginCall();
     // Waits for the end of the call that went on in the background.
     bool WaitForCompletion();
@@ -49,6 +52,5 @@ private:
     Shared* m_pShared; // shared with the request handle until WinInet reports it closing
     std::unique_ptr<CHttpFile> m_file;
     ULONGLONG m_deadline;
-    HANDLE m_hCancel;
     LONG m_nCompletions = 0; // completions counted when the call in hand began
 };
