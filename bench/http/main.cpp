@@ -1,7 +1,8 @@
 // Benchmark of the command channel: 1,000 requests through CHttpComm to a loopback server, queued
 // at once and sent one at a time (each after the result of the one before), against a bare
 // WinInet loop sending the same requests (same body, verb, version and flags) to the same server.
-// The three alternate in rounds, so that a change in the machine's load falls on all. Prints the
+// A bare loop of asynchronous calls shows what the channel's asynchronous mode costs by itself.
+// All alternate in rounds, so that a change in the machine's load falls on all. Prints the
 // times and the ratios as the 10th percentile and the median of the rounds; it asserts nothing.
 // First, in the fresh process, it shows how far one answer of 8 MB raises the peak working set.
 
@@ -73,87 +74,144 @@ LRESULT CALLBACK CountingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 // How the channel is given its requests.
 enum class Mode { Queued, OneAtATime };
 
-// Runs the window's messages until `done` results have come or the time is up.
-bool WaitForResults(const int* counts, int done, ULONGLONG end)
-{
-    MSG msg;
-    while (counts[0] + counts[1] < done && GetTickCount64() < end) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-    }
-    return counts[0] + counts[1] >= done;
-}
-
-// Milliseconds for `count` requests through the channel; negative when one fails or the
-// results do not all come.
-double RunChannel(const std::wstring& url, int count, Mode mode)
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = &CountingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"VoHttpBenchWindow";
-    RegisterClassW(&wc);
-    HWND window =
-        CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
-    int counts[2] = {0, 0}; // succeeded, failed
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(counts));
-
-    std::vector<CXmlTreeCtrl*> commands;
-    for (int index = 0; index < count; ++index)
-        commands.push_back(Command(index));
-
-    double elapsed = -1.0;
+// One channel for the whole run, as a client keeps one for its life, and the window that counts
+// its results. Its thread, session and connection are made before the first timed round, as the
+// bare loops open theirs before their clocks start.
+class ChannelBench {
+public:
+    explicit ChannelBench(const std::wstring& url)
     {
-        CHttpComm comm(url.c_str(), 0, window, kResultMsg);
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = &CountingProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"VoHttpBenchWindow";
+        RegisterClassW(&wc);
+        m_window =
+            CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_counts));
+        m_comm.reset(new CHttpComm(url.c_str(), 0, m_window, kResultMsg));
+    }
+    ~ChannelBench()
+    {
+        m_comm.reset();
+        DestroyWindow(m_window);
+    }
+
+    // Milliseconds for `count` requests; negative when one fails or the results do not all come.
+    double Run(int count, Mode mode)
+    {
+        std::vector<CXmlTreeCtrl*> commands;
+        for (int index = 0; index < count; ++index)
+            commands.push_back(Command(index));
+        m_counts[0] = m_counts[1] = 0;
         const double start = NowMs();
         const ULONGLONG end = GetTickCount64() + kResultTimeoutMs;
         bool answered = true;
         int queued = 0;
         for (; queued < count && answered; ++queued) {
-            comm.NewRequest(nullptr, static_cast<UINT>(queued), commands[static_cast<size_t>(queued)]);
+            m_comm->NewRequest(nullptr, static_cast<UINT>(queued), commands[static_cast<size_t>(queued)]);
             if (mode == Mode::OneAtATime)
-                answered = WaitForResults(counts, queued + 1, end);
+                answered = WaitForResults(queued + 1, end);
         }
-        if (answered && WaitForResults(counts, count, end) && counts[0] == count)
+        double elapsed = -1.0;
+        if (answered && WaitForResults(count, end) && m_counts[0] == count)
             elapsed = NowMs() - start;
         for (int index = queued; index < count; ++index) // never handed to the channel
             delete commands[static_cast<size_t>(index)];
+        return elapsed;
     }
-    DestroyWindow(window);
-    return elapsed;
-}
 
-// Milliseconds for the same requests with WinInet alone; negative when one fails.
-double RunBare(USHORT port, const std::vector<std::string>& bodies)
-{
-    HINTERNET session = InternetOpenW(L"Corvala chat command", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    HINTERNET connection =
-        session ? InternetConnectW(session, L"127.0.0.1", port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0)
-                : nullptr;
-    bool ok = connection != nullptr;
-    const double start = NowMs();
-    for (size_t index = 0; ok && index < bodies.size(); ++index) {
-        HINTERNET request =
-            HttpOpenRequestW(connection, L"POST", L"/cmd", L"HTTP/1.0", nullptr, nullptr, kRequestFlags, 1);
-        std::string body = bodies[index];
-        ok = request && HttpSendRequestW(request, nullptr, 0, &body[0], static_cast<DWORD>(body.size()));
-        std::string answer;
-        char buffer[1023];
-        DWORD read = 0;
-        while (ok && (ok = InternetReadFile(request, buffer, sizeof(buffer), &read) != FALSE) && read > 0)
-            answer.append(buffer, read);
-        ok = ok && answer == kAnswer;
-        if (request)
-            InternetCloseHandle(request);
+private:
+    // Runs the window's messages until `done` results have come or the time is up.
+    bool WaitForResults(int done, ULONGLONG end)
+    {
+        MSG msg;
+        while (m_counts[0] + m_counts[1] < done && GetTickCount64() < end) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+        }
+        return m_counts[0] + m_counts[1] >= done;
     }
-    const double elapsed = NowMs() - start;
-    if (connection)
-        InternetCloseHandle(connection);
-    if (session)
-        InternetCloseHandle(session);
-    return ok ? elapsed : -1.0;
-}
+
+    HWND m_window = nullptr;
+    int m_counts[2] = {0, 0}; // succeeded, failed
+    std::unique_ptr<CHttpComm> m_comm;
+};
+
+// The same requests with WinInet alone, on a session and connection opened before the clock
+// starts: blocking calls, as the channel once made (which nothing bounds when a server stalls), or
+// the asynchronous calls the channel makes now, waited for on one event without a deadline.
+class BareLoop {
+public:
+    BareLoop(USHORT port, bool async) : m_async(async)
+    {
+        m_session = InternetOpenW(L"Corvala chat command", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr,
+                                  async ? INTERNET_FLAG_ASYNC : 0);
+        if (m_session && async)
+            InternetSetStatusCallbackW(m_session, &BareLoop::OnStatus);
+        if (m_session)
+            m_connection =
+                InternetConnectW(m_session, L"127.0.0.1", port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
+    }
+    ~BareLoop()
+    {
+        if (m_connection)
+            InternetCloseHandle(m_connection);
+        if (m_session)
+            InternetCloseHandle(m_session);
+        if (m_done)
+            CloseHandle(m_done);
+    }
+
+    // Milliseconds for the requests; negative when one fails.
+    double Run(const std::vector<std::string>& bodies)
+    {
+        bool ok = m_connection != nullptr && m_done != nullptr;
+        const double start = NowMs();
+        for (size_t index = 0; ok && index < bodies.size(); ++index) {
+            HINTERNET request = HttpOpenRequestW(m_connection, L"POST", L"/cmd", L"HTTP/1.0", nullptr, nullptr,
+                                                 kRequestFlags, reinterpret_cast<DWORD_PTR>(this));
+            std::string body = bodies[index];
+            ok = request && Ended(HttpSendRequestW(request, nullptr, 0, &body[0], static_cast<DWORD>(body.size())));
+            std::string answer;
+            char buffer[1023];
+            DWORD read = 0;
+            while (ok && (ok = Ended(InternetReadFile(request, buffer, sizeof(buffer), &read))) && read > 0)
+                answer.append(buffer, read);
+            ok = ok && answer == kAnswer;
+            if (request)
+                InternetCloseHandle(request);
+        }
+        const double elapsed = NowMs() - start;
+        return ok ? elapsed : -1.0;
+    }
+
+private:
+    static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD)
+    {
+        if (status != INTERNET_STATUS_REQUEST_COMPLETE || !context || !info)
+            return;
+        auto* self = reinterpret_cast<BareLoop*>(context);
+        const auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
+        self->m_result = result->dwResult;
+        SetEvent(self->m_done);
+    }
+
+    // Whether a call succeeded, once it ended: a call gone into the background is waited for.
+    bool Ended(BOOL result)
+    {
+        if (result || !m_async || GetLastError() != ERROR_IO_PENDING)
+            return result != FALSE;
+        return WaitForSingleObject(m_done, INFINITE) == WAIT_OBJECT_0 && m_result != FALSE;
+    }
+
+    const bool m_async;
+    HINTERNET m_session = nullptr;
+    HINTERNET m_connection = nullptr;
+    HANDLE m_done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    DWORD_PTR m_result = 0;
+};
 
 // An answer just under the channel's 8 MB limit, in 90,000 elements of 90 bytes.
 std::string LargeAnswer()
@@ -175,15 +233,15 @@ SIZE_T PeakWorkingSet()
 // How much the process's peak working set grows while the channel takes one large answer, as a
 // multiple of the answer's size; run first in the process, after a small request has loaded the
 // libraries. Negative when the request fails.
-double PeakGrowthOfLargeAnswer(LoopbackServer& server)
+double PeakGrowthOfLargeAnswer(LoopbackServer& server, ChannelBench& channel)
 {
-    if (RunChannel(server.Url(), 1, Mode::Queued) < 0)
+    if (channel.Run(1, Mode::Queued) < 0)
         return -1.0;
     LoopbackServer::Script script;
     script.body = LargeAnswer();
     server.SetScript(script);
     const SIZE_T before = PeakWorkingSet();
-    const bool ok = RunChannel(server.Url(), 1, Mode::Queued) >= 0;
+    const bool ok = channel.Run(1, Mode::Queued) >= 0;
     const SIZE_T after = PeakWorkingSet();
     script.body = kAnswer;
     server.SetScript(script);
@@ -212,25 +270,33 @@ int main()
         if (server.Port() == 0 || bodies.front().empty()) {
             std::printf("the loopback server or the request bodies could not be made\n");
         } else {
+            ChannelBench channel(server.Url());
             std::printf("HTTP channel: one answer of 8 MB\n");
-            std::printf("  peak working set growth / answer size: %.1f\n", PeakGrowthOfLargeAnswer(server));
-            RunBare(server.Port(), std::vector<std::string>(bodies.begin(), bodies.begin() + 20)); // warm-up
-            std::vector<double> bare, queued, single;
+            std::printf("  peak working set growth / answer size: %.1f\n", PeakGrowthOfLargeAnswer(server, channel));
+            BareLoop blocking(server.Port(), false), async(server.Port(), true);
+            const std::vector<std::string> warmUp(bodies.begin(), bodies.begin() + 20);
+            blocking.Run(warmUp);
+            async.Run(warmUp);
+            std::vector<double> bare, bareAsync, queued, single;
             bool ok = true;
             for (int round = 0; round < kRounds && ok; ++round) {
-                bare.push_back(RunBare(server.Port(), bodies));
-                queued.push_back(RunChannel(server.Url(), perRound, Mode::Queued));
-                single.push_back(RunChannel(server.Url(), perRound, Mode::OneAtATime));
-                ok = bare.back() >= 0 && queued.back() >= 0 && single.back() >= 0;
+                bare.push_back(blocking.Run(bodies));
+                bareAsync.push_back(async.Run(bodies));
+                queued.push_back(channel.Run(perRound, Mode::Queued));
+                single.push_back(channel.Run(perRound, Mode::OneAtATime));
+                ok = bare.back() >= 0 && bareAsync.back() >= 0 && queued.back() >= 0 && single.back() >= 0;
             }
             if (!ok) {
-                std::printf("a request failed (bare %.1f ms, queued %.1f ms, one at a time %.1f ms)\n", bare.back(),
-                            queued.back(), single.back());
+                std::printf("a request failed (bare %.1f ms, bare asynchronous %.1f ms, queued %.1f ms, one at a time "
+                            "%.1f ms)\n",
+                            bare.back(), bareAsync.back(), queued.back(), single.back());
             } else {
                 std::printf("HTTP channel: %d rounds of %d requests each way\n", kRounds, perRound);
                 PrintTimes("bare WinInet loop, per round", bare);
+                PrintTimes("bare asynchronous WinInet loop, per round", bareAsync);
                 PrintTimes("CHttpComm, queued at once, per round", queued);
                 PrintTimes("CHttpComm, one at a time, per round", single);
+                PrintRatio("(asynchronous loop / bare loop)", RatiosOf(bareAsync, bare), 0);
                 PrintRatio("ratio queued / bare loop", RatiosOf(queued, bare), kRatioGoal);
                 PrintRatio("ratio one at a time / bare loop", RatiosOf(single, bare), kRatioGoal);
                 status = 0;
