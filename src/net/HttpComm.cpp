@@ -406,15 +406,21 @@ int CHttpComm::ReceiveAnswer(std::string body, std::string& bytes, DWORD& status
         return 0;
     }
     const ULONGLONG deadline = ::GetTickCount64() + m_dwAnswerDeadlineMs;
-    CHttpExchange exchange(*m_pConnection, m_strObject, kRequestFlags, deadline, m_pSignal);
-    if (!exchange.Send(std::move(body))) {
-        err = kErrTooSlow;
-        return 0;
+    AnswerEnd end = AnswerEnd::TooSlow;
+    {
+        CHttpExchange exchange(*m_pConnection, m_strObject, kRequestFlags, deadline, m_pSignal);
+        if (exchange.Send(std::move(body))) {
+            status = exchange.StatusCode();
+            end = ReadAnswer(exchange, bytes);
+        }
     }
-    status = exchange.StatusCode();
-    const AnswerEnd end = ReadAnswer(exchange, bytes);
     if (end == AnswerEnd::Whole)
         return 1;
+    // A request given up at its deadline goes on on one of WinInet's threads, which lets it go
+    // whenever the server ends: the next request is opened on a new session, whose connection
+    // that late end does not touch.
+    if (end == AnswerEnd::TooSlow)
+        CloseInternetSession();
     err = end == AnswerEnd::TooLong ? kErrTooLong : kErrTooSlow;
     return 0;
 }

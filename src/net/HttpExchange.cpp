@@ -16,6 +16,7 @@
 namespace {
 
 const DWORD kReadChunk = 16 * 1024; // bytes read from the answer at a time
+const DWORD kClosingWaitMs = 1000;  // bound of the wait for WinInet to let an ended request go
 
 } // namespace
 
@@ -28,6 +29,7 @@ struct CHttpExchange::Shared {
     DWORD_PTR result = 0;
     DWORD error = 0;
     LONG completions = 0;
+    bool closed = false; // WinInet reported the handle closing; under the signal's lock
     std::string body;
     char buffer[kReadChunk];
     DWORD count = 0; // bytes available or read
@@ -61,6 +63,13 @@ CHttpExchange::CHttpExchange(CHttpConnection& connection, const CString& object,
 CHttpExchange::~CHttpExchange()
 {
     m_file.reset();
+    // WinInet may let the request go on one of its threads, just after the end of its last call,
+    // and Wine's WinInet unlinks it there from the connection without a lock: a request opened on
+    // the connection at that moment could break the connection's list of requests, which is
+    // walked when the connection closes. So the next request waits for this one's end, which
+    // comes at once when no call of it runs any more; a request given up is left to WinInet.
+    if (!m_bCallRunning)
+        m_pShared->signal->Wait([this] { return m_pShared->closed; }, ::GetTickCount64() + kClosingWaitMs);
     m_pShared->Release();
 }
 
@@ -70,6 +79,7 @@ void CALLBACK CHttpExchange::OnStatus(HINTERNET, DWORD_PTR context, DWORD status
     if (!shared)
         return;
     if (status == INTERNET_STATUS_HANDLE_CLOSING) {
+        shared->signal->Notify([shared] { shared->closed = true; });
         shared->Release();
     } else if (status == INTERNET_STATUS_REQUEST_COMPLETE && info && length >= sizeof(INTERNET_ASYNC_RESULT)) {
         const auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
@@ -134,6 +144,7 @@ bool CHttpExchange::BeginCall()
 
 bool CHttpExchange::WaitForCompletion()
 {
+    m_bCallRunning = true;
     Shared& shared = *m_pShared;
     DWORD_PTR result = 0;
     DWORD error = 0;
@@ -148,6 +159,7 @@ bool CHttpExchange::WaitForCompletion()
         return false;
     if (end == CExchangeSignal::WaitEnd::Cancelled)
         Throw(ERROR_INTERNET_OPERATION_CANCELLED);
+    m_bCallRunning = false;
     // A call failed when its result is FALSE; only then is dwError an error code (the end of an
     // InternetQueryDataAvailable puts the bytes available there).
     if (result == FALSE)

@@ -19,7 +19,8 @@ public:
     // Throws CInternetException when WinInet refuses.
     CHttpExchange(CHttpConnection& connection, const CString& object, DWORD flags, ULONGLONG deadline,
                   std::shared_ptr<CExchangeSignal> signal);
-    // Closes the request; WinInet may still finish in the background what it had begun.
+    // Closes the request and waits (briefly) until WinInet lets it go; a request with a call still
+    // running is left to WinInet, which finishes in the background what it had begun.
     ~CHttpExchange();
 
     CHttpExchange(const CHttpExchange&) = delete;
@@ -52,5 +53,6 @@ private:
     Shared* m_pShared; // shared with the request handle until WinInet reports it closing
     std::unique_ptr<CHttpFile> m_file;
     ULONGLONG m_deadline;
-    LONG m_nCompletions = 0; // completions counted when the call in hand began
+    LONG m_nCompletions = 0;     // completions counted when the call in hand began
+    bool m_bCallRunning = false; // a call went on in the background and was not waited for to its end
 };
