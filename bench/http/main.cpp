@@ -15,6 +15,7 @@
 #include <psapi.h>
 #include <wininet.h>
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -156,22 +157,30 @@ public:
     }
     ~BareLoop()
     {
+        // WinInet may still hold the last request on one of its threads; closing the connection
+        // and session under it was seen to crash Wine's WinInet now and then.
+        const ULONGLONG end = GetTickCount64() + kResultTimeoutMs;
+        while (m_async && m_requestsHeld > 0 && GetTickCount64() < end)
+            WaitForSingleObject(m_closed, 100);
         if (m_connection)
             InternetCloseHandle(m_connection);
         if (m_session)
             InternetCloseHandle(m_session);
-        if (m_done)
-            CloseHandle(m_done);
+        for (HANDLE event : {m_done, m_closed})
+            if (event)
+                CloseHandle(event);
     }
 
     // Milliseconds for the requests; negative when one fails.
     double Run(const std::vector<std::string>& bodies)
     {
-        bool ok = m_connection != nullptr && m_done != nullptr;
+        bool ok = m_connection != nullptr && m_done != nullptr && m_closed != nullptr;
         const double start = NowMs();
         for (size_t index = 0; ok && index < bodies.size(); ++index) {
             HINTERNET request = HttpOpenRequestW(m_connection, L"POST", L"/cmd", L"HTTP/1.0", nullptr, nullptr,
                                                  kRequestFlags, reinterpret_cast<DWORD_PTR>(this));
+            if (request)
+                ++m_requestsHeld;
             std::string body = bodies[index];
             ok = request && Ended(HttpSendRequestW(request, nullptr, 0, &body[0], static_cast<DWORD>(body.size())));
             std::string answer;
@@ -190,9 +199,13 @@ public:
 private:
     static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD)
     {
-        if (status != INTERNET_STATUS_REQUEST_COMPLETE || !context || !info)
-            return;
         auto* self = reinterpret_cast<BareLoop*>(context);
+        if (self && status == INTERNET_STATUS_HANDLE_CLOSING) {
+            --self->m_requestsHeld;
+            SetEvent(self->m_closed);
+        }
+        if (status != INTERNET_STATUS_REQUEST_COMPLETE || !self || !info)
+            return;
         const auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
         self->m_result = result->dwResult;
         SetEvent(self->m_done);
@@ -209,8 +222,10 @@ private:
     const bool m_async;
     HINTERNET m_session = nullptr;
     HINTERNET m_connection = nullptr;
-    HANDLE m_done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    HANDLE m_done = CreateEventW(nullptr, FALSE, FALSE, nullptr);   // a call ended
+    HANDLE m_closed = CreateEventW(nullptr, FALSE, FALSE, nullptr); // a request was reported closing
     DWORD_PTR m_result = 0;
+    std::atomic<int> m_requestsHeld{0}; // opened and not yet reported closing by WinInet
 };
 
 // An answer just under the channel's 8 MB limit, in 90,000 elements of 90 bytes.
