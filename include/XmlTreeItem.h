@@ -52,7 +52,6 @@ public:
 private:
     friend class CXmlTreeCtrl;
     friend class CXmlTextWriter; // reads names and texts without a copy per item
-    class CXmlTextWriter;
 
     // Used by the tree while it links items: the link is always stored, so that the lists stay
     // whole; only the position keeps what the limits allow.

@@ -1,6 +1,6 @@
 // CHttpExchange: one POST of the command channel on a connection of an asynchronous WinInet
 // session. WinInet connects, sends and receives on threads of its own; the calling thread only
-// waits for it, until the exchange's deadline or its cancel event, so that no server, however
+// waits for it, until the exchange's deadline or a cancel of its signal, so that no server, however
 // slow or silent, holds the caller longer. A request given up is closed and left to WinInet,
 // which ends it when its connection ends or times out.
 #pragma once

@@ -19,13 +19,6 @@ const char kAnswer[] = "<tavo><ret>0</ret></tavo>";
 const ULONGLONG kStopBoundMs = 6000;
 const DWORD kDeadlineMs = CHttpComm::kAnswerDeadlineMs; // the real one: only Stop ends the requests
 
-// Exposes whether the channel holds a session.
-class CObservedComm : public CHttpComm {
-public:
-    using CHttpComm::CHttpComm;
-    bool HasSession() const { return m_pSession != nullptr && m_pConnection != nullptr; }
-};
-
 ULONGLONG MillisecondsOf(const std::function<void()>& action)
 {
     const ULONGLONG start = GetTickCount64();
@@ -178,7 +171,7 @@ TEST(HttpCommLifecycleTest, AfterAWinInetErrorTheNextRequestOpensANewSession)
     LoopbackServer server(Answer(kAnswer));
     ASSERT_NE(0, server.Port());
     ResultWindow window;
-    CObservedComm comm(server.Url().c_str(), 0, window.Handle(), kResultMsg);
+    CBoundedComm comm(server.Url(), window.Handle(), kDeadlineMs);
     EXPECT_FALSE(comm.HasSession()) << "no network activity before the first request";
     comm.NewRequest(nullptr, 1, Command());
     ExpectResult(window, 1, 0);

@@ -245,6 +245,7 @@ TEST(HttpCommTest, StalledServersHoldEachQueuedRequestOnlyUntilItsDeadline)
             ExpectFailure(late, kLateError, c.what);
             EXPECT_EQ(type, late.type) << c.what;
         }
+        EXPECT_FALSE(comm.HasSession()) << c.what << ": WinInet still holds the request given up";
         comm.SetServParam(good.Url().c_str(), 0);
         comm.NewRequest(nullptr, 3, Command());
         const Result served = window.WaitForResult(5000);

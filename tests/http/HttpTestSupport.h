@@ -119,6 +119,8 @@ public:
         m_dwAnswerDeadlineMs = deadlineMs;
         m_dwStopWaitMs = stopWaitMs;
     }
+    // Whether the channel holds a session; read while its worker is idle.
+    bool HasSession() const { return m_pSession != nullptr && m_pConnection != nullptr; }
 };
 
 // The error text of a request that Stop cancelled: WinInet's own for a cancelled operation.
