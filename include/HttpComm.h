@@ -102,7 +102,8 @@ protected:
 private:
     static DWORD WINAPI WorkerEntry(LPVOID self);
     void Work();
-    // The head of the queue while the worker is meant to run, else null.
+    // The head of the queue while the worker is meant to run, else null (and the worker is then
+    // about to wait for the event).
     CHttpCommParam* TakeJob();
     // Sends p's command and stores the result in p; false when p gets no message.
     bool RunRequest(CHttpCommParam& p);
@@ -126,6 +127,9 @@ private:
     std::shared_ptr<CExchangeSignal> m_pSignal;
     UINT m_nServerGeneration;  // under m_cs; counts SetServParam calls
     UINT m_nSessionGeneration; // the worker's: the generation of its session
+    // Under m_cs: the worker found the queue empty and waits, or is about to wait, for the event.
+    // Only then does a new job signal it: a worker at work looks at the queue before it waits.
+    bool m_bWorkerWaits;
 
 protected:
     // Time an answer may take to arrive whole, from the moment the request is sent.

@@ -144,7 +144,7 @@ bool HasServiceRoot(IXMLDOMDocument* doc)
 CHttpComm::CHttpComm(const wchar_t* server, int port, HWND wnd, UINT msg)
     : m_bRunning(0), m_lstJobs(10), m_nMsg(msg), m_hWnd(wnd), m_strServer(server), m_nPort(port),
       m_pConnection(nullptr), m_pSession(nullptr), m_nServerGeneration(0), m_nSessionGeneration(0),
-      m_dwAnswerDeadlineMs(kAnswerDeadlineMs), m_dwStopWaitMs(kStopWaitMs)
+      m_bWorkerWaits(false), m_dwAnswerDeadlineMs(kAnswerDeadlineMs), m_dwStopWaitMs(kStopWaitMs)
 {
     ::InitializeCriticalSection(&m_cs);
     m_hEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
@@ -217,16 +217,21 @@ int CHttpComm::NewRequest(HWND wnd, UINT type, CXmlTreeCtrl* tree)
     return 0;
 }
 
+// Signals the event only when the worker waits for it: under Wine each SetEvent is a call to the
+// wine server, which a worker at work does not need (it takes the next job before it waits).
 void CHttpComm::AddJob(CHttpCommParam* p, int atHead)
 {
+    bool wake = false;
     {
         CCriticalSectionLock lock(m_cs);
         if (atHead)
             m_lstJobs.AddHead(p);
         else
             m_lstJobs.AddTail(p);
+        wake = m_bWorkerWaits;
+        m_bWorkerWaits = false;
     }
-    if (m_bRunning)
+    if (wake && m_bRunning)
         ::SetEvent(m_hEvent.Get());
 }
 
@@ -262,7 +267,8 @@ void CHttpComm::Work()
 CHttpCommParam* CHttpComm::TakeJob()
 {
     CCriticalSectionLock lock(m_cs);
-    if (!m_bRunning || m_lstJobs.IsEmpty())
+    m_bWorkerWaits = !m_bRunning || m_lstJobs.IsEmpty();
+    if (m_bWorkerWaits)
         return nullptr;
     return static_cast<CHttpCommParam*>(m_lstJobs.RemoveHead());
 }

@@ -73,6 +73,27 @@ TEST(HttpCommLifecycleTest, StopEndsARequestToASilentServerAndQueuedRequestsRunA
     EXPECT_EQ(3u, server.Requests().size());
 }
 
+// Each request comes while the worker waits for the event, also after a restart: one that did
+// not wake it would wait for the worker's next look at the queue, 2 s later.
+TEST(HttpCommLifecycleTest, AnIdleWorkerTakesEachNewRequestAtOnce)
+{
+    LoopbackServer server(Answer(kAnswer));
+    ASSERT_NE(0, server.Port());
+    ResultWindow window;
+    CHttpComm comm(server.Url().c_str(), 0, window.Handle(), kResultMsg);
+    for (UINT type = 1; type <= 4; ++type) {
+        if (type == 3) {
+            comm.Stop();
+            comm.Start();
+        }
+        comm.NewRequest(nullptr, type, Command());
+        Result result = window.WaitForResult(1500);
+        ASSERT_TRUE(result.param) << type << ": the waiting worker was not woken";
+        EXPECT_EQ(type, result.type);
+        EXPECT_EQ(0, result.param->GetRet()) << result.param->GetErrInfo().GetString();
+    }
+}
+
 TEST(HttpCommLifecycleTest, DestructorReturnsWithAStalledServerOrNoneAndDestroysTheQueue)
 {
     ResultWindow window;
