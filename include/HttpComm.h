@@ -19,6 +19,7 @@
 
 class CExchangeSignal;
 class CHttpConnection;
+class CHttpExchange;
 class CInternetSession;
 
 class VO_API CHttpComm {
@@ -111,8 +112,9 @@ private:
     int DoRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err);
     // The HTTP exchange: 1 when an answer was parsed (its text in answer), 0 with the error text.
     int sendRequest(const CString& text, IXMLDOMDocumentPtr& doc, _bstr_t& answer, CString& err);
-    // Posts body and reads the answer's bytes and status: 1 when the answer came whole, else 0
-    // with the error text. Throws CInternetException when WinInet fails or Stop cancels.
+    // Posts body and reads the answer's bytes and status: 1 when the answer came whole (its
+    // request then stays open in m_pAnsweredExchange), else 0 with the error text. Throws
+    // CInternetException when WinInet fails or Stop cancels.
     int ReceiveAnswer(std::string body, std::string& bytes, DWORD& status, CString& err);
     // Posts the result message to p's window, or destroys p when that is not possible.
     void Deliver(CHttpCommParam* p);
@@ -127,6 +129,10 @@ private:
     std::shared_ptr<CExchangeSignal> m_pSignal;
     UINT m_nServerGeneration;  // under m_cs; counts SetServParam calls
     UINT m_nSessionGeneration; // the worker's: the generation of its session
+    // The worker's: the request whose whole answer was just read, closed once its result is
+    // delivered (closing a request costs about as much as converting its answer, and the caller
+    // need not wait for it). Always closed before the next request opens or the session closes.
+    std::unique_ptr<CHttpExchange> m_pAnsweredExchange;
     // Under m_cs: the worker found the queue empty and waits, or is about to wait, for the event.
     // Only then does a new job signal it: a worker at work looks at the queue before it waits.
     bool m_bWorkerWaits;

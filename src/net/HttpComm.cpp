@@ -15,6 +15,7 @@
 #include <afxmsxml.h>
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -289,6 +290,7 @@ void CHttpComm::ToDo(CHttpCommParam* p)
         Deliver(p);
     else
         delete p;
+    m_pAnsweredExchange.reset();
 }
 
 bool CHttpComm::RunRequest(CHttpCommParam& p)
@@ -413,15 +415,17 @@ int CHttpComm::ReceiveAnswer(std::string body, std::string& bytes, DWORD& status
     }
     const ULONGLONG deadline = ::GetTickCount64() + m_dwAnswerDeadlineMs;
     AnswerEnd end = AnswerEnd::TooSlow;
-    {
-        CHttpExchange exchange(*m_pConnection, m_strObject, kRequestFlags, deadline, m_pSignal);
-        if (exchange.Send(std::move(body))) {
-            status = exchange.StatusCode();
-            end = ReadAnswer(exchange, bytes);
-        }
+    ASSERT(!m_pAnsweredExchange); // a request is let go before the next one opens
+    auto exchange = std::make_unique<CHttpExchange>(*m_pConnection, m_strObject, kRequestFlags, deadline, m_pSignal);
+    if (exchange->Send(std::move(body))) {
+        status = exchange->StatusCode();
+        end = ReadAnswer(*exchange, bytes);
     }
-    if (end == AnswerEnd::Whole)
+    if (end == AnswerEnd::Whole) {
+        m_pAnsweredExchange = std::move(exchange);
         return 1;
+    }
+    exchange.reset();
     // A request given up at its deadline goes on on one of WinInet's threads, which lets it go
     // whenever the server ends: the next request is opened on a new session, whose connection
     // that late end does not touch.
@@ -478,7 +482,9 @@ CHttpConnection* CHttpComm::GetInternetSession()
 
 void CHttpComm::CloseInternetSession()
 {
-    // The connection goes first: closing a session also ends the handles made from it.
+    // A request goes before its connection, the connection before the session: closing a
+    // handle also ends the handles made from it.
+    m_pAnsweredExchange.reset();
     delete m_pConnection;
     m_pConnection = nullptr;
     delete m_pSession;
