@@ -131,8 +131,7 @@ private:
     UINT m_nSessionGeneration; // the worker's: the generation of its session
     // The worker's: the request whose whole answer was just read, closed once its result is
     // posted (closing a request takes about 0.15 ms under Wine, more than converting its answer,
-    // and the caller need not wait for it). Always closed before the next request opens or the
-    // session closes.
+    // and the caller need not wait for it). Always closed before the worker goes on.
     std::unique_ptr<CHttpExchange> m_pAnsweredExchange;
     // Under m_cs: the worker found the queue empty and waits, or is about to wait, for the event.
     // Only then does a new job signal it: a worker at work looks at the queue before it waits.

@@ -482,9 +482,9 @@ CHttpConnection* CHttpComm::GetInternetSession()
 
 void CHttpComm::CloseInternetSession()
 {
-    // A request goes before its connection, the connection before the session: closing a
-    // handle also ends the handles made from it.
-    m_pAnsweredExchange.reset();
+    // The connection goes first: closing a session also ends the handles made from it. No
+    // request of the connection is open any more (the worker closes each before it goes on).
+    ASSERT(!m_pAnsweredExchange);
     delete m_pConnection;
     m_pConnection = nullptr;
     delete m_pSession;
